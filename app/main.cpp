@@ -1,7 +1,10 @@
-#include <cstdio>
+#include "CommandLine.h"
+#include "GuiMain.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::puts("Aufruf: lumivex --dump DATEI");
-    return 0;
+    if (const auto exitCode = runCommandLine(argc, argv)) {
+        return *exitCode;
+    }
+    return runGui(argc, argv);
 }

@@ -1,0 +1,6 @@
+#include "CommandLine.h"
+
+std::optional<int> runCommandLine(int, char**)
+{
+    return std::nullopt;
+}
