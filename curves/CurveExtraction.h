@@ -4,17 +4,15 @@
 #include "RangeArray.h"
 
 // The variable that runs along the x axis.
-enum class Abscissa
-{
-    FNumber,       // k
-    Frequency,     // LP/mm
-    ImageHeight,   // y'
+enum class Abscissa {
+    FNumber, // k
+    Frequency, // LP/mm
+    ImageHeight, // y'
     Magnification, // ß'
 };
 
 // The fixed values of the selection, 1-based as the panels count.
-struct CurveSelection
-{
+struct CurveSelection {
     int FrequencyIndex = 0;
     int FNumberIndex = 0;
     int ImageHeightIndex = 0;
@@ -22,8 +20,7 @@ struct CurveSelection
 };
 
 // Support points of one curve (both orientations share the abscissae).
-struct ExtractedCurve
-{
+struct ExtractedCurve {
     static constexpr int MaxPoints = 20;
 
     int CurvePointCount = 0;
@@ -33,5 +30,21 @@ struct ExtractedCurve
     double AbscissaFactor = 1.0;
 };
 
+// The support points of the curve of selection.FrequencyIndex over the
+// given abscissa; the other variables are fixed by the selection (the index
+// of the abscissa variable itself is not read). The data set is only read.
+//
+// f-number, frequency, magnification: one support point per entry of the
+// list, at its position 0, 1, 2, ...; AbscissaFactor 1.0.
+//
+// Image height: the m = ImageHeightValidCount[r] usable heights of the
+// selected f-number's row r, preceded by the second height mirrored at the
+// axis (with the second height's values); n = m + 1. The last usable height
+// carries the values stored under the file's last image-height column
+// (ImageHeightCount), where the values measured at that height are.
+// AbscissaFactor = last usable height / MaxImageHeight. With one height
+// there is nothing to mirror: the curve is that single point (n = 1), and
+// with none it is empty (n = 0); neither can be drawn as a line.
+//
 // Throws RangeError for an index outside the data set's table shapes.
 ExtractedCurve ExtractCurve(const LensData& lens, Abscissa abscissa, const CurveSelection& selection);
