@@ -33,7 +33,7 @@ double heightValue(const std::string& text)
 }
 
 void setPoint(ExtractedCurve& curve, int i, double x, const LensData& lens, int fNumber, int frequency, int imageHeight,
-    int magnification)
+              int magnification)
 {
     curve.KnotX[i] = x;
     curve.SagPointValues[i] = lens.sag(fNumber, frequency, imageHeight, magnification);
@@ -41,7 +41,8 @@ void setPoint(ExtractedCurve& curve, int i, double x, const LensData& lens, int 
 }
 
 // One support point per list entry, at positions 0, 1, 2, ...
-template <typename Indices> ExtractedCurve positionCurve(const LensData& lens, int count, Indices indicesOfPoint)
+template <typename Indices>
+ExtractedCurve positionCurve(const LensData& lens, int count, Indices indicesOfPoint)
 {
     ExtractedCurve curve;
     curve.CurvePointCount = std::max(count, 0);
@@ -92,7 +93,8 @@ ExtractedCurve imageHeightCurve(const LensData& lens, const CurveSelection& s)
     return curve;
 }
 
-struct PointIndices {
+struct PointIndices
+{
     int fNumber;
     int frequency;
     int imageHeight;

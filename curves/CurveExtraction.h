@@ -4,15 +4,17 @@
 #include "RangeArray.h"
 
 // The variable that runs along the x axis.
-enum class Abscissa {
-    FNumber, // k
-    Frequency, // LP/mm
-    ImageHeight, // y'
+enum class Abscissa
+{
+    FNumber,       // k
+    Frequency,     // LP/mm
+    ImageHeight,   // y'
     Magnification, // ß'
 };
 
 // The fixed values of the selection, 1-based as the panels count.
-struct CurveSelection {
+struct CurveSelection
+{
     int FrequencyIndex = 0;
     int FNumberIndex = 0;
     int ImageHeightIndex = 0;
@@ -20,7 +22,8 @@ struct CurveSelection {
 };
 
 // Support points of one curve (both orientations share the abscissae).
-struct ExtractedCurve {
+struct ExtractedCurve
+{
     static constexpr int MaxPoints = 20;
 
     int CurvePointCount = 0;

@@ -1,7 +1,7 @@
 #include "CurvePipeline.h"
 
-SeriesCurve ComputeSeries(
-    const ExtractedCurve& curve, Series series, const SplineWarningSink& warn, int plotAreaWidth, int plotAreaHeight)
+SeriesCurve ComputeSeries(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn, int plotAreaWidth,
+                          int plotAreaHeight)
 {
     SeriesCurve out;
     auto& spline = out.spline;

@@ -4,14 +4,16 @@
 #include "CurveSampling.h"
 #include "Spline.h"
 
-enum class Series {
+enum class Series
+{
     Sagittal = 1,
     Tangential = 2,
 };
 
 // One orientation of an extracted curve, splined and sampled: what the
 // screen, the report and the exports draw.
-struct SeriesCurve {
+struct SeriesCurve
+{
     SplineState spline; // KnotX/KnotY hold the support points (markers)
     CurveSamples samples;
 };
@@ -20,4 +22,4 @@ struct SeriesCurve {
 // warn), computes the spline and samples it for a plot area of the given
 // size in pixels.
 SeriesCurve ComputeSeries(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn,
-    int plotAreaWidth = 170, int plotAreaHeight = 170);
+                          int plotAreaWidth = 170, int plotAreaHeight = 170);

@@ -5,7 +5,8 @@
 
 // The spline of one series sampled for drawing, with the scale factors that
 // map abscissae and percent to pixels of the plot area.
-struct CurveSamples {
+struct CurveSamples
+{
     static constexpr int SampleCount = 101;
 
     RangeArray<double, 1, SampleCount> CurveSampleX;

@@ -13,7 +13,7 @@ int checkedPointCount(const SplineState& spline)
     const int n = spline.CurvePointCount;
     if (n > SplineState::MaxPoints) {
         throw RangeError("Bereichsfehler: " + std::to_string(n) + " Stützstellen, höchstens "
-            + std::to_string(SplineState::MaxPoints) + " möglich");
+                         + std::to_string(SplineState::MaxPoints) + " möglich");
     }
     return n;
 }

@@ -10,7 +10,8 @@
 // i (x_i .. x_(i+1)) the spline is
 //   S(x) = CoefConstant[i] + CoefLinear[i]*t + CoefQuadratic[i]*t^2 + CoefCubic[i]*t^3,  t = x - x_i.
 // A CurvePointCount above 20 makes every operation throw RangeError.
-struct SplineState {
+struct SplineState
+{
     static constexpr int MaxPoints = 20;
 
     int CurvePointCount = 0;
@@ -27,14 +28,16 @@ struct SplineState {
     RangeArray<double, 0, MaxPoints> CoefCubic;
 };
 
-struct SplineValue {
+struct SplineValue
+{
     double value = 0.0;
     double slope = 0.0;
     double curvature = 0.0;
 };
 
-enum class SplineWarning {
-    Singular, // "Funktion singulär"
+enum class SplineWarning
+{
+    Singular,     // "Funktion singulär"
     NotMonotonic, // "Funktion nicht monoton"
 };
 
