@@ -3,14 +3,12 @@
 #include <QColor>
 #include <QString>
 
-enum class PenStyle
-{
+enum class PenStyle {
     Solid,
     Dotted, // 3 on, 3 off; gaps in the background colour; restarts at every lineTo
 };
 
-struct CanvasFont
-{
+struct CanvasFont {
     QString family = QStringLiteral("Arial");
     // Character (em) height in logical units, or, with cellHeight, the
     // height of the whole character cell (ascent + descent).
@@ -29,11 +27,14 @@ struct CanvasFont
 // - rectangle/ellipse are outlined with the pen and filled with the brush,
 //   with the right and bottom edges of the box excluded;
 // - text is placed by the top-left corner of its character cell, on an
-//   opaque background in the brush colour; with an angle (degrees,
-//   counter-clockwise as seen on the output) the reference point turns with
-//   the text.
-class Canvas
-{
+//   opaque background in the brush colour, in black. With an angle a
+//   (degrees) the baseline runs along (cos a, -sin a) in logical
+//   coordinates and the reference point turns with the text: on the y-down
+//   screen 90 reads bottom to top, on the y-up page -90 does. Text is never
+//   mirrored.
+// Coordinates far outside the surface are allowed; nothing is ever written
+// outside it.
+class Canvas {
 public:
     virtual ~Canvas() = default;
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <QImage>
+#include <QPoint>
+
+// Draws on a QImage in pixels (y down) with the pixel rules of the classic
+// device context, so that the 250 x 250 plot looks the same on any machine:
+// - lines are rasterized here (Bresenham, start pixel painted, end pixel
+//   not, pen width 1); the dotted pen is 3 pixels on, 3 off, the gaps
+//   painted white, the pattern restarting at every lineTo;
+// - rectangles and ellipses cover the box without its right and bottom
+//   edge, outlined with the pen colour and filled with the brush;
+// - text is rendered by Qt without antialiasing, on an opaque background
+//   in the brush colour.
+// Everything is clipped to the image; coordinates may lie far outside it.
+class ImageCanvas final : public Canvas {
+public:
+    // The image must outlive the canvas. Images that are not 32-bit RGB are
+    // converted in place first.
+    explicit ImageCanvas(QImage& image);
+
+    void setPen(const QColor& color, int width, PenStyle style) override;
+    void setBrush(const QColor& color) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
+    void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
+
+private:
+    void plot(long long x, long long y, QRgb color);
+    void stamp(long long x, long long y, QRgb color); // one pen-sized dot
+    void fillSpan(long long y, long long left, long long right, QRgb color);
+    void rasterizeLine(QPoint from, QPoint to);
+
+    QImage& m_image;
+    QRgb m_penColor = qRgb(0, 0, 0);
+    int m_penWidth = 1;
+    PenStyle m_penStyle = PenStyle::Solid;
+    QRgb m_brushColor = qRgb(255, 255, 255);
+    QRgb m_backgroundColor = qRgb(255, 255, 255); // the gaps of the dotted pen
+    QPoint m_position;
+};

@@ -1,0 +1,139 @@
+#include "PainterCanvas.h"
+
+#include "FontSetup.h"
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+#include <QRectF>
+
+#include <algorithm>
+#include <cmath>
+
+PainterCanvas::PainterCanvas(QPainter& painter, const CanvasMapping& mapping)
+    : m_painter(painter)
+    , m_mapping(mapping)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, m_mapping.antialias);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, m_mapping.antialias);
+}
+
+QPointF PainterCanvas::map(double x, double y) const
+{
+    const double s = m_mapping.pixelsPerUnit;
+    return { x * s, (m_mapping.yUp ? -y : y) * s };
+}
+
+QPointF PainterCanvas::mapCentre(int x, int y) const
+{
+    if (!m_mapping.pixelCentres) {
+        return map(x, y);
+    }
+    return map(x + 0.5, m_mapping.yUp ? y - 0.5 : y + 0.5);
+}
+
+double PainterCanvas::penDeviceWidth() const
+{
+    return std::max(1.0, std::max(m_penWidth, 1) * m_mapping.pixelsPerUnit);
+}
+
+void PainterCanvas::setPen(const QColor& color, int width, PenStyle style)
+{
+    m_penColor = color;
+    m_penWidth = width;
+    m_penStyle = style;
+}
+
+void PainterCanvas::setBrush(const QColor& color)
+{
+    m_brushColor = color;
+}
+
+void PainterCanvas::moveTo(int x, int y)
+{
+    m_position = QPoint(x, y);
+}
+
+void PainterCanvas::lineTo(int x, int y)
+{
+    const QLineF line(mapCentre(m_position.x(), m_position.y()), mapCentre(x, y));
+    m_position = QPoint(x, y);
+    if (line.length() == 0.0) {
+        return; // a zero-length line paints nothing
+    }
+    const double width = penDeviceWidth();
+    m_painter.setBrush(Qt::NoBrush);
+    if (m_penStyle == PenStyle::Dotted) {
+        m_painter.setPen(QPen(QColor(255, 255, 255), width, Qt::SolidLine, Qt::FlatCap));
+        m_painter.drawLine(line);
+        QPen dots(m_penColor, width, Qt::CustomDashLine, Qt::FlatCap);
+        const double dot = m_mapping.dotLength * m_mapping.pixelsPerUnit / width; // in pen widths
+        dots.setDashPattern({ dot, dot });
+        m_painter.setPen(dots);
+    } else {
+        m_painter.setPen(QPen(m_penColor, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+    m_painter.drawLine(line);
+}
+
+void PainterCanvas::outlinedShape(int x1, int y1, int x2, int y2, bool round)
+{
+    QRectF box;
+    if (m_mapping.pixelCentres) {
+        // Right and bottom edges excluded: the outline runs through the
+        // centres of the first and last covered pixels.
+        const int left = std::min(x1, x2);
+        const int right = std::max(x1, x2) - 1;
+        const int top = m_mapping.yUp ? std::max(y1, y2) : std::min(y1, y2);
+        const int bottom = m_mapping.yUp ? std::min(y1, y2) + 1 : std::max(y1, y2) - 1;
+        if (right < left || (m_mapping.yUp ? bottom > top : bottom < top)) {
+            return;
+        }
+        box = QRectF(mapCentre(left, top), mapCentre(right, bottom)).normalized();
+    } else {
+        box = QRectF(map(x1, y1), map(x2, y2)).normalized();
+    }
+    m_painter.setPen(QPen(m_penColor, penDeviceWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    m_painter.setBrush(m_brushColor);
+    if (round) {
+        m_painter.drawEllipse(box);
+    } else {
+        m_painter.drawRect(box);
+    }
+}
+
+void PainterCanvas::rectangle(int x1, int y1, int x2, int y2)
+{
+    outlinedShape(x1, y1, x2, y2, false);
+}
+
+void PainterCanvas::ellipse(int x1, int y1, int x2, int y2)
+{
+    outlinedShape(x1, y1, x2, y2, true);
+}
+
+void PainterCanvas::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
+{
+    m_painter.fillRect(QRectF(map(x1, y1), map(x2, y2)).normalized(), color);
+}
+
+void PainterCanvas::text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees)
+{
+    if (text.isEmpty()) {
+        return;
+    }
+    const QFont qfont = makeCanvasFont(font, m_mapping.pixelsPerUnit, m_mapping.antialias);
+    const QFontMetricsF metrics(qfont, m_painter.device());
+    m_painter.save();
+    m_painter.translate(map(x, y));
+    // The baseline runs along (cos a, -sin a) in logical units; a flipped y
+    // axis turns that into the opposite sense on the device.
+    m_painter.rotate(m_mapping.yUp ? angleDegrees : -angleDegrees);
+    m_painter.fillRect(
+        QRectF(0.0, 0.0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()), m_brushColor);
+    m_painter.setFont(qfont);
+    m_painter.setPen(QColor(0, 0, 0));
+    m_painter.drawText(QPointF(0.0, metrics.ascent()), text);
+    m_painter.restore();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <QPoint>
+#include <QPointF>
+
+class QPainter;
+
+// How the logical units of a canvas meet the device pixels of a painter.
+struct CanvasMapping {
+    double pixelsPerUnit = 1.0; // device pixels per logical unit
+    bool yUp = false; // logical y points up (the page); device y is -y
+    // Logical units are pixels of a bitmap drawn larger: lines run through
+    // the pixel centres and boxes cover whole pixels, as on the image.
+    bool pixelCentres = true;
+    double dotLength = 3.0; // logical length of a dot and of a gap of the dotted pen
+    bool antialias = true;
+};
+
+// Draws on any QPainter (SVG, PDF, printer, a big PNG) by mapping points
+// onto the painter's device; the painter is never flipped or scaled, so text
+// stays upright. Pen widths are logical and become device pixels through the
+// mapping (a width of 0 or 1 is one logical unit, at least one device pixel).
+// The dotted pen is drawn over a white solid line of the same width, so the
+// gaps are white on every engine; its pattern restarts at every lineTo.
+class PainterCanvas : public Canvas {
+public:
+    // The painter must be active and outlive the canvas.
+    PainterCanvas(QPainter& painter, const CanvasMapping& mapping);
+
+    void setPen(const QColor& color, int width, PenStyle style) override;
+    void setBrush(const QColor& color) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
+    void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
+
+    // Device position of a logical point (the corner of a unit, not its
+    // centre).
+    QPointF map(double x, double y) const;
+
+private:
+    QPointF mapCentre(int x, int y) const; // where a line through (x, y) runs
+    double penDeviceWidth() const;
+    void outlinedShape(int x1, int y1, int x2, int y2, bool round);
+
+    QPainter& m_painter;
+    CanvasMapping m_mapping;
+    QColor m_penColor = QColor(0, 0, 0);
+    int m_penWidth = 1;
+    PenStyle m_penStyle = PenStyle::Solid;
+    QColor m_brushColor = QColor(255, 255, 255);
+    QPoint m_position;
+};

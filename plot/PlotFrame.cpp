@@ -1,0 +1,106 @@
+#include "PlotFrame.h"
+
+namespace {
+
+const QColor white(255, 255, 255);
+const QColor blue(0, 0, 255);
+const QColor silver(192, 192, 192);
+
+constexpr int TickTextHeight = 9;
+
+} // namespace
+
+void DrawRotatedText(Canvas& canvas, int x, int y, const QString& text, int height, int angle)
+{
+    if (text.isEmpty()) {
+        return;
+    }
+    CanvasFont font;
+    font.family = QStringLiteral("Arial");
+    font.height = height; // character height, not cell height
+    canvas.text(x, y, text, font, angle);
+}
+
+void DrawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
+{
+    using namespace PlotGeometry;
+    constexpr int h = TickTextHeight;
+    constexpr int right = Margin + PlotAreaWidth; // 210
+    constexpr int bottom = Margin + PlotAreaHeight; // 210
+
+    screen.setBrush(white);
+    screen.fillRect(0, 0, ImageSize, ImageSize, white);
+
+    // Modulation levels 100 .. 20 %: value, tick left of the y axis, grid
+    // line. 0 % gets neither: the x axis stands there.
+    for (int i = 0; i <= 4; ++i) {
+        const int y = Margin + GridStep * i;
+        screen.setPen(blue, 1, PenStyle::Solid);
+        screen.moveTo(Margin - 2, y);
+        DrawRotatedText(screen, Margin - 2 * h, y - h / 2, QString::number((5 - i) * 20), h, 0);
+        screen.lineTo(Margin, y);
+        screen.setPen(silver, 1, PenStyle::Solid);
+        screen.moveTo(Margin, y);
+        screen.lineTo(right, y);
+    }
+
+    // Five equal intervals along x; the grid line at the right edge closes
+    // the square.
+    for (int i = 0; i <= 5; ++i) {
+        const int x = Margin + GridStep * i;
+        screen.setPen(blue, 1, PenStyle::Solid);
+        screen.moveTo(x, bottom + 2);
+        if (abscissa == Abscissa::ImageHeight) {
+            DrawRotatedText(screen, x - h / 2, bottom + h / 2, QString::number(i * 20), h, 0);
+        }
+        screen.lineTo(x, bottom);
+        screen.setPen(silver, 1, PenStyle::Solid);
+        screen.moveTo(x, Margin);
+        screen.lineTo(x, bottom);
+    }
+
+    // The axes last, over the grid.
+    screen.setPen(blue, 1, PenStyle::Solid);
+    screen.moveTo(Margin, Margin);
+    screen.lineTo(Margin, bottom);
+    screen.lineTo(right, bottom);
+
+    AxisTexts frameTexts = texts;
+    frameTexts.AxisTitleY = QStringLiteral("Modulation [%]");
+    DrawAxisTitles(screen, DrawTarget::Screen, abscissa, frameTexts);
+}
+
+void DrawAxisTitles(Canvas& canvas, DrawTarget target, Abscissa abscissa, const AxisTexts& texts)
+{
+    using namespace PlotGeometry;
+    if (target == DrawTarget::Screen) {
+        constexpr int H = ImageSize;
+        DrawRotatedText(canvas, 5, H - 10 - PlotAreaHeight / 2, texts.AxisTitleY, 10, 90);
+        DrawRotatedText(canvas, 32, H - 2 * 9, texts.AxisRangeText, 10, 0);
+        DrawRotatedText(canvas, 32, H - 18 - 220, texts.AxisVariableText, 11, 0);
+        if (abscissa == Abscissa::ImageHeight) {
+            DrawPercentTickValues(canvas);
+        } else {
+            // Blanks on the opaque background wipe the tick-value row.
+            DrawRotatedText(canvas, 32, H - 18 - 20, QString(63, QLatin1Char(' ')), 10, 0);
+        }
+        return; // the window repaints the image
+    }
+
+    // The page: 0.1 mm, y up; the title is fixed and reads upward with -90.
+    constexpr int height = 20;
+    DrawRotatedText(
+        canvas, PrintPlotLeft + 24, PrintPlotTop - (PlotAreaHeight + 20) * 24 / 10, texts.AxisRangeText, height, 0);
+    DrawRotatedText(canvas, PrintPlotLeft + 24, PrintPlotTop + 57, texts.AxisVariableText, height, 0);
+    DrawRotatedText(canvas, PrintPlotLeft - 96, PrintPlotTop - (PlotAreaHeight - 60) * 24 / 10,
+        QStringLiteral("Modulation [%]"), height, -90);
+}
+
+void DrawPercentTickValues(Canvas& screen)
+{
+    using namespace PlotGeometry;
+    for (int i = 0; i <= 5; ++i) {
+        DrawRotatedText(screen, Margin + GridStep * i - TickTextHeight / 2, ImageSize - Margin + TickTextHeight / 2,
+            QString::number(i * 20), TickTextHeight, 0);
+    }
+}

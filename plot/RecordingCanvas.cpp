@@ -1,0 +1,107 @@
+#include "RecordingCanvas.h"
+
+#include <algorithm>
+#include <iterator>
+
+CanvasOp RecordingCanvas::current(CanvasOp::Kind kind) const
+{
+    CanvasOp op;
+    op.kind = kind;
+    op.penColor = m_penColor;
+    op.penWidth = m_penWidth;
+    op.penStyle = m_penStyle;
+    op.brushColor = m_brushColor;
+    return op;
+}
+
+void RecordingCanvas::setPen(const QColor& color, int width, PenStyle style)
+{
+    m_penColor = color;
+    m_penWidth = width;
+    m_penStyle = style;
+}
+
+void RecordingCanvas::setBrush(const QColor& color)
+{
+    m_brushColor = color;
+}
+
+void RecordingCanvas::moveTo(int x, int y)
+{
+    m_position = QPoint(x, y);
+}
+
+void RecordingCanvas::lineTo(int x, int y)
+{
+    CanvasOp op = current(CanvasOp::Kind::Line);
+    op.from = m_position;
+    op.to = QPoint(x, y);
+    m_position = op.to;
+    m_ops.push_back(op);
+}
+
+void RecordingCanvas::rectangle(int x1, int y1, int x2, int y2)
+{
+    CanvasOp op = current(CanvasOp::Kind::Rectangle);
+    op.from = QPoint(x1, y1);
+    op.to = QPoint(x2, y2);
+    m_ops.push_back(op);
+}
+
+void RecordingCanvas::ellipse(int x1, int y1, int x2, int y2)
+{
+    CanvasOp op = current(CanvasOp::Kind::Ellipse);
+    op.from = QPoint(x1, y1);
+    op.to = QPoint(x2, y2);
+    m_ops.push_back(op);
+}
+
+void RecordingCanvas::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
+{
+    CanvasOp op = current(CanvasOp::Kind::FillRect);
+    op.from = QPoint(x1, y1);
+    op.to = QPoint(x2, y2);
+    op.fillColor = color;
+    m_ops.push_back(op);
+}
+
+void RecordingCanvas::text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees)
+{
+    CanvasOp op = current(CanvasOp::Kind::Text);
+    op.from = QPoint(x, y);
+    op.text = text;
+    op.font = font;
+    op.angle = angleDegrees;
+    m_ops.push_back(op);
+}
+
+std::vector<CanvasOp> RecordingCanvas::ofKind(CanvasOp::Kind kind) const
+{
+    std::vector<CanvasOp> result;
+    std::copy_if(
+        m_ops.begin(), m_ops.end(), std::back_inserter(result), [kind](const CanvasOp& op) { return op.kind == kind; });
+    return result;
+}
+
+int RecordingCanvas::countLines(QPoint from, QPoint to, const QColor& color, PenStyle style) const
+{
+    return static_cast<int>(std::count_if(m_ops.begin(), m_ops.end(), [&](const CanvasOp& op) {
+        return op.kind == CanvasOp::Kind::Line && op.from == from && op.to == to && op.penColor == color
+            && op.penStyle == style;
+    }));
+}
+
+std::vector<CanvasOp> RecordingCanvas::textsEqual(const QString& text) const
+{
+    std::vector<CanvasOp> result;
+    std::copy_if(m_ops.begin(), m_ops.end(), std::back_inserter(result),
+        [&](const CanvasOp& op) { return op.kind == CanvasOp::Kind::Text && op.text == text; });
+    return result;
+}
+
+int RecordingCanvas::indexOf(CanvasOp::Kind kind, QPoint from) const
+{
+    const auto it = std::find_if(
+        m_ops.begin(), m_ops.end(), [&](const CanvasOp& op) { return op.kind == kind && op.from == from; });
+    return it == m_ops.end() ? -1 : static_cast<int>(it - m_ops.begin());
+}

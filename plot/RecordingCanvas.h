@@ -1,0 +1,77 @@
+#pragma once
+
+#include "Canvas.h"
+
+#include <QPoint>
+
+#include <vector>
+
+// One drawing operation as a canvas received it, with the pen, brush and
+// font in force at the time.
+struct CanvasOp {
+    enum class Kind {
+        Line,
+        Rectangle,
+        Ellipse,
+        FillRect,
+        Text,
+    };
+
+    Kind kind = Kind::Line;
+    QPoint from; // line start, box corner (x1, y1) or text reference point
+    QPoint to; // line end or box corner (x2, y2)
+    QColor penColor;
+    int penWidth = 1;
+    PenStyle penStyle = PenStyle::Solid;
+    QColor brushColor;
+    QColor fillColor; // FillRect only
+    QString text;
+    CanvasFont font;
+    int angle = 0;
+};
+
+// A canvas that draws nothing and lists every operation, for tests that
+// check geometry, styles and texts without looking at pixels. moveTo is not
+// listed by itself; it shows as the start of the next line.
+class RecordingCanvas final : public Canvas {
+public:
+    void setPen(const QColor& color, int width, PenStyle style) override;
+    void setBrush(const QColor& color) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
+    void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
+
+    const std::vector<CanvasOp>& ops() const { return m_ops; }
+    void clear() { m_ops.clear(); }
+
+    std::vector<CanvasOp> ofKind(CanvasOp::Kind kind) const;
+    std::vector<CanvasOp> lines() const { return ofKind(CanvasOp::Kind::Line); }
+    std::vector<CanvasOp> texts() const { return ofKind(CanvasOp::Kind::Text); }
+    std::vector<CanvasOp> ellipses() const { return ofKind(CanvasOp::Kind::Ellipse); }
+
+    // Lines from a to b (exactly, in this direction) with the given colour
+    // and style; how many were drawn.
+    int countLines(QPoint from, QPoint to, const QColor& color, PenStyle style = PenStyle::Solid) const;
+    bool hasLine(QPoint from, QPoint to, const QColor& color, PenStyle style = PenStyle::Solid) const
+    {
+        return countLines(from, to, color, style) > 0;
+    }
+    // The texts with exactly this content, in drawing order.
+    std::vector<CanvasOp> textsEqual(const QString& text) const;
+    // Index in ops() of the first operation of this kind whose start is at
+    // the point, or -1.
+    int indexOf(CanvasOp::Kind kind, QPoint from) const;
+
+private:
+    CanvasOp current(CanvasOp::Kind kind) const;
+
+    std::vector<CanvasOp> m_ops;
+    QColor m_penColor = QColor(0, 0, 0);
+    int m_penWidth = 1;
+    PenStyle m_penStyle = PenStyle::Solid;
+    QColor m_brushColor = QColor(255, 255, 255);
+    QPoint m_position;
+};
