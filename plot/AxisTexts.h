@@ -5,9 +5,10 @@
 #include <QString>
 
 // The three texts around the diagram.
-struct AxisTexts {
+struct AxisTexts
+{
     QString AxisTitleY = QStringLiteral("Modulation [%]");
-    QString AxisRangeText; // under the plot
+    QString AxisRangeText;    // under the plot
     QString AxisVariableText; // above the plot
 
     bool operator==(const AxisTexts&) const = default;

@@ -1,0 +1,326 @@
+#include "LensFileReader.h"
+
+#include "LineFormatError.h"
+#include "LineParsing.h"
+#include "LoadError.h"
+#include "TextEncoding.h"
+
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <limits>
+#include <system_error>
+
+namespace {
+
+constexpr std::string_view InfinityMarker = "-1E20";
+constexpr int GaussLinesSkipped = 6;
+
+// The file being read, one line at a time. Lines are counted from 1; text
+// is the current line without its LF or CR LF, as bytes.
+struct LineInput
+{
+    std::istream& in;
+    int lineNumber = 0;
+    std::string text;
+};
+
+std::string quotedText(std::string_view bytes)
+{
+    return "„" + decodeWindows1252(bytes) + "“";
+}
+
+// Reads the next line. At the end of the file the error names what was
+// sought (the text describe() returns; built only then) and the line where
+// it was expected, one past the last line.
+template <typename Describe>
+const std::string& nextLine(LineInput& input, const Describe& describe)
+{
+    if (!std::getline(input.in, input.text)) {
+        if (input.in.bad()) {
+            throw FileOpenError();
+        }
+        throw LoadError(input.lineNumber + 1, "Unerwartetes Dateiende: gesucht wurde " + std::string(describe()));
+    }
+    if (!input.text.empty() && input.text.back() == '\r') {
+        input.text.pop_back();
+    }
+    ++input.lineNumber;
+    return input.text;
+}
+
+const std::string& nextLine(LineInput& input, const char* sought)
+{
+    return nextLine(input, [sought] { return sought; });
+}
+
+// Skips lines up to and including the one that starts with the marker
+// (case-sensitive, from column 1).
+void seekMarker(LineInput& input, std::string_view marker)
+{
+    const auto sought = [marker] { return "die Markierung " + quotedText(marker); };
+    while (!nextLine(input, sought).starts_with(marker)) { }
+}
+
+void splitCurrentLine(const LineInput& input, LineTokens& tokens)
+{
+    try {
+        SplitLine(input.text, tokens);
+    } catch (const LineFormatError& error) {
+        throw LoadError(input.lineNumber, error.what());
+    }
+}
+
+// Stores values 1 .. count - 1 of a labelled list line into target and
+// returns their number. A list needs at least one value and at most limit.
+template <int N>
+int storeList(const LineInput& input, const LineTokens& tokens, RangeArray<std::string, 1, N>& target, int limit,
+    const std::string& plural)
+{
+    const int values = tokens.valueCount();
+    if (values == 0) {
+        throw LoadError(
+            input.lineNumber, "Zeile der " + plural + " " + quotedText(input.text) + " enthält keine Werte");
+    }
+    if (values > limit) {
+        throw LoadError(input.lineNumber,
+            "Bereichsfehler: mehr als " + std::to_string(limit) + " " + plural + ", der " + std::to_string(limit + 1)
+                + ". Wert ist " + quotedText(tokens.LineToken[limit + 1]));
+    }
+    for (int i = 1; i <= values; ++i) {
+        target[i] = decodeWindows1252(tokens.LineToken[i]);
+    }
+    return values;
+}
+
+void readHead(LineInput& input, LensData& lens)
+{
+    nextLine(input, "Zeile 1 (Dateikopf)");
+    const std::string& head = nextLine(input, "die Kopfzeile (Zeile 2)");
+    if (head.size() < 6 || head[5] < '0' || head[5] > '9') {
+        throw LoadError(input.lineNumber, "Spalte 6 der Kopfzeile " + quotedText(head) + " enthält keine Ziffer");
+    }
+    lens.ImageHeightPerFNumber = head[5] - '0';
+
+    nextLine(input, "Zeile 3 (Dateikopf)");
+    nextLine(input, "Zeile 4 (Dateikopf)");
+    const std::string& title = nextLine(input, "die Titelzeile (Zeile 5)");
+    // The name runs from column 5 to the third character after the first
+    // "/", cut at the end of the line; without a "/" it is empty.
+    const std::size_t slash = title.find('/');
+    const std::size_t length = slash == std::string::npos ? 0 : slash; // p - 1 for the 1-based column p
+    lens.LensName = title.size() > 4 ? decodeWindows1252(std::string_view(title).substr(4, length)) : std::string();
+}
+
+void readImageHeights(LineInput& input, LineTokens& tokens, LensData& lens)
+{
+    const int rows = lens.imageHeightRowCount();
+    RangeArray<RangeArray<double, 1, LensData::MaxImageHeights>, 1, LensData::MaxFNumbers> values;
+    int firstCount = 0;
+    int count = 0;
+    for (int r = 1; r <= rows; ++r) {
+        nextLine(input, [&lens, r] {
+            return lens.ImageHeightPerFNumber > 0 ? "die Bildhöhenzeile der Blende " + std::to_string(r)
+                                                  : std::string("die Bildhöhenzeile");
+        });
+        splitCurrentLine(input, tokens);
+        count = storeList(input, tokens, lens.ImageHeightText[r], LensData::MaxImageHeights, "Bildhöhen");
+        // Capping compares the values of a row with its last value, so every
+        // row needs as many values as the last one.
+        if (r == 1) {
+            firstCount = count;
+        } else if (count != firstCount) {
+            throw LoadError(input.lineNumber,
+                "Bildhöhenzeile " + quotedText(input.text) + " hat " + std::to_string(count) + " Werte, die erste hat "
+                    + std::to_string(firstCount));
+        }
+        for (int c = 1; c <= count; ++c) {
+            const std::optional<double> value = parseDecimal(tokens.LineToken[c]);
+            if (!value) {
+                throw LoadError(input.lineNumber, "Bildhöhe " + quotedText(tokens.LineToken[c]) + " ist keine Zahl");
+            }
+            values[r][c] = *value;
+        }
+    }
+    lens.ImageHeightCount = count;
+    lens.MaxImageHeight = values[rows][count];
+
+    // Cap each row at the first column that reaches the row's last value;
+    // that column takes the last value's text.
+    for (int r = 1; r <= rows; ++r) {
+        const double last = values[r][count];
+        int c = 1;
+        while (values[r][c] < last) {
+            ++c;
+        }
+        lens.ImageHeightValidCount[r] = c;
+        lens.ImageHeightText[r][c] = lens.ImageHeightText[r][count];
+    }
+}
+
+void readParameters(LineInput& input, LineTokens& tokens, LensData& lens)
+{
+    nextLine(input, "die Zeile der Blendenzahlen");
+    splitCurrentLine(input, tokens);
+    lens.FNumberCount = storeList(input, tokens, lens.FNumberText, LensData::MaxFNumbers, "Blendenzahlen");
+
+    nextLine(input, "die Zeile der Abbildungsmaßstäbe");
+    splitCurrentLine(input, tokens);
+    lens.MagnificationCount
+        = storeList(input, tokens, lens.MagnificationText, LensData::MaxMagnifications, "Abbildungsmaßstäbe");
+
+    readImageHeights(input, tokens, lens);
+
+    // Wavelengths stand in fields of four columns after a four-column label;
+    // an incomplete last field is dropped.
+    const std::string& wavelengths = nextLine(input, "die Zeile der Wellenlängen");
+    std::string wavelengthText;
+    for (std::size_t field = 1; field < wavelengths.size() / 4; ++field) {
+        wavelengthText += "   ";
+        wavelengthText += wavelengths.substr(field * 4, 4);
+    }
+    lens.WavelengthText = decodeWindows1252(wavelengthText);
+
+    const std::string& weights = nextLine(input, "die Zeile der Gewichte");
+    lens.WeightText = weights.size() > 4 ? decodeWindows1252(std::string_view(weights).substr(4)) : std::string();
+
+    nextLine(input, "die Zeile der Ortsfrequenzen");
+    splitCurrentLine(input, tokens);
+    lens.FrequencyCount = storeList(input, tokens, lens.FrequencyText, LensData::MaxFrequencies, "Ortsfrequenzen");
+}
+
+void readDistances(LineInput& input, LineTokens& tokens, LensData& lens)
+{
+    seekMarker(input, "[ABB]");
+    for (int i = 1; i <= lens.MagnificationCount; ++i) {
+        nextLine(input, [i] { return "die Abstandszeile des Abbildungsmaßstabs " + std::to_string(i); });
+        splitCurrentLine(input, tokens);
+        // The third value; a line with fewer values leaves what an earlier
+        // line put into that token, as the format has always done.
+        const std::string& distance = tokens.LineToken[3];
+        try {
+            lens.DistanceLabels[i] = DistanceLabel(distance, i == 1);
+        } catch (const LineFormatError& error) {
+            throw LoadError(input.lineNumber, error.what());
+        }
+        lens.DistanceText[i] = decodeWindows1252(distance);
+    }
+    // Entries beyond the new count keep the earlier file's distances; their
+    // labels show them (or 0 for entries no file has filled).
+    for (int i = lens.MagnificationCount + 1; i <= LensData::MaxMagnifications; ++i) {
+        try {
+            lens.DistanceLabels[i] = DistanceLabel(lens.DistanceText[i], i == 1);
+        } catch (const LineFormatError& error) {
+            throw LoadError(input.lineNumber, error.what());
+        }
+    }
+}
+
+void readModulationLines(LineInput& input, LensData& lens, ModulationTable& table, int fNumber, const char* orientation)
+{
+    for (int m = 1; m <= lens.MagnificationCount; ++m) {
+        for (int h = 1; h <= lens.ImageHeightCount; ++h) {
+            nextLine(input, [&] {
+                return std::string("die ") + orientation + " Modulationszeile der Blende " + std::to_string(fNumber)
+                    + " für Abbildungsmaßstab " + std::to_string(m) + ", Bildhöhe " + std::to_string(h);
+            });
+            std::vector<int> values;
+            try {
+                values = ParseModulationLine(input.text, lens.FrequencyCount);
+            } catch (const LineFormatError& error) {
+                throw LoadError(input.lineNumber, error.what());
+            }
+            for (int q = 1; q <= lens.FrequencyCount; ++q) {
+                table.set(fNumber - 1, q - 1, h - 1, m - 1, static_cast<std::uint8_t>(values[q - 1]));
+            }
+        }
+    }
+}
+
+void readModulationBlocks(LineInput& input, LensData& lens)
+{
+    for (int n = 1; n <= lens.FNumberCount; ++n) {
+        const std::string marker = "[" + std::to_string(n) + "/SAGMOD]";
+        seekMarker(input, marker);
+        readModulationLines(input, lens, lens.SagModulation, n, "sagittale");
+        nextLine(input, [n] { return "die Trennzeile vor den tangentialen Werten der Blende " + std::to_string(n); });
+        readModulationLines(input, lens, lens.TanModulation, n, "tangentiale");
+    }
+}
+
+void readFile(LineInput& input, LensData& lens)
+{
+    // Working storage of the line splitter; it lives for one load.
+    LineTokens tokens;
+    readHead(input, lens);
+    seekMarker(input, "[GAUSS]");
+    for (int i = 1; i <= GaussLinesSkipped; ++i) {
+        nextLine(input, [i] {
+            return "Zeile " + std::to_string(i) + " von " + std::to_string(GaussLinesSkipped) + " nach „[GAUSS]“";
+        });
+    }
+    seekMarker(input, "[PARAM]");
+    readParameters(input, tokens, lens);
+    readDistances(input, tokens, lens);
+    readModulationBlocks(input, lens);
+}
+
+} // namespace
+
+LensData readLensData(std::istream& in, const LensData& current)
+{
+    LensData lens = current;
+    LineInput input { in, 0, {} };
+    try {
+        readFile(input, lens);
+    } catch (const RangeError& error) {
+        // Every index is checked before use; this only guards against a
+        // fault of the reader itself turning into an error without a line.
+        throw LoadError(input.lineNumber > 0 ? input.lineNumber : 1, error.what());
+    }
+    lens.FileLoaded = 1;
+    return lens;
+}
+
+LensData readLensFile(const std::filesystem::path& path, const LensData& current)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw FileOpenError();
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw FileOpenError();
+    }
+    return readLensData(in, current);
+}
+
+std::string DistanceLabel(std::string_view distanceText, bool firstEntry)
+{
+    if (firstEntry && distanceText == InfinityMarker) {
+        return "unendlich";
+    }
+    if (distanceText.empty()) {
+        return "0";
+    }
+    const std::optional<double> value = parseDecimal(distanceText);
+    if (!value) {
+        throw LineFormatError("Abstand " + quotedText(distanceText) + " ist keine Zahl");
+    }
+    // Round to nearest, a half to the even neighbour.
+    double rounded = std::floor(*value);
+    const double fraction = *value - rounded;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) {
+        rounded += 1.0;
+    }
+    if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min())
+        || rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+        std::string message = "Abstand " + quotedText(distanceText) + " passt gerundet nicht in eine 32-Bit-Ganzzahl";
+        if (distanceText.find_first_not_of(' ') != std::string_view::npos
+            && distanceText.substr(distanceText.find_first_not_of(' ')) == InfinityMarker) {
+            message += " („-1E20“ für unendlich steht nur beim ersten Abbildungsmaßstab und ohne Leerzeichen davor)";
+        }
+        throw LineFormatError(message);
+    }
+    return std::to_string(static_cast<std::int32_t>(rounded));
+}

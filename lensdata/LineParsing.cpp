@@ -1,0 +1,169 @@
+#include "LineParsing.h"
+
+#include "LineFormatError.h"
+#include "TextEncoding.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+constexpr std::size_t MaxModulationLineLength = 255;
+constexpr int MaxBoundaries = 10;
+
+std::string quotedText(std::string_view bytes)
+{
+    return "„" + decodeWindows1252(bytes) + "“";
+}
+
+// Long lines are shown by their beginning only.
+std::string quotedExcerpt(std::string_view bytes)
+{
+    constexpr std::size_t Shown = 40;
+    if (bytes.size() <= Shown) {
+        return quotedText(bytes);
+    }
+    return "„" + decodeWindows1252(bytes.substr(0, Shown)) + "…“";
+}
+
+// An optional sign followed by one or more digits.
+bool hasIntegerForm(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        text.remove_prefix(1);
+    }
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+} // namespace
+
+void SplitLine(std::string_view line, LineTokens& tokens)
+{
+    std::string padded;
+    padded.reserve(line.size() + 2);
+    padded.push_back(' ');
+    padded.append(line);
+    padded.push_back(' ');
+
+    int count = 0;
+    std::size_t previousEnd = 0; // 0-based position of the blank that ended the previous item
+    for (std::size_t i = 1; i < padded.size(); ++i) {
+        if (padded[i] != ' ' || padded[i - 1] == ' ') {
+            continue;
+        }
+        if (count > 0) {
+            const int valueIndex = count; // the label is item 1, value k is item k + 1
+            const std::string_view value = std::string_view(padded).substr(previousEnd + 1, i - previousEnd - 1);
+            if (valueIndex > LineTokens::MaxValues) {
+                tokens.count = count;
+                throw LineFormatError("Bereichsfehler: mehr als " + std::to_string(LineTokens::MaxValues)
+                    + " Werte in der Zeile, der " + std::to_string(valueIndex) + ". Wert ist " + quotedText(value));
+            }
+            tokens.LineToken[valueIndex] = std::string(value);
+        }
+        ++count;
+        previousEnd = i;
+    }
+    tokens.count = count;
+}
+
+std::vector<int> ParseModulationLine(std::string_view line, int valueCount)
+{
+    if (line.size() > MaxModulationLineLength) {
+        throw LineFormatError("Bereichsfehler: Modulationszeile ist " + std::to_string(line.size())
+            + " Zeichen lang, erlaubt sind " + std::to_string(MaxModulationLineLength) + ": " + quotedExcerpt(line));
+    }
+
+    // Boundaries as 1-based columns, as the layout describes them.
+    std::vector<std::size_t> boundaries;
+    boundaries.reserve(MaxBoundaries);
+    const std::size_t length = line.size();
+    for (std::size_t column = 1; column <= length; ++column) {
+        if (line[column - 1] != ' ') {
+            continue;
+        }
+        if (column == length || line[column] != ' ') {
+            if (static_cast<int>(boundaries.size()) == MaxBoundaries) {
+                throw LineFormatError("Bereichsfehler: Modulationszeile hat mehr als " + std::to_string(MaxBoundaries)
+                    + " Wertgrenzen: " + quotedExcerpt(line));
+            }
+            boundaries.push_back(column);
+        }
+    }
+    if (boundaries.empty()) {
+        throw LineFormatError(
+            "Bereichsfehler: Modulationszeile " + quotedExcerpt(line) + " enthält kein Leerzeichen vor einem Wert");
+    }
+    boundaries.back() = length;
+
+    std::vector<int> values;
+    values.reserve(static_cast<std::size_t>(valueCount > 0 ? valueCount : 0));
+    for (int q = 1; q <= valueCount; ++q) {
+        if (static_cast<std::size_t>(q) >= boundaries.size()) {
+            throw LineFormatError("Modulationszeile " + quotedExcerpt(line) + " enthält nur "
+                + std::to_string(boundaries.size() - 1) + " von " + std::to_string(valueCount) + " Werten");
+        }
+        const std::size_t first = boundaries[static_cast<std::size_t>(q) - 1]; // 0-based start = 1-based boundary
+        const std::size_t last = boundaries[static_cast<std::size_t>(q)];
+        const std::string_view field = line.substr(first, last > first ? last - 1 - first : 0);
+        const std::optional<long long> value = parseInteger(field);
+        if (!value) {
+            // A well-formed integer too large for long long is out of range,
+            // not malformed.
+            if (hasIntegerForm(field)) {
+                throw LineFormatError("Modulationswert " + quotedText(field) + " liegt außerhalb von 0..255");
+            }
+            // A field with a blank in it means two values ran together.
+            const bool hasBlank = field.find(' ') != std::string_view::npos;
+            throw LineFormatError("Modulationswert " + quotedText(field) + " ist keine ganze Zahl"
+                + (hasBlank ? std::string(" (Werte durch genau ein Leerzeichen trennen und die "
+                                          "Zeile mit einem Leerzeichen beenden)")
+                            : std::string()));
+        }
+        if (*value < 0 || *value > 255) {
+            throw LineFormatError("Modulationswert " + quotedText(field) + " liegt außerhalb von 0..255");
+        }
+        values.push_back(static_cast<int>(*value));
+    }
+    return values;
+}
+
+std::optional<double> parseDecimal(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+            return std::nullopt;
+        }
+    }
+    // from_chars also reads "inf", "nan" and hexadecimal forms; the file
+    // format knows only digits, a point, a sign and an exponent.
+    if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<long long> parseInteger(std::string_view text)
+{
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') {
+            return std::nullopt;
+        }
+    }
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
