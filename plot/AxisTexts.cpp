@@ -31,16 +31,16 @@ AxisTexts axisTextsFor(Abscissa abscissa)
     switch (abscissa) {
     case Abscissa::FNumber:
         return makeTexts(from + blanks(21) + QStringLiteral("k") + blanks(20) + to,
-            blanks(21) + QStringLiteral("Blendenzahl") + blanks(23));
+                         blanks(21) + QStringLiteral("Blendenzahl") + blanks(23));
     case Abscissa::Frequency:
         return makeTexts(from + blanks(18) + QStringLiteral("LP/mm") + blanks(13) + to,
-            blanks(21) + QStringLiteral("Linienpaare") + blanks(13));
+                         blanks(21) + QStringLiteral("Linienpaare") + blanks(13));
     case Abscissa::ImageHeight:
-        return makeTexts(
-            blanks(30) + QStringLiteral("y ' [%]") + blanks(27), blanks(27) + QStringLiteral("Bildhöhe") + blanks(15));
+        return makeTexts(blanks(30) + QStringLiteral("y ' [%]") + blanks(27),
+                         blanks(27) + QStringLiteral("Bildhöhe") + blanks(15));
     case Abscissa::Magnification:
         return makeTexts(from + blanks(20) + QStringLiteral("ß '") + blanks(19) + to,
-            blanks(16) + QStringLiteral("Abbildungsmaßstab"));
+                         blanks(16) + QStringLiteral("Abbildungsmaßstab"));
     }
     return initialAxisTexts();
 }

@@ -3,12 +3,14 @@
 #include <QColor>
 #include <QString>
 
-enum class PenStyle {
+enum class PenStyle
+{
     Solid,
     Dotted, // 3 on, 3 off; gaps in the background colour; restarts at every lineTo
 };
 
-struct CanvasFont {
+struct CanvasFont
+{
     QString family = QStringLiteral("Arial");
     // Character (em) height in logical units, or, with cellHeight, the
     // height of the whole character cell (ascent + descent).
@@ -34,7 +36,8 @@ struct CanvasFont {
 //   mirrored.
 // Coordinates far outside the surface are allowed; nothing is ever written
 // outside it.
-class Canvas {
+class Canvas
+{
 public:
     virtual ~Canvas() = default;
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 void DrawSampleLine(Canvas& canvas, const CurveSamples& samples, int step,
-    const std::function<std::optional<QPoint>(double x, double m)>& position)
+                    const std::function<std::optional<QPoint>(double x, double m)>& position)
 {
     const int first = firstSampleOnAxis(samples);
     if (first == 0) {

@@ -23,4 +23,4 @@ void DrawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, 
 // length). A point that position() cannot place breaks the line. Draws
 // nothing when no sample has an abscissa >= 0.
 void DrawSampleLine(Canvas& canvas, const CurveSamples& samples, int step,
-    const std::function<std::optional<QPoint>(double x, double m)>& position);
+                    const std::function<std::optional<QPoint>(double x, double m)>& position);

@@ -11,7 +11,8 @@
 // are truncated toward zero. A non-finite product has no position; a huge
 // one is pulled into +-CoordinateLimit first, so the conversion to int is
 // always defined and the line still heads the right way.
-struct CurveMapping {
+struct CurveMapping
+{
     static constexpr double CoordinateLimit = 100000.0;
 
     double ScaleX = 0.0;

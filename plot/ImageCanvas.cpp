@@ -11,7 +11,8 @@
 
 namespace {
 
-struct Span {
+struct Span
+{
     long long left = 0;
     long long right = -1; // inclusive; empty when right < left
     bool contains(long long x) const { return x >= left && x <= right; }
@@ -243,8 +244,8 @@ void ImageCanvas::text(int x, int y, const QString& text, const CanvasFont& font
     painter.rotate(-angleDegrees);
     // The character cell, painted opaque in the brush colour, then the
     // glyphs with the baseline at the integer ascent below the reference.
-    painter.fillRect(
-        QRect(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()), QColor(m_brushColor));
+    painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
+                     QColor(m_brushColor));
     painter.setFont(qfont);
     painter.setPen(QColor(0, 0, 0));
     painter.drawText(0, metrics.ascent(), text);

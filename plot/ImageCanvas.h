@@ -15,7 +15,8 @@
 // - text is rendered by Qt without antialiasing, on an opaque background
 //   in the brush colour.
 // Everything is clipped to the image; coordinates may lie far outside it.
-class ImageCanvas final : public Canvas {
+class ImageCanvas final : public Canvas
+{
 public:
     // The image must outlive the canvas. Images that are not 32-bit RGB are
     // converted in place first.

@@ -8,7 +8,8 @@ class QPainter;
 // top-left corner of the painter's area (the printable area of a printer),
 // so everything on the page has a negative y. A logical point maps to the
 // device pixel (x * dpi / 254, -y * dpi / 254).
-class PageCanvas final : public PainterCanvas {
+class PageCanvas final : public PainterCanvas
+{
 public:
     // The painter must be active on a device with its real resolution
     // (QPrinter, QPdfWriter, or a QImage with dots per metre set).

@@ -130,8 +130,8 @@ void PainterCanvas::text(int x, int y, const QString& text, const CanvasFont& fo
     // The baseline runs along (cos a, -sin a) in logical units; a flipped y
     // axis turns that into the opposite sense on the device.
     m_painter.rotate(m_mapping.yUp ? angleDegrees : -angleDegrees);
-    m_painter.fillRect(
-        QRectF(0.0, 0.0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()), m_brushColor);
+    m_painter.fillRect(QRectF(0.0, 0.0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
+                       m_brushColor);
     m_painter.setFont(qfont);
     m_painter.setPen(QColor(0, 0, 0));
     m_painter.drawText(QPointF(0.0, metrics.ascent()), text);

@@ -8,9 +8,10 @@
 class QPainter;
 
 // How the logical units of a canvas meet the device pixels of a painter.
-struct CanvasMapping {
+struct CanvasMapping
+{
     double pixelsPerUnit = 1.0; // device pixels per logical unit
-    bool yUp = false; // logical y points up (the page); device y is -y
+    bool yUp = false;           // logical y points up (the page); device y is -y
     // Logical units are pixels of a bitmap drawn larger: lines run through
     // the pixel centres and boxes cover whole pixels, as on the image.
     bool pixelCentres = true;
@@ -24,7 +25,8 @@ struct CanvasMapping {
 // mapping (a width of 0 or 1 is one logical unit, at least one device pixel).
 // The dotted pen is drawn over a white solid line of the same width, so the
 // gaps are white on every engine; its pattern restarts at every lineTo.
-class PainterCanvas : public Canvas {
+class PainterCanvas : public Canvas
+{
 public:
     // The painter must be active and outlive the canvas.
     PainterCanvas(QPainter& painter, const CanvasMapping& mapping);

@@ -25,7 +25,7 @@ void DrawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
 {
     using namespace PlotGeometry;
     constexpr int h = TickTextHeight;
-    constexpr int right = Margin + PlotAreaWidth; // 210
+    constexpr int right = Margin + PlotAreaWidth;   // 210
     constexpr int bottom = Margin + PlotAreaHeight; // 210
 
     screen.setBrush(white);
@@ -89,11 +89,11 @@ void DrawAxisTitles(Canvas& canvas, DrawTarget target, Abscissa abscissa, const 
 
     // The page: 0.1 mm, y up; the title is fixed and reads upward with -90.
     constexpr int height = 20;
-    DrawRotatedText(
-        canvas, PrintPlotLeft + 24, PrintPlotTop - (PlotAreaHeight + 20) * 24 / 10, texts.AxisRangeText, height, 0);
+    DrawRotatedText(canvas, PrintPlotLeft + 24, PrintPlotTop - (PlotAreaHeight + 20) * 24 / 10, texts.AxisRangeText,
+                    height, 0);
     DrawRotatedText(canvas, PrintPlotLeft + 24, PrintPlotTop + 57, texts.AxisVariableText, height, 0);
     DrawRotatedText(canvas, PrintPlotLeft - 96, PrintPlotTop - (PlotAreaHeight - 60) * 24 / 10,
-        QStringLiteral("Modulation [%]"), height, -90);
+                    QStringLiteral("Modulation [%]"), height, -90);
 }
 
 void DrawPercentTickValues(Canvas& screen)
@@ -101,6 +101,6 @@ void DrawPercentTickValues(Canvas& screen)
     using namespace PlotGeometry;
     for (int i = 0; i <= 5; ++i) {
         DrawRotatedText(screen, Margin + GridStep * i - TickTextHeight / 2, ImageSize - Margin + TickTextHeight / 2,
-            QString::number(i * 20), TickTextHeight, 0);
+                        QString::number(i * 20), TickTextHeight, 0);
     }
 }

@@ -78,8 +78,8 @@ void RecordingCanvas::text(int x, int y, const QString& text, const CanvasFont& 
 std::vector<CanvasOp> RecordingCanvas::ofKind(CanvasOp::Kind kind) const
 {
     std::vector<CanvasOp> result;
-    std::copy_if(
-        m_ops.begin(), m_ops.end(), std::back_inserter(result), [kind](const CanvasOp& op) { return op.kind == kind; });
+    std::copy_if(m_ops.begin(), m_ops.end(), std::back_inserter(result),
+                 [kind](const CanvasOp& op) { return op.kind == kind; });
     return result;
 }
 
@@ -95,13 +95,13 @@ std::vector<CanvasOp> RecordingCanvas::textsEqual(const QString& text) const
 {
     std::vector<CanvasOp> result;
     std::copy_if(m_ops.begin(), m_ops.end(), std::back_inserter(result),
-        [&](const CanvasOp& op) { return op.kind == CanvasOp::Kind::Text && op.text == text; });
+                 [&](const CanvasOp& op) { return op.kind == CanvasOp::Kind::Text && op.text == text; });
     return result;
 }
 
 int RecordingCanvas::indexOf(CanvasOp::Kind kind, QPoint from) const
 {
-    const auto it = std::find_if(
-        m_ops.begin(), m_ops.end(), [&](const CanvasOp& op) { return op.kind == kind && op.from == from; });
+    const auto it = std::find_if(m_ops.begin(), m_ops.end(),
+                                 [&](const CanvasOp& op) { return op.kind == kind && op.from == from; });
     return it == m_ops.end() ? -1 : static_cast<int>(it - m_ops.begin());
 }

@@ -8,8 +8,10 @@
 
 // One drawing operation as a canvas received it, with the pen, brush and
 // font in force at the time.
-struct CanvasOp {
-    enum class Kind {
+struct CanvasOp
+{
+    enum class Kind
+    {
         Line,
         Rectangle,
         Ellipse,
@@ -19,7 +21,7 @@ struct CanvasOp {
 
     Kind kind = Kind::Line;
     QPoint from; // line start, box corner (x1, y1) or text reference point
-    QPoint to; // line end or box corner (x2, y2)
+    QPoint to;   // line end or box corner (x2, y2)
     QColor penColor;
     int penWidth = 1;
     PenStyle penStyle = PenStyle::Solid;
@@ -33,7 +35,8 @@ struct CanvasOp {
 // A canvas that draws nothing and lists every operation, for tests that
 // check geometry, styles and texts without looking at pixels. moveTo is not
 // listed by itself; it shows as the start of the next line.
-class RecordingCanvas final : public Canvas {
+class RecordingCanvas final : public Canvas
+{
 public:
     void setPen(const QColor& color, int width, PenStyle style) override;
     void setBrush(const QColor& color) override;

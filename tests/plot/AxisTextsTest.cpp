@@ -6,7 +6,8 @@ namespace {
 
 // Counts the texts as "blanks, word, blanks" so a lost or extra blank shows
 // as a wrong number instead of an unreadable string diff.
-struct Shape {
+struct Shape
+{
     QString head;
     int leading = 0;
     QString word;
@@ -38,7 +39,8 @@ Shape shapeOf(const QString& text, const QString& head, const QString& tail)
     return s;
 }
 
-struct TextCase {
+struct TextCase
+{
     Abscissa abscissa;
     const char* rangeWord;
     int rangeLeading;
@@ -50,7 +52,9 @@ struct TextCase {
     int variableTrailing;
 };
 
-class AxisTextsTable : public ::testing::TestWithParam<TextCase> { };
+class AxisTextsTable : public ::testing::TestWithParam<TextCase>
+{
+};
 
 TEST_P(AxisTextsTable, TextsHaveTheirBlanks)
 {
@@ -73,11 +77,12 @@ TEST_P(AxisTextsTable, TextsHaveTheirBlanks)
     EXPECT_EQ(texts.AxisTitleY, QStringLiteral("Modulation [%]"));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllAbscissae, AxisTextsTable,
+INSTANTIATE_TEST_SUITE_P(
+    AllAbscissae, AxisTextsTable,
     ::testing::Values(TextCase { Abscissa::FNumber, "k", 21, 20, true, 54, "Blendenzahl", 21, 23 },
-        TextCase { Abscissa::Frequency, "LP/mm", 18, 13, true, 48, "Linienpaare", 21, 13 },
-        TextCase { Abscissa::ImageHeight, "y ' [%]", 30, 27, false, 64, "Bildhöhe", 27, 15 },
-        TextCase { Abscissa::Magnification, "ß '", 20, 19, true, 54, "Abbildungsmaßstab", 16, 0 }));
+                      TextCase { Abscissa::Frequency, "LP/mm", 18, 13, true, 48, "Linienpaare", 21, 13 },
+                      TextCase { Abscissa::ImageHeight, "y ' [%]", 30, 27, false, 64, "Bildhöhe", 27, 15 },
+                      TextCase { Abscissa::Magnification, "ß '", 20, 19, true, 54, "Abbildungsmaßstab", 16, 0 }));
 
 TEST(AxisTexts, StartTextsNameTheImageHeightInPercent)
 {

@@ -57,8 +57,8 @@ QPoint expectedPixel(double x, double m, double scaleX, double scaleY, double fa
 
 QPoint samplePixel(const SeriesCurve& c, int j, double factor)
 {
-    return expectedPixel(
-        c.samples.CurveSampleX[j], c.samples.CurveSampleY[j], c.samples.ScaleX, c.samples.ScaleY, factor);
+    return expectedPixel(c.samples.CurveSampleX[j], c.samples.CurveSampleY[j], c.samples.ScaleX, c.samples.ScaleY,
+                         factor);
 }
 
 std::vector<QPoint> lineEnds(const RecordingCanvas& canvas)
@@ -95,7 +95,8 @@ TEST(DrawCurve, SagittalIsSolidRedThroughEverySampleFromTheAxis)
 
 TEST(DrawCurve, TangentialIsDottedBlueThroughEveryFourthSample)
 {
-    struct Case {
+    struct Case
+    {
         double shift;
         int first;
         int last;

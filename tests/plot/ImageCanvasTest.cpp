@@ -213,9 +213,9 @@ TEST(ImageCanvasShapes, LargerEllipseIsSymmetricAndClosed)
             EXPECT_EQ(c, at(image, x, 21 - y)) << "top-bottom mirror " << x << "," << y;
         }
     }
-    EXPECT_EQ(at(image, 3, 11), black); // left end of the middle row
+    EXPECT_EQ(at(image, 3, 11), black);  // left end of the middle row
     EXPECT_EQ(at(image, 22, 11), black); // right end
-    EXPECT_EQ(at(image, 13, 5), black); // top
+    EXPECT_EQ(at(image, 13, 5), black);  // top
     EXPECT_EQ(at(image, 13, 16), black); // bottom
     EXPECT_EQ(at(image, 13, 11), white); // centre
     // Closed outline: walking a row from the centre to the left reaches
@@ -288,8 +288,8 @@ TEST(ImageCanvasText, CellIsOpaqueAndPlacedByItsTopLeft)
     EXPECT_LE(ink.bottom(), 10 + 10);
     EXPECT_LE(ink.right(), 20 + 14);
     EXPECT_EQ(at(image, 20, 10), white); // cell background
-    EXPECT_EQ(at(image, 19, 10), red); // left of the cell
-    EXPECT_EQ(at(image, 20, 9), red); // above the cell
+    EXPECT_EQ(at(image, 19, 10), red);   // left of the cell
+    EXPECT_EQ(at(image, 20, 9), red);    // above the cell
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 100; ++x) {
             const QColor c = at(image, x, y);
@@ -332,8 +332,8 @@ TEST(PlotFrameImage, DecisivePixels)
     ImageCanvas canvas(image);
     DrawPlotFrame(canvas, Abscissa::ImageHeight, initialAxisTexts());
 
-    EXPECT_EQ(at(image, 40, 100), blue); // y axis
-    EXPECT_EQ(at(image, 40, 40), blue); // its top, over the grid
+    EXPECT_EQ(at(image, 40, 100), blue);  // y axis
+    EXPECT_EQ(at(image, 40, 40), blue);   // its top, over the grid
     EXPECT_EQ(at(image, 100, 210), blue); // x axis
     EXPECT_EQ(at(image, 209, 210), blue);
     EXPECT_EQ(at(image, 38, 74), blue); // tick left of the y axis
@@ -351,9 +351,9 @@ TEST(PlotFrameImage, DecisivePixels)
     EXPECT_EQ(at(image, 245, 5), white); // the whole image was cleared
 
     // Text: tick values left of the y axis and under the x axis.
-    EXPECT_FALSE(inkBox(image, QRect(22, 36, 16, 10)).isNull()); // "100"
+    EXPECT_FALSE(inkBox(image, QRect(22, 36, 16, 10)).isNull());   // "100"
     EXPECT_FALSE(inkBox(image, QRect(206, 214, 20, 11)).isNull()); // "100" under the axis
-    EXPECT_FALSE(inkBox(image, QRect(5, 80, 12, 76)).isNull()); // the turned title
+    EXPECT_FALSE(inkBox(image, QRect(5, 80, 12, 76)).isNull());    // the turned title
 }
 
 TEST(PlotFrameImage, BlankRowWipesTheTickValues)

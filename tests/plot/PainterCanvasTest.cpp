@@ -27,8 +27,8 @@ TEST(PainterCanvas, FrameAtFourTimesTheSize)
         DrawPlotFrame(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
     }
     const auto block = [&](int x, int y) { return QColor(image.pixel(x * n + n / 2, y * n + n / 2)); };
-    EXPECT_EQ(block(40, 100), QColor(0, 0, 255)); // y axis
-    EXPECT_EQ(block(100, 210), QColor(0, 0, 255)); // x axis
+    EXPECT_EQ(block(40, 100), QColor(0, 0, 255));     // y axis
+    EXPECT_EQ(block(100, 210), QColor(0, 0, 255));    // x axis
     EXPECT_EQ(block(100, 74), QColor(192, 192, 192)); // grid
     EXPECT_EQ(block(100, 100), QColor(255, 255, 255));
     EXPECT_EQ(block(245, 245), QColor(255, 255, 255)); // cleared to the corner

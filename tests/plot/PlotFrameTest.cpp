@@ -39,7 +39,9 @@ CanvasOp onlyText(const RecordingCanvas& canvas, const QString& text, QPoint at)
     return found.empty() ? CanvasOp {} : found.front();
 }
 
-class FrameGeometry : public ::testing::TestWithParam<Abscissa> { };
+class FrameGeometry : public ::testing::TestWithParam<Abscissa>
+{
+};
 
 TEST_P(FrameGeometry, StartsWithAWhiteImage)
 {
@@ -119,7 +121,7 @@ TEST_P(FrameGeometry, AxisTitlesAroundThePlot)
 }
 
 INSTANTIATE_TEST_SUITE_P(SeveralAbscissae, FrameGeometry,
-    ::testing::Values(Abscissa::ImageHeight, Abscissa::FNumber, Abscissa::Magnification));
+                         ::testing::Values(Abscissa::ImageHeight, Abscissa::FNumber, Abscissa::Magnification));
 
 TEST(PlotFrame, ImageHeightShowsPercentUnderTheXAxis)
 {
