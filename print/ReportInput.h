@@ -1,0 +1,51 @@
+#pragma once
+
+#include "AxisTexts.h"
+#include "CurveExtraction.h"
+#include "CurvePipeline.h"
+#include "LensData.h"
+#include "RangeArray.h"
+#include "Spline.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+// The two series of one checked frequency, as the screen draws them.
+struct ReportCurve
+{
+    SeriesCurve sagittal;
+    SeriesCurve tangential;
+    double AbscissaFactor = 1.0;
+};
+
+// Everything the one-page report shows; the report itself reads nothing
+// else, so it can be printed, exported and tested from this alone.
+struct ReportInput
+{
+    LensData lens;
+    Abscissa abscissa = Abscissa::ImageHeight;
+    // FNumberIndex, ImageHeightIndex, MagnificationIndex pick the values of
+    // the settings lines (1-based; only the lines whose variable is not the
+    // abscissa read theirs).
+    CurveSelection selection;
+    // The frequencies as they count for drawing: checked and visible.
+    RangeArray<bool, 1, LensData::MaxFrequencies> frequencySelected;
+    AxisTexts axisTexts;
+    QString dateText;
+    QString timeText;
+    QString makerText = QStringLiteral("  Lumivex-Projekt, example.org");
+    // One pair per checked frequency, in ascending order.
+    std::vector<ReportCurve> curves;
+};
+
+// Extracts, splines and samples the curves of every selected frequency in
+// ascending order, as the draw command does. Spline warnings go to warn in
+// the order they arise. Throws RangeError for indices outside the tables.
+std::vector<ReportCurve> computeReportCurves(const LensData& lens, Abscissa abscissa, const CurveSelection& selection,
+                                             const RangeArray<bool, 1, LensData::MaxFrequencies>& frequencySelected,
+                                             const SplineWarningSink& warn);
+
+// Date and time of the footer in the system's short formats.
+void stampReport(ReportInput& input, const QDateTime& when);
