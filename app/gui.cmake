@@ -1,6 +1,31 @@
 # Sources of the window.
 target_sources(lumivex_gui PRIVATE
+    ButtonIcons.cpp
+    ButtonIcons.h
     GuiMain.cpp
     GuiMain.h
+    HelpFile.cpp
+    HelpFile.h
+    HelpViewer.cpp
+    HelpViewer.h
+    ImageView.cpp
+    ImageView.h
+    LumivexApplication.cpp
+    LumivexApplication.h
+    MainWindowControls.h
+    MainWindowLayout.cpp
+    MainWindowLayout.h
+    QtUiServices.cpp
+    QtUiServices.h
+    TAboutBox.cpp
+    TAboutBox.h
+    TForm2.cpp
+    TForm2.h
+    UiServices.h
+    resources.qrc
 )
-target_link_libraries(lumivex_gui PUBLIC plot Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(lumivex_gui PUBLIC plot lensdata Qt6::Widgets Qt6::PrintSupport)
+# The build tree finds the help document in the source tree.
+target_compile_definitions(lumivex_gui PRIVATE LUMIVEX_DOCS_DIR="${PROJECT_SOURCE_DIR}/docs")
+
+install(FILES ${PROJECT_SOURCE_DIR}/docs/hilfe.html DESTINATION ${CMAKE_INSTALL_DATADIR}/lumivex)

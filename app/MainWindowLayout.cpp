@@ -1,0 +1,263 @@
+#include "MainWindowLayout.h"
+
+#include "ButtonIcons.h"
+#include "ImageView.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace MainWindowLayout {
+
+namespace {
+
+    // Inside each selection panel the k-th control lies at top 16 + 24 (k - 1).
+    constexpr int PanelRowTop = 16;
+    constexpr int PanelRowStep = 24;
+
+    QFont arial(int pixelHeight, bool bold = false)
+    {
+        return pixelFont(QStringLiteral("Arial"), pixelHeight, bold);
+    }
+
+    template <typename Widget> Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
+    {
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setGeometry(left, top, width, height);
+        return widget;
+    }
+
+    QToolButton* toolButton(QWidget& parent, const char* name, int left, const QString& picture, const QString& hint)
+    {
+        auto* button = place(new QToolButton(&parent), name, left, 16, 25, 25);
+        button->setIcon(ButtonIcons::load(picture));
+        button->setIconSize(QSize(16, 16));
+        button->setToolTip(hint);
+        // A tool button never takes the keyboard focus away from the panels.
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    }
+
+    QPushButton* pushButton(QWidget& parent, const char* name, int left, const QString& picture, const QString& hint,
+        bool withDisabledLook = true)
+    {
+        auto* button = place(new QPushButton(&parent), name, left, 16, 25, 25);
+        button->setIcon(ButtonIcons::load(picture, withDisabledLook));
+        button->setIconSize(QSize(16, 16));
+        button->setToolTip(hint);
+        button->setAutoDefault(false);
+        return button;
+    }
+
+    // Labels size themselves to their caption, here and whenever a caption
+    // changes; the layout fixes only their top-left corner.
+    QLabel* label(QWidget& parent, const char* name, int left, int top, const QString& caption, const QFont& font)
+    {
+        auto* result = new QLabel(&parent);
+        result->setObjectName(QString::fromLatin1(name));
+        result->setTextFormat(Qt::PlainText); // "<   >" must not be taken for markup
+        result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        result->setFont(font);
+        result->setText(caption);
+        result->move(left, top);
+        result->adjustSize();
+        return result;
+    }
+
+    void setBlackText(QWidget& widget)
+    {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        widget.setPalette(palette);
+    }
+
+    QFrame* panel(QWidget& parent, const char* name, int left, int top, int width, int height, bool raised)
+    {
+        auto* frame = place(new QFrame(&parent), name, left, top, width, height);
+        frame->setLineWidth(1);
+        setPanelRaised(*frame, raised);
+        return frame;
+    }
+
+    template <std::size_t N>
+    std::array<QRadioButton*, N> optionColumn(
+        QFrame& panel, const std::array<const char*, N>& names, int width, QButtonGroup*& group)
+    {
+        group = new QButtonGroup(&panel);
+        group->setExclusive(true);
+        std::array<QRadioButton*, N> buttons {};
+        for (std::size_t k = 0; k < N; ++k) {
+            const int top = PanelRowTop + PanelRowStep * static_cast<int>(k);
+            auto* button = place(new QRadioButton(&panel), names[k], 8, top, width, 17);
+            button->setFont(arial(11));
+            button->setText(QString::number(k + 1));
+            group->addButton(button, static_cast<int>(k));
+            buttons[k] = button;
+        }
+        buttons[0]->setChecked(true);
+        return buttons;
+    }
+
+} // namespace
+
+QFont pixelFont(const QString& family, int pixelHeight, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+void setPanelRaised(QFrame& panel, bool raised)
+{
+    panel.setFrameStyle(QFrame::Panel | (raised ? QFrame::Raised : QFrame::Sunken));
+}
+
+bool isPanelRaised(const QFrame& panel)
+{
+    return panel.frameShadow() == QFrame::Raised;
+}
+
+MainWindowControls build(QWidget& window, const QImage& plotImage)
+{
+    MainWindowControls c;
+
+    // Tool row.
+    c.SpeedButton1 = toolButton(window, "SpeedButton1", 16, QStringLiteral("open"), QStringLiteral("MTF-Datei wählen"));
+    c.SpeedButton2
+        = toolButton(window, "SpeedButton2", 40, QStringLiteral("print"), QStringLiteral("Ergebnis ausdrucken"));
+    c.SpeedButton3 = toolButton(window, "SpeedButton3", 88, QStringLiteral("single"),
+        QStringLiteral("gedrückt Einzelgrafik, sonst Überlagerung"));
+    c.SpeedButton3->setCheckable(true);
+    c.BitBtn2 = pushButton(
+        window, "BitBtn2", 120, QStringLiteral("draw"), QStringLiteral("Ergebnis zur aktuellen Schaltereinstellung"));
+    c.BitBtn3 = pushButton(window, "BitBtn3", 144, QStringLiteral("clear"), QStringLiteral("Grafik löschen"));
+    c.BitBtn5 = pushButton(window, "BitBtn5", 192, QStringLiteral("help"), QStringLiteral("mehr über MTF"));
+    c.BitBtn4 = pushButton(window, "BitBtn4", 216, QStringLiteral("info"), QStringLiteral("Info"));
+    // The exit button is never disabled, so it has no disabled picture.
+    c.BitBtn1 = pushButton(window, "BitBtn1", 248, QStringLiteral("exit"), QStringLiteral("Programmende"), false);
+
+    c.Bevel1 = place(new QFrame(&window), "Bevel1", 16, 56, 257, 1);
+    c.Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    c.Image2 = place(new ImageView(plotImage, &window), "Image2", 20, 66, 250, 250);
+    c.Image2->setToolTip(QStringLiteral("graf. Ergebnis"));
+
+    c.Memo1 = place(new QPlainTextEdit(&window), "Memo1", 400, 144, 161, 81);
+    c.Memo1->setFont(arial(12));
+    c.Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.Memo1->setPlainText(QStringLiteral("\n"
+                                         "     Bitte MTF-Datei des \n"
+                                         "     gewünschten Objektivs\n"
+                                         "     auswählen (1.Button)\n"
+                                         "  "));
+
+    // Abscissa panel.
+    c.Panel5 = panel(window, "Panel5", 296, 8, 345, 73, false);
+    c.Label6 = label(*c.Panel5, "Label6", 55, 8, QStringLiteral("Modulation darstellen über :"), arial(12));
+    c.Label1 = label(*c.Panel5, "Label1", 27, 32, QStringLiteral(" k"), arial(11));
+    c.Label1->setToolTip(QStringLiteral("Blendenzahl"));
+    c.Label2 = label(*c.Panel5, "Label2", 70, 32, QStringLiteral("LP / mm"), arial(11));
+    c.Label2->setToolTip(QStringLiteral("Ortsfrequenz"));
+    c.Label3 = label(*c.Panel5, "Label3", 152, 32, QStringLiteral("y '"), arial(11));
+    c.Label3->setToolTip(QStringLiteral("Bildort"));
+    c.Label4 = label(*c.Panel5, "Label4", 227, 32, QStringLiteral("ß '"), arial(11));
+    c.Label4->setToolTip(QStringLiteral("Abbildungsmaßstab"));
+    c.Label19 = label(*c.Panel5, "Label19", 248, 32, QStringLiteral("<   >    OO ' [ mm]"), arial(11));
+    c.Label19->setToolTip(QStringLiteral("Abbildungsstrecke"));
+    setBlackText(*c.Label19);
+
+    struct AbscissaButton {
+        const char* name;
+        int left;
+        const char* caption;
+        const char* hint;
+    };
+    // Only 15 pixels wide: the captions are cut off and the labels above
+    // name the buttons.
+    const std::array<AbscissaButton, 4> abscissae { {
+        { "RadioButton6", 25, "", "Blende" },
+        { "RadioButton7", 83, "RadioButton7", "Ortsfrequenz" },
+        { "RadioButton8", 150, "RadioButton8", "Bildhöhe" },
+        { "RadioButton9", 225, "RadioButton9", "Abbildungsmaßstab" },
+    } };
+    c.abscissaGroup = new QButtonGroup(c.Panel5);
+    for (std::size_t i = 0; i < abscissae.size(); ++i) {
+        const AbscissaButton& spec = abscissae[i];
+        auto* button = place(new QRadioButton(c.Panel5), spec.name, spec.left, 48, 15, 17);
+        button->setText(QString::fromLatin1(spec.caption));
+        button->setToolTip(QString::fromUtf8(spec.hint));
+        c.abscissaGroup->addButton(button, static_cast<int>(i));
+        c.abscissaButtons[i] = button;
+    }
+    c.abscissaButtons[2]->setChecked(true); // image height
+
+    // Selection panels, hidden until a lens file has been loaded.
+    c.Panel1 = panel(window, "Panel1", 296, 88, 60, 233, true);
+    c.Panel1->setToolTip(QStringLiteral("Blende"));
+    c.fNumberButtons = optionColumn<8>(*c.Panel1,
+        { "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "RadioButton10",
+            "RadioButton21", "RadioButton22" },
+        45, c.fNumberGroup);
+    c.fNumberButtons[1]->resize(45, 18);
+
+    c.Panel2 = panel(window, "Panel2", 362, 88, 55, 233, true);
+    c.Panel2->setToolTip(QStringLiteral("Ortsfrequenz"));
+    for (std::size_t k = 0; k < c.frequencyBoxes.size(); ++k) {
+        const QByteArray name = "CheckBox" + QByteArray::number(static_cast<int>(k + 1));
+        const int top = PanelRowTop + PanelRowStep * static_cast<int>(k);
+        auto* box = place(new QCheckBox(c.Panel2), name.constData(), 6, top, 35, 17);
+        box->setFont(arial(11));
+        box->setText(QString::number(k + 1));
+        c.frequencyBoxes[k] = box;
+    }
+    c.frequencyBoxes[1]->setChecked(true);
+
+    // The image height is the initial abscissa, so its panel starts
+    // lowered with its buttons disabled.
+    c.Panel3 = panel(window, "Panel3", 426, 88, 70, 233, false);
+    c.Panel3->setToolTip(QStringLiteral("Bildhöhe"));
+    c.imageHeightButtons = optionColumn<6>(*c.Panel3,
+        { "RadioButton11", "RadioButton12", "RadioButton13", "RadioButton14", "RadioButton15", "RadioButton26" }, 55,
+        c.imageHeightGroup);
+    for (QRadioButton* button : c.imageHeightButtons) {
+        button->setEnabled(false);
+    }
+
+    c.Panel4 = panel(window, "Panel4", 503, 88, 138, 233, true);
+    c.Panel4->setToolTip(QStringLiteral("Abbildungsmaßstab / -strecke "));
+    c.magnificationButtons = optionColumn<9>(*c.Panel4,
+        { "RadioButton16", "RadioButton17", "RadioButton18", "RadioButton19", "RadioButton20", "RadioButton23",
+            "RadioButton24", "RadioButton25", "RadioButton27" },
+        60, c.magnificationGroup);
+    const std::array<const char*, 9> distanceNames { "Label9", "Label10", "Label11", "Label12", "Label13", "Label15",
+        "Label16", "Label17", "Label18" };
+    for (std::size_t k = 0; k < c.distanceLabels.size(); ++k) {
+        const int top = k == 0 ? 17 : PanelRowTop + PanelRowStep * static_cast<int>(k);
+        c.distanceLabels[k] = label(*c.Panel4, distanceNames[k], 80, top, QString::number(k + 1), arial(11));
+        setBlackText(*c.distanceLabels[k]);
+    }
+
+    for (QFrame* selection : { c.Panel1, c.Panel2, c.Panel3, c.Panel4 }) {
+        selection->setVisible(false);
+    }
+
+    // Information strip.
+    c.Panel7 = panel(window, "Panel7", 16, 328, 625, 41, false);
+    c.Label5 = label(*c.Panel7, "Label5", 16, 12, QStringLiteral("Objektiv : "), arial(12));
+    c.Label14 = label(*c.Panel7, "Label14", 72, 12, QString(), arial(12, true));
+    c.Label7 = label(*c.Panel7, "Label7", 284, 8, QStringLiteral(" Wellenlängen [nm]   : "), arial(11));
+    c.Label8 = label(*c.Panel7, "Label8", 284, 24, QStringLiteral(" Rel. Gewichtungen :  "), arial(11));
+    c.Label7->setVisible(false);
+    c.Label8->setVisible(false);
+
+    return c;
+}
+
+} // namespace MainWindowLayout

@@ -1,0 +1,59 @@
+#include "QtUiServices.h"
+
+#include "HelpViewer.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+// "MTF-Datei|*.mtf|Alle|*" -> "MTF-Datei (*.mtf);;Alle (*)"
+QString qtFilter(const QString& classic)
+{
+    const QStringList parts = classic.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        entries << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+std::optional<QString> QtUiServices::openFileName(QWidget* parent, const QString& filter)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, QString(), QString(), qtFilter(filter));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+void QtUiServices::showMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool QtUiServices::runPrintDialog(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtUiServices::runModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+void QtUiServices::showHelp(QWidget* parent, const QString& path)
+{
+    if (m_helpViewer == nullptr) {
+        m_helpViewer = new HelpViewer(parent);
+    }
+    m_helpViewer->showDocument(path);
+}
