@@ -116,7 +116,8 @@ struct BadModulationCase
 
 void PrintTo(const BadModulationCase& c, std::ostream* out)
 {
-    *out << '"' << c.line << '"';
+    constexpr std::size_t Shown = 30;
+    *out << '"' << c.line.substr(0, Shown) << (c.line.size() > Shown ? "...\"" : "\"");
 }
 
 class BadModulationLines : public ::testing::TestWithParam<BadModulationCase>

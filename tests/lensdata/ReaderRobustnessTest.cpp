@@ -130,6 +130,11 @@ void expectConsistent(const LensData& lens)
     }
 }
 
+void PrintTo(const Example& example, std::ostream* out)
+{
+    *out << example.name;
+}
+
 class MutatedExamples : public ::testing::TestWithParam<Example>
 
 {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "CurvePipeline.h"
+#include "JsonValue.h"
+#include "LensData.h"
+
+// The data set as the --dump contract lays it out: every list up to its
+// count, the image-height rows in use, the modulation tables as
+// [FNumberCount][FrequencyCount][ImageHeightCount][MagnificationCount].
+JsonValue::Object lensDataJson(const LensData& lens);
+
+// One drawn frequency: the support points of the extraction and the two
+// sampled series (the abscissae of the samples are the same for both).
+JsonValue curveJson(
+    int frequencyIndex, const ExtractedCurve& curve, const SeriesCurve& sagittal, const SeriesCurve& tangential);

@@ -1,0 +1,87 @@
+#include "JsonValue.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace {
+
+QJsonValue reparse(const JsonValue& value)
+{
+    // Wrapped in an array so that any value is a complete document.
+    const std::string text = JsonValue(JsonValue::Array { value }).serialize();
+    QJsonParseError error {};
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
+    return document.array().at(0);
+}
+
+TEST(JsonValue, StringsSurviveEscaping)
+{
+    for (const std::string& text : { std::string("plain"), std::string("\"quoted\" \\ back"),
+             std::string("line\nbreak\ttab\rret\b\f"), std::string("ctl \x01\x1f end"), std::string("Größe „ä“ €"),
+             std::string("   blanks kept  "), std::string() }) {
+        EXPECT_EQ(reparse(text).toString().toStdString(), text);
+    }
+    EXPECT_EQ(jsonQuoted("a\x01"), "\"a\\u0001\"");
+}
+
+TEST(JsonValue, DoublesReadBackExactly)
+{
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    for (int i = 0; i < 2000; ++i) {
+        const double value = std::ldexp(mantissa(random), exponent(random));
+        ASSERT_EQ(reparse(value).toDouble(), value);
+    }
+    for (const double value : { 0.1, 21.6, 1e-8, 170.0 / (7 - 1e-8), -1e20, 2.5e-300 }) {
+        EXPECT_EQ(reparse(value).toDouble(), value);
+    }
+}
+
+TEST(JsonValue, NonFiniteDoublesBecomeNull)
+{
+    EXPECT_TRUE(reparse(std::numeric_limits<double>::quiet_NaN()).isNull());
+    EXPECT_TRUE(reparse(std::numeric_limits<double>::infinity()).isNull());
+}
+
+TEST(JsonValue, ObjectsKeepInsertionOrderAndNest)
+{
+    const JsonValue value = JsonValue::Object {
+        { "b", 1 },
+        { "a", JsonValue::Array { 1, 2, JsonValue::Array { 3, 4 } } },
+        { "c", JsonValue::Object {} },
+        { "d", true },
+        { "e", JsonValue() },
+    };
+    const std::string text = value.serialize();
+    EXPECT_EQ(text,
+        "{\n"
+        "  \"b\": 1,\n"
+        "  \"a\": [\n"
+        "    1,\n"
+        "    2,\n"
+        "    [3, 4]\n"
+        "  ],\n"
+        "  \"c\": {},\n"
+        "  \"d\": true,\n"
+        "  \"e\": null\n"
+        "}");
+    EXPECT_LT(text.find("\"b\""), text.find("\"a\""));
+}
+
+TEST(JsonValue, IntegersAreExact)
+{
+    EXPECT_EQ(JsonValue(255).serialize(), "255");
+    EXPECT_EQ(JsonValue(-2147483647LL - 1).serialize(), "-2147483648");
+    EXPECT_EQ(JsonValue(JsonValue::Array {}).serialize(), "[]");
+}
+
+} // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// A fresh directory under the system's temporary directory.
+std::string makeTemporaryDirectory();
+
+// A file in a fresh temporary directory, removed with the object.
+class TemporaryFile
+{
+public:
+    explicit TemporaryFile(const std::string& contents);
+    ~TemporaryFile();
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_directory;
+    std::string m_path;
+};
