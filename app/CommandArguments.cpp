@@ -34,8 +34,8 @@ std::optional<Abscissa> parseAbscissa(const std::string& text)
     return found == names.end() ? std::nullopt : std::optional<Abscissa>(found->second);
 }
 
-std::optional<UsageError> applySelectionOption(
-    const std::string& name, const std::string& value, SelectionOptions& selection)
+std::optional<UsageError> applySelectionOption(const std::string& name, const std::string& value,
+                                               SelectionOptions& selection)
 {
     const auto indexOption = [&](std::optional<int>& target) -> std::optional<UsageError> {
         target = parseIndex(value);
@@ -70,7 +70,7 @@ std::optional<UsageError> applySelectionOption(
         const std::optional<int> index = parseIndex(item);
         if (!index) {
             return UsageError { "Option --frequencies erwartet ganze Zahlen ab 1, durch Kommas getrennt, nicht "
-                + quoted(value) };
+                                + quoted(value) };
         }
         frequencies.push_back(*index);
         if (comma == std::string::npos) {
@@ -94,7 +94,7 @@ std::optional<UsageError> checkIndex(const char* option, int index, int count, c
 {
     if (index > count) {
         return UsageError { "Option " + std::string(option) + ": " + std::to_string(index) + " liegt außerhalb von 1.."
-            + std::to_string(count) + " (" + what + " der Datei)" };
+                            + std::to_string(count) + " (" + what + " der Datei)" };
     }
     return std::nullopt;
 }
@@ -191,8 +191,8 @@ std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOpti
         error = checkIndex("--image-height", resolved.fixed.ImageHeightIndex, lens.ImageHeightCount, "Bildhöhen");
     }
     if (!error) {
-        error = checkIndex(
-            "--magnification", resolved.fixed.MagnificationIndex, lens.MagnificationCount, "Abbildungsmaßstäbe");
+        error = checkIndex("--magnification", resolved.fixed.MagnificationIndex, lens.MagnificationCount,
+                           "Abbildungsmaßstäbe");
     }
     if (!error) {
         error = checkIndex("--frequencies", resolved.frequencies.back(), lens.FrequencyCount, "Ortsfrequenzen");

@@ -10,10 +10,10 @@
 
 enum class CommandMode
 {
-    Window, // no option: the window starts (with FILE when one is given)
-    Help, // --help
+    Window,  // no option: the window starts (with FILE when one is given)
+    Help,    // --help
     Version, // --version
-    Dump, // --dump FILE: data set and curves as JSON
+    Dump,    // --dump FILE: data set and curves as JSON
 };
 
 // The selection options of the command line, 1-based as the panels count.

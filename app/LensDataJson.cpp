@@ -79,8 +79,8 @@ JsonValue::Object lensDataJson(const LensData& lens)
     };
 }
 
-JsonValue curveJson(
-    int frequencyIndex, const ExtractedCurve& curve, const SeriesCurve& sagittal, const SeriesCurve& tangential)
+JsonValue curveJson(int frequencyIndex, const ExtractedCurve& curve, const SeriesCurve& sagittal,
+                    const SeriesCurve& tangential)
 {
     const int n = curve.CurvePointCount;
     constexpr int Samples = CurveSamples::SampleCount;

@@ -11,5 +11,5 @@ JsonValue::Object lensDataJson(const LensData& lens);
 
 // One drawn frequency: the support points of the extraction and the two
 // sampled series (the abscissae of the samples are the same for both).
-JsonValue curveJson(
-    int frequencyIndex, const ExtractedCurve& curve, const SeriesCurve& sagittal, const SeriesCurve& tangential);
+JsonValue curveJson(int frequencyIndex, const ExtractedCurve& curve, const SeriesCurve& sagittal,
+                    const SeriesCurve& tangential);

@@ -33,8 +33,7 @@ std::string quotedText(std::string_view bytes)
 // Reads the next line. At the end of the file the error names what was
 // sought (the text describe() returns; built only then) and the line where
 // it was expected, one past the last line.
-template <typename Describe>
-const std::string& nextLine(LineInput& input, const Describe& describe)
+template <typename Describe> const std::string& nextLine(LineInput& input, const Describe& describe)
 {
     if (!std::getline(input.in, input.text)) {
         if (input.in.bad()) {
@@ -75,17 +74,17 @@ void splitCurrentLine(const LineInput& input, LineTokens& tokens)
 // returns their number. A list needs at least one value and at most limit.
 template <int N>
 int storeList(const LineInput& input, const LineTokens& tokens, RangeArray<std::string, 1, N>& target, int limit,
-    const std::string& plural)
+              const std::string& plural)
 {
     const int values = tokens.valueCount();
     if (values == 0) {
-        throw LoadError(
-            input.lineNumber, "Zeile der " + plural + " " + quotedText(input.text) + " enthält keine Werte");
+        throw LoadError(input.lineNumber,
+                        "Zeile der " + plural + " " + quotedText(input.text) + " enthält keine Werte");
     }
     if (values > limit) {
         throw LoadError(input.lineNumber,
-            "Bereichsfehler: mehr als " + std::to_string(limit) + " " + plural + ", der " + std::to_string(limit + 1)
-                + ". Wert ist " + quotedText(tokens.LineToken[limit + 1]));
+                        "Bereichsfehler: mehr als " + std::to_string(limit) + " " + plural + ", der "
+                            + std::to_string(limit + 1) + ". Wert ist " + quotedText(tokens.LineToken[limit + 1]));
     }
     for (int i = 1; i <= values; ++i) {
         target[i] = decodeWindows1252(tokens.LineToken[i]);
@@ -131,8 +130,8 @@ void readImageHeights(LineInput& input, LineTokens& tokens, LensData& lens)
             firstCount = count;
         } else if (count != firstCount) {
             throw LoadError(input.lineNumber,
-                "Bildhöhenzeile " + quotedText(input.text) + " hat " + std::to_string(count) + " Werte, die erste hat "
-                    + std::to_string(firstCount));
+                            "Bildhöhenzeile " + quotedText(input.text) + " hat " + std::to_string(count)
+                                + " Werte, die erste hat " + std::to_string(firstCount));
         }
         for (int c = 1; c <= count; ++c) {
             const std::optional<double> value = parseDecimal(tokens.LineToken[c]);

@@ -57,7 +57,8 @@ void SplitLine(std::string_view line, LineTokens& tokens)
             if (valueIndex > LineTokens::MaxValues) {
                 tokens.count = count;
                 throw LineFormatError("Bereichsfehler: mehr als " + std::to_string(LineTokens::MaxValues)
-                    + " Werte in der Zeile, der " + std::to_string(valueIndex) + ". Wert ist " + quotedText(value));
+                                      + " Werte in der Zeile, der " + std::to_string(valueIndex) + ". Wert ist "
+                                      + quotedText(value));
             }
             tokens.LineToken[valueIndex] = std::string(value);
         }
@@ -71,7 +72,8 @@ std::vector<int> ParseModulationLine(std::string_view line, int valueCount)
 {
     if (line.size() > MaxModulationLineLength) {
         throw LineFormatError("Bereichsfehler: Modulationszeile ist " + std::to_string(line.size())
-            + " Zeichen lang, erlaubt sind " + std::to_string(MaxModulationLineLength) + ": " + quotedExcerpt(line));
+                              + " Zeichen lang, erlaubt sind " + std::to_string(MaxModulationLineLength) + ": "
+                              + quotedExcerpt(line));
     }
 
     // Boundaries as 1-based columns, as the layout describes them.
@@ -85,14 +87,14 @@ std::vector<int> ParseModulationLine(std::string_view line, int valueCount)
         if (column == length || line[column] != ' ') {
             if (static_cast<int>(boundaries.size()) == MaxBoundaries) {
                 throw LineFormatError("Bereichsfehler: Modulationszeile hat mehr als " + std::to_string(MaxBoundaries)
-                    + " Wertgrenzen: " + quotedExcerpt(line));
+                                      + " Wertgrenzen: " + quotedExcerpt(line));
             }
             boundaries.push_back(column);
         }
     }
     if (boundaries.empty()) {
-        throw LineFormatError(
-            "Bereichsfehler: Modulationszeile " + quotedExcerpt(line) + " enthält kein Leerzeichen vor einem Wert");
+        throw LineFormatError("Bereichsfehler: Modulationszeile " + quotedExcerpt(line)
+                              + " enthält kein Leerzeichen vor einem Wert");
     }
     boundaries.back() = length;
 
@@ -101,7 +103,8 @@ std::vector<int> ParseModulationLine(std::string_view line, int valueCount)
     for (int q = 1; q <= valueCount; ++q) {
         if (static_cast<std::size_t>(q) >= boundaries.size()) {
             throw LineFormatError("Modulationszeile " + quotedExcerpt(line) + " enthält nur "
-                + std::to_string(boundaries.size() - 1) + " von " + std::to_string(valueCount) + " Werten");
+                                  + std::to_string(boundaries.size() - 1) + " von " + std::to_string(valueCount)
+                                  + " Werten");
         }
         const std::size_t first = boundaries[static_cast<std::size_t>(q) - 1]; // 0-based start = 1-based boundary
         const std::size_t last = boundaries[static_cast<std::size_t>(q)];
@@ -116,9 +119,9 @@ std::vector<int> ParseModulationLine(std::string_view line, int valueCount)
             // A field with a blank in it means two values ran together.
             const bool hasBlank = field.find(' ') != std::string_view::npos;
             throw LineFormatError("Modulationswert " + quotedText(field) + " ist keine ganze Zahl"
-                + (hasBlank ? std::string(" (Werte durch genau ein Leerzeichen trennen und die "
-                                          "Zeile mit einem Leerzeichen beenden)")
-                            : std::string()));
+                                  + (hasBlank ? std::string(" (Werte durch genau ein Leerzeichen trennen und die "
+                                                            "Zeile mit einem Leerzeichen beenden)")
+                                              : std::string()));
         }
         if (*value < 0 || *value > 255) {
             throw LineFormatError("Modulationswert " + quotedText(field) + " liegt außerhalb von 0..255");

@@ -47,8 +47,9 @@ TEST(ParseArguments, NothingOrOneFileStartsTheWindow)
 
 TEST(ParseArguments, DumpWithEverySelectionOption)
 {
-    const CommandArguments arguments = parsed({ "--abscissa", "lpmm", "--dump", "a.mtf", "--f-number=3",
-        "--frequencies", "5,1,3,1", "--image-height", "2", "--magnification", "9" });
+    const CommandArguments arguments
+        = parsed({ "--abscissa", "lpmm", "--dump", "a.mtf", "--f-number=3", "--frequencies", "5,1,3,1",
+                   "--image-height", "2", "--magnification", "9" });
     EXPECT_EQ(arguments.mode, CommandMode::Dump);
     EXPECT_EQ(arguments.lensFile, "a.mtf");
     EXPECT_EQ(arguments.selection.abscissa, Abscissa::Frequency);

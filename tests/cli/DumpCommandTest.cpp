@@ -88,8 +88,8 @@ TEST(Dump, FullSizeExamplePrintsTheWholeDataSet)
     EXPECT_EQ(json["FrequencyCount"].toInt(), 8);
     EXPECT_EQ(json["ImageHeightCount"].toInt(), 6);
     EXPECT_EQ(json["MagnificationCount"].toInt(), 9);
-    EXPECT_EQ(
-        texts(json["FNumberText"]), (std::vector<std::string> { "1.4", "2", "2.8", "4", "5.6", "8", "11", "16" }));
+    EXPECT_EQ(texts(json["FNumberText"]),
+              (std::vector<std::string> { "1.4", "2", "2.8", "4", "5.6", "8", "11", "16" }));
     EXPECT_EQ(texts(json["FrequencyText"]).size(), 8U);
     EXPECT_EQ(texts(json["MagnificationText"]).front(), "0");
     EXPECT_EQ(texts(json["DistanceText"]).front(), "-1E20");
@@ -132,9 +132,9 @@ TEST(Dump, KeysFollowTheContractOrder)
     ASSERT_EQ(run.exitCode, 0);
     std::size_t previous = 0;
     for (const char* key : { "LensName", "WavelengthText", "WeightText", "ImageHeightPerFNumber", "FNumberCount",
-             "FrequencyCount", "ImageHeightCount", "MagnificationCount", "FNumberText", "FrequencyText",
-             "MagnificationText", "DistanceText", "DistanceLabels", "ImageHeightText", "ImageHeightValidCount",
-             "MaxImageHeight", "SagModulation", "TanModulation", "Curves" }) {
+                             "FrequencyCount", "ImageHeightCount", "MagnificationCount", "FNumberText", "FrequencyText",
+                             "MagnificationText", "DistanceText", "DistanceLabels", "ImageHeightText",
+                             "ImageHeightValidCount", "MaxImageHeight", "SagModulation", "TanModulation", "Curves" }) {
         const std::size_t position = run.out.find("\"" + std::string(key) + "\":");
         ASSERT_NE(position, std::string::npos) << key;
         EXPECT_GT(position, previous) << key;
@@ -311,7 +311,6 @@ void PrintTo(const UsageCase& c, std::ostream* out)
 class UsageErrors : public ::testing::TestWithParam<UsageCase>
 
 {
-
 };
 
 TEST_P(UsageErrors, PrintTheProblemAndTheUsageAndExitWithTwo)
@@ -329,8 +328,10 @@ TEST_P(UsageErrors, PrintTheProblemAndTheUsageAndExitWithTwo)
     EXPECT_EQ(run.out, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, UsageErrors,
-    ::testing::Values(UsageCase { { "--bogus" }, "Unbekannte Option „--bogus“" },
+INSTANTIATE_TEST_SUITE_P(
+    Table, UsageErrors,
+    ::testing::Values(
+        UsageCase { { "--bogus" }, "Unbekannte Option „--bogus“" },
         UsageCase { { "--dump" }, "Option --dump erwartet einen Wert" },
         UsageCase { { "a.mtf", "b.mtf" }, "Unerwartetes Argument „b.mtf“" },
         UsageCase { { "--f-number", "2" }, "nur zusammen mit --dump" },

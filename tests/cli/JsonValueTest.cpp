@@ -25,8 +25,8 @@ QJsonValue reparse(const JsonValue& value)
 TEST(JsonValue, StringsSurviveEscaping)
 {
     for (const std::string& text : { std::string("plain"), std::string("\"quoted\" \\ back"),
-             std::string("line\nbreak\ttab\rret\b\f"), std::string("ctl \x01\x1f end"), std::string("Größe „ä“ €"),
-             std::string("   blanks kept  "), std::string() }) {
+                                     std::string("line\nbreak\ttab\rret\b\f"), std::string("ctl \x01\x1f end"),
+                                     std::string("Größe „ä“ €"), std::string("   blanks kept  "), std::string() }) {
         EXPECT_EQ(reparse(text).toString().toStdString(), text);
     }
     EXPECT_EQ(jsonQuoted("a\x01"), "\"a\\u0001\"");
@@ -63,17 +63,17 @@ TEST(JsonValue, ObjectsKeepInsertionOrderAndNest)
     };
     const std::string text = value.serialize();
     EXPECT_EQ(text,
-        "{\n"
-        "  \"b\": 1,\n"
-        "  \"a\": [\n"
-        "    1,\n"
-        "    2,\n"
-        "    [3, 4]\n"
-        "  ],\n"
-        "  \"c\": {},\n"
-        "  \"d\": true,\n"
-        "  \"e\": null\n"
-        "}");
+              "{\n"
+              "  \"b\": 1,\n"
+              "  \"a\": [\n"
+              "    1,\n"
+              "    2,\n"
+              "    [3, 4]\n"
+              "  ],\n"
+              "  \"c\": {},\n"
+              "  \"d\": true,\n"
+              "  \"e\": null\n"
+              "}");
     EXPECT_LT(text.find("\"b\""), text.find("\"a\""));
 }
 

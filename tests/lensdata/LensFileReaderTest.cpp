@@ -144,8 +144,8 @@ TEST(ModulationBlocks, OneOfEachGivesCountsOfOne)
 TEST(ModulationBlocks, ValuesBeyondTheFrequencyCountAndLeadingBlanksAreAccepted)
 {
     std::vector<std::string> lines = TestFile().lines();
-    lines[23] = "y1 92 85 77 "; // a third value for two frequencies
-    lines[24] = "    88 78 "; // no label, blanks before the first value
+    lines[23] = "y1 92 85 77 ";     // a third value for two frequencies
+    lines[24] = "    88 78 ";       // no label, blanks before the first value
     lines[25] = "label:x +80 066 "; // signed and zero-padded integers
     const LensData lens = readText(joinLines(lines));
     EXPECT_EQ(lens.sag(1, 2, 1, 1), 85);
@@ -193,7 +193,6 @@ void PrintTo(const CappingCase& c, std::ostream* out)
 class Capping : public ::testing::TestWithParam<CappingCase>
 
 {
-
 };
 
 TEST_P(Capping, CutsTheRowAtTheFirstColumnReachingTheLastValue)
@@ -209,15 +208,16 @@ TEST_P(Capping, CutsTheRowAtTheFirstColumnReachingTheLastValue)
     EXPECT_EQ(rowTexts(lens, 1, lens.ImageHeightCount), c.texts);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, Capping,
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Capping,
     ::testing::Values(CappingCase { "y 0 5 10 15 20 18", 5, { "0", "5", "10", "15", "18", "18" } },
-        CappingCase { "y 30 10 20", 1, { "20", "10", "20" } },
-        CappingCase { "y 0 5 10 15 20 21.6", 6, { "0", "5", "10", "15", "20", "21.6" } },
-        CappingCase { "y 0 5 10 15 20 15", 4, { "0", "5", "10", "15", "20", "15" } },
-        // Compared as numbers: "15.0" reaches 15, and takes the last text.
-        CappingCase { "y 0 5 10 15.0 20 15", 4, { "0", "5", "10", "15", "20", "15" } },
-        // Extra blanks stay in the text but not in the value.
-        CappingCase { "y  0 1E1  5", 2, { " 0", " 5", " 5" } }, CappingCase { "y 7", 1, { "7" } }));
+                      CappingCase { "y 30 10 20", 1, { "20", "10", "20" } },
+                      CappingCase { "y 0 5 10 15 20 21.6", 6, { "0", "5", "10", "15", "20", "21.6" } },
+                      CappingCase { "y 0 5 10 15 20 15", 4, { "0", "5", "10", "15", "20", "15" } },
+                      // Compared as numbers: "15.0" reaches 15, and takes the last text.
+                      CappingCase { "y 0 5 10 15.0 20 15", 4, { "0", "5", "10", "15", "20", "15" } },
+                      // Extra blanks stay in the text but not in the value.
+                      CappingCase { "y  0 1E1  5", 2, { " 0", " 5", " 5" } }, CappingCase { "y 7", 1, { "7" } }));
 
 TEST(ImageHeights, OneRowPerFNumberWithLayoutDigitAboveZero)
 {
@@ -274,7 +274,6 @@ void PrintTo(const TextLineCase& c, std::ostream* out)
 class LensNameFromTitle : public ::testing::TestWithParam<TextLineCase>
 
 {
-
 };
 
 TEST_P(LensNameFromTitle, RunsFromColumnFiveToTheThirdCharacterAfterTheSlash)
@@ -285,18 +284,17 @@ TEST_P(LensNameFromTitle, RunsFromColumnFiveToTheThirdCharacterAfterTheSlash)
 }
 
 INSTANTIATE_TEST_SUITE_P(Titles, LensNameFromTitle,
-    ::testing::Values(TextLineCase { "Obj:Testlinse 2.8/50 mm", "Testlinse 2.8/50 " },
-        TextLineCase { "Obj:Testlinse ohne Schrägstrich", "" },
-        TextLineCase { "Obj:A/B", "A/B" }, // cut at the line end
-        TextLineCase { "Obj/Testlinse", "Tes" }, // "/" in column 4
-        TextLineCase { "/Testlinse", "" }, // "/" in column 1
-        TextLineCase { "Obj:", "" }, TextLineCase { "", "" },
-        TextLineCase { "Obj:a/b/c/d", "a/b/c" })); // first "/" counts
+                         ::testing::Values(TextLineCase { "Obj:Testlinse 2.8/50 mm", "Testlinse 2.8/50 " },
+                                           TextLineCase { "Obj:Testlinse ohne Schrägstrich", "" },
+                                           TextLineCase { "Obj:A/B", "A/B" },       // cut at the line end
+                                           TextLineCase { "Obj/Testlinse", "Tes" }, // "/" in column 4
+                                           TextLineCase { "/Testlinse", "" },       // "/" in column 1
+                                           TextLineCase { "Obj:", "" }, TextLineCase { "", "" },
+                                           TextLineCase { "Obj:a/b/c/d", "a/b/c" })); // first "/" counts
 
 class WavelengthFields : public ::testing::TestWithParam<TextLineCase>
 
 {
-
 };
 
 TEST_P(WavelengthFields, TakesEveryCompleteFourColumnFieldAfterTheFirst)
@@ -307,15 +305,15 @@ TEST_P(WavelengthFields, TakesEveryCompleteFourColumnFieldAfterTheFirst)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, WavelengthFields,
-    ::testing::Values(TextLineCase { "WL   546 480 644", "    546    480    644" },
-        // 15 characters: the last field is incomplete.
-        TextLineCase { "WL   546 480 64", "    546    480" }, TextLineCase { "WL", "" }, TextLineCase { "WL  ", "" },
-        TextLineCase { "WL  0546x480", "   0546   x480" }));
+                         ::testing::Values(TextLineCase { "WL   546 480 644", "    546    480    644" },
+                                           // 15 characters: the last field is incomplete.
+                                           TextLineCase { "WL   546 480 64", "    546    480" },
+                                           TextLineCase { "WL", "" }, TextLineCase { "WL  ", "" },
+                                           TextLineCase { "WL  0546x480", "   0546   x480" }));
 
 class WeightText : public ::testing::TestWithParam<TextLineCase>
 
 {
-
 };
 
 TEST_P(WeightText, IsTheLineFromColumnFive)
@@ -326,8 +324,9 @@ TEST_P(WeightText, IsTheLineFromColumnFive)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, WeightText,
-    ::testing::Values(TextLineCase { "GEW 1.0 0.5 0.5", "1.0 0.5 0.5" },
-        TextLineCase { "GEW  1.0   0.5 ", " 1.0   0.5 " }, TextLineCase { "GEW", "" }, TextLineCase { "GEW ", "" }));
+                         ::testing::Values(TextLineCase { "GEW 1.0 0.5 0.5", "1.0 0.5 0.5" },
+                                           TextLineCase { "GEW  1.0   0.5 ", " 1.0   0.5 " },
+                                           TextLineCase { "GEW", "" }, TextLineCase { "GEW ", "" }));
 
 TEST(HeadLine, LayoutDigitIsColumnSixOfLineTwo)
 {
@@ -353,7 +352,6 @@ void PrintTo(const DistanceCase& c, std::ostream* out)
 class DistanceLabels : public ::testing::TestWithParam<DistanceCase>
 
 {
-
 };
 
 TEST_P(DistanceLabels, RoundHalfToEven)
@@ -361,22 +359,22 @@ TEST_P(DistanceLabels, RoundHalfToEven)
     EXPECT_EQ(DistanceLabel(GetParam().text, GetParam().first), GetParam().label);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, DistanceLabels,
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DistanceLabels,
     ::testing::Values(DistanceCase { "604.5", false, "604" }, DistanceCase { "605.5", false, "606" },
-        DistanceCase { "-550.4", false, "-550" }, DistanceCase { "-550.5", false, "-550" },
-        DistanceCase { "-551.5", false, "-552" }, DistanceCase { "-0.5", false, "0" },
-        DistanceCase { "0.5", false, "0" }, DistanceCase { "1.5", false, "2" }, DistanceCase { "604.51", false, "605" },
-        DistanceCase { "  604.5", false, "604" }, DistanceCase { "6.045E2", false, "604" },
-        DistanceCase { "+12.5", false, "12" }, DistanceCase { "-1E20", true, "unendlich" },
-        DistanceCase { "", false, "0" }, DistanceCase { "", true, "0" },
-        DistanceCase { "2147483647.4", false, "2147483647" },
-        // -2147483648.5 goes to the even neighbour, which still fits.
-        DistanceCase { "-2147483648.5", false, "-2147483648" }));
+                      DistanceCase { "-550.4", false, "-550" }, DistanceCase { "-550.5", false, "-550" },
+                      DistanceCase { "-551.5", false, "-552" }, DistanceCase { "-0.5", false, "0" },
+                      DistanceCase { "0.5", false, "0" }, DistanceCase { "1.5", false, "2" },
+                      DistanceCase { "604.51", false, "605" }, DistanceCase { "  604.5", false, "604" },
+                      DistanceCase { "6.045E2", false, "604" }, DistanceCase { "+12.5", false, "12" },
+                      DistanceCase { "-1E20", true, "unendlich" }, DistanceCase { "", false, "0" },
+                      DistanceCase { "", true, "0" }, DistanceCase { "2147483647.4", false, "2147483647" },
+                      // -2147483648.5 goes to the even neighbour, which still fits.
+                      DistanceCase { "-2147483648.5", false, "-2147483648" }));
 
 class DistanceLabelErrors : public ::testing::TestWithParam<DistanceCase>
 
 {
-
 };
 
 TEST_P(DistanceLabelErrors, Throw)
@@ -385,10 +383,12 @@ TEST_P(DistanceLabelErrors, Throw)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DistanceLabelErrors,
-    ::testing::Values(DistanceCase { "-1E20", false, "" }, DistanceCase { "-1e20", true, "" },
-        DistanceCase { " -1E20", true, "" }, DistanceCase { "2147483647.5", false, "" },
-        DistanceCase { "-2147483649", false, "" }, DistanceCase { "6O4", false, "" },
-        DistanceCase { "604,5", false, "" }, DistanceCase { "inf", false, "" }, DistanceCase { "1E400", false, "" }));
+                         ::testing::Values(DistanceCase { "-1E20", false, "" }, DistanceCase { "-1e20", true, "" },
+                                           DistanceCase { " -1E20", true, "" },
+                                           DistanceCase { "2147483647.5", false, "" },
+                                           DistanceCase { "-2147483649", false, "" }, DistanceCase { "6O4", false, "" },
+                                           DistanceCase { "604,5", false, "" }, DistanceCase { "inf", false, "" },
+                                           DistanceCase { "1E400", false, "" }));
 
 TEST(Distances, ThirdValueOfEachAbbLineIsTheDistance)
 {
@@ -514,7 +514,7 @@ TEST(FileOpen, MissingFileOrDirectoryIsAbbruchBeimDateilesen)
 {
     const LensData current = readLensFile(examplePath("beispiel-testlinse.mtf"), LensData());
     for (const std::string& path :
-        { examplePath("gibt-es-nicht.mtf"), std::string(LUMIVEX_SOURCE_DIR) + "/examples", std::string() }) {
+         { examplePath("gibt-es-nicht.mtf"), std::string(LUMIVEX_SOURCE_DIR) + "/examples", std::string() }) {
         try {
             readLensFile(path, current);
             ADD_FAILURE() << path << " was read";
@@ -542,7 +542,6 @@ void PrintTo(const BrokenCase& c, std::ostream* out)
 class BrokenFile : public ::testing::TestWithParam<BrokenCase>
 
 {
-
 };
 
 TEST_P(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
@@ -565,7 +564,8 @@ auto keepLines(std::size_t count)
     return [count](std::vector<std::string>& lines) { lines.resize(count); };
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, BrokenFile,
+INSTANTIATE_TEST_SUITE_P(
+    Table, BrokenFile,
     ::testing::Values(
         // Head line
         BrokenCase { "HeadTooShort", setLine(2, "X1232"), 2, "Spalte 6 der Kopfzeile „X1232“ enthält keine Ziffer" },
@@ -573,8 +573,8 @@ INSTANTIATE_TEST_SUITE_P(Table, BrokenFile,
         // Files that end early
         BrokenCase { "Empty", keepLines(0), 1, "Unerwartetes Dateiende: gesucht wurde Zeile 1" },
         BrokenCase { "NoTitle", keepLines(4), 5, "Unerwartetes Dateiende: gesucht wurde die Titelzeile" },
-        BrokenCase {
-            "NoGauss", setLine(6, "[gauss]"), 51, "Unerwartetes Dateiende: gesucht wurde die Markierung „[GAUSS]“" },
+        BrokenCase { "NoGauss", setLine(6, "[gauss]"), 51,
+                     "Unerwartetes Dateiende: gesucht wurde die Markierung „[GAUSS]“" },
         BrokenCase { "InsideGaussLines", keepLines(9), 10, "Zeile 4 von 6 nach „[GAUSS]“" },
         BrokenCase { "NoParam", setLine(13, " [PARAM]"), 51, "„[PARAM]“" },
         BrokenCase { "NoFNumberLine", keepLines(13), 14, "die Zeile der Blendenzahlen" },
@@ -584,20 +584,20 @@ INSTANTIATE_TEST_SUITE_P(Table, BrokenFile,
         BrokenCase { "NoFirstBlock", keepLines(22), 23, "„[1/SAGMOD]“" },
         BrokenCase { "NoSeparator", keepLines(29), 30, "die Trennzeile vor den tangentialen Werten der Blende 1" },
         BrokenCase { "NoTangentialLine", keepLines(30), 31,
-            "die tangentiale Modulationszeile der Blende 1 für Abbildungsmaßstab 1, Bildhöhe 1" },
+                     "die tangentiale Modulationszeile der Blende 1 für Abbildungsmaßstab 1, Bildhöhe 1" },
         BrokenCase { "NoSecondBlock", keepLines(36), 37, "„[2/SAGMOD]“" },
         BrokenCase { "MarkerCaseSensitive", setLine(37, "[2/sagmod]"), 51, "„[2/SAGMOD]“" },
         BrokenCase { "EndInSecondBlock", keepLines(40), 41,
-            "die sagittale Modulationszeile der Blende 2 für Abbildungsmaßstab 2, Bildhöhe 1" },
+                     "die sagittale Modulationszeile der Blende 2 für Abbildungsmaßstab 2, Bildhöhe 1" },
         BrokenCase { "LastLineMissing", keepLines(49), 50, "Bildhöhe 3" },
         // Lists over their limits or empty
         BrokenCase { "NineFNumbers", setLine(14, "k 1 2 3 4 5 6 7 8 9"), 14,
-            "Bereichsfehler: mehr als 8 Blendenzahlen, der 9. Wert ist „9“" },
+                     "Bereichsfehler: mehr als 8 Blendenzahlen, der 9. Wert ist „9“" },
         BrokenCase { "TenMagnifications", setLine(15, "m 1 2 3 4 5 6 7 8 9 10"), 15, "mehr als 9 Abbildungsmaßstäbe" },
         BrokenCase { "SevenImageHeights", setLine(16, "y 1 2 3 4 5 6 7"), 16, "mehr als 6 Bildhöhen" },
         BrokenCase { "NineFrequencies", setLine(19, "f 1 2 3 4 5 6 7 8 9"), 19, "mehr als 8 Ortsfrequenzen" },
         BrokenCase { "SixteenValues", setLine(19, "f 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16"), 19,
-            "mehr als 15 Werte in der Zeile, der 16. Wert ist „16“" },
+                     "mehr als 15 Werte in der Zeile, der 16. Wert ist „16“" },
         BrokenCase { "NoFNumbers", setLine(14, "k"), 14, "Zeile der Blendenzahlen „k“ enthält keine Werte" },
         BrokenCase { "EmptyFrequencyLine", setLine(19, ""), 19, "enthält keine Werte" },
         // Malformed reals
@@ -608,8 +608,8 @@ INSTANTIATE_TEST_SUITE_P(Table, BrokenFile,
         BrokenCase { "InfinityNotFirst", setLine(22, "2 -0.1 -550 -1E20"), 22, "nur beim ersten Abbildungsmaßstab" },
         BrokenCase { "InfinityOtherSpelling", setLine(21, "1 0 -1E20 -1.0E20"), 21, "„-1.0E20“" },
         // Modulation lines
-        BrokenCase {
-            "ModulationAbove255", setLine(24, "y1 300 85 "), 24, "Modulationswert „300“ liegt außerhalb von 0..255" },
+        BrokenCase { "ModulationAbove255", setLine(24, "y1 300 85 "), 24,
+                     "Modulationswert „300“ liegt außerhalb von 0..255" },
         BrokenCase { "ModulationNegative", setLine(27, "y1 90 -1 "), 27, "Modulationswert „-1“ liegt außerhalb" },
         BrokenCase { "ModulationHuge", setLine(45, "y1 99999999999999999999 1 "), 45, "außerhalb von 0..255" },
         BrokenCase { "NoTrailingBlank", setLine(25, "y2 88 78"), 25, "Modulationswert „88 7“ ist keine ganze Zahl" },
@@ -620,7 +620,7 @@ INSTANTIATE_TEST_SUITE_P(Table, BrokenFile,
         BrokenCase { "EmptyModulationLine", setLine(38, ""), 38, "enthält kein Leerzeichen vor einem Wert" },
         BrokenCase { "ElevenBoundaries", setLine(24, "y1 1 2 3 4 5 6 7 8 9 10 "), 24, "mehr als 10 Wertgrenzen" },
         BrokenCase { "LongModulationLine", setLine(24, "y1 92 85 " + std::string(250, 'x')), 24,
-            "259 Zeichen lang, erlaubt sind 255" }));
+                     "259 Zeichen lang, erlaubt sind 255" }));
 
 TEST(BrokenFile, UnequalImageHeightRowsAreRejected)
 {

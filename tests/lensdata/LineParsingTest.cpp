@@ -33,7 +33,6 @@ void PrintTo(const SplitCase& c, std::ostream* out)
 class SplitLineCases : public ::testing::TestWithParam<SplitCase>
 
 {
-
 };
 
 TEST_P(SplitLineCases, CountsTheLabelAndKeepsExtraBlanksInFront)
@@ -44,14 +43,17 @@ TEST_P(SplitLineCases, CountsTheLabelAndKeepsExtraBlanksInFront)
     EXPECT_EQ(valuesOf(tokens), GetParam().values);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, SplitLineCases,
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SplitLineCases,
     ::testing::Values(SplitCase { "k 2.8 5.6", 3, { "2.8", "5.6" } }, SplitCase { "   k 2.8", 2, { "2.8" } },
-        SplitCase { "k  2.8   5.6", 3, { " 2.8", "  5.6" } }, SplitCase { "k 2.8 ", 2, { "2.8" } },
-        SplitCase { "k 2.8    ", 2, { "2.8" } }, SplitCase { "", 0, {} }, SplitCase { "     ", 0, {} },
-        SplitCase { "k", 1, {} }, SplitCase { "k\t2.8", 1, {} }, // a tab is not a blank
-        SplitCase { "1 0 -1E20 -1E20", 4, { "0", "-1E20", "-1E20" } },
-        SplitCase { "f 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", 16,
-            { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15" } }));
+                      SplitCase { "k  2.8   5.6", 3, { " 2.8", "  5.6" } }, SplitCase { "k 2.8 ", 2, { "2.8" } },
+                      SplitCase { "k 2.8    ", 2, { "2.8" } }, SplitCase { "", 0, {} }, SplitCase { "     ", 0, {} },
+                      SplitCase { "k", 1, {} }, SplitCase { "k\t2.8", 1, {} }, // a tab is not a blank
+                      SplitCase { "1 0 -1E20 -1E20", 4, { "0", "-1E20", "-1E20" } },
+                      SplitCase {
+                          "f 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15",
+                          16,
+                          { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15" } }));
 
 TEST(SplitLine, EntriesAboveTheCountKeepTheEarlierLine)
 {
@@ -92,7 +94,6 @@ void PrintTo(const ModulationCase& c, std::ostream* out)
 class ModulationLines : public ::testing::TestWithParam<ModulationCase>
 
 {
-
 };
 
 TEST_P(ModulationLines, ReadTheValuesBetweenBoundaries)
@@ -100,12 +101,13 @@ TEST_P(ModulationLines, ReadTheValuesBetweenBoundaries)
     EXPECT_EQ(ParseModulationLine(GetParam().line, GetParam().valueCount), GetParam().values);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, ModulationLines,
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ModulationLines,
     ::testing::Values(ModulationCase { "y1 92 85 ", 2, { 92, 85 } }, ModulationCase { "y1 92 85 ", 1, { 92 } },
-        ModulationCase { "y1     92 85 ", 2, { 92, 85 } }, ModulationCase { " 92 85 ", 2, { 92, 85 } },
-        ModulationCase { "92 85 ", 1, { 85 } }, // "92" is taken as a label
-        ModulationCase { "y 0 255 +7 -0 ", 4, { 0, 255, 7, 0 } }, ModulationCase { "y1 92 ", 1, { 92 } },
-        ModulationCase { "y1 1 2 3 4 5 6 7 8 9 ", 9, { 1, 2, 3, 4, 5, 6, 7, 8, 9 } }));
+                      ModulationCase { "y1     92 85 ", 2, { 92, 85 } }, ModulationCase { " 92 85 ", 2, { 92, 85 } },
+                      ModulationCase { "92 85 ", 1, { 85 } }, // "92" is taken as a label
+                      ModulationCase { "y 0 255 +7 -0 ", 4, { 0, 255, 7, 0 } }, ModulationCase { "y1 92 ", 1, { 92 } },
+                      ModulationCase { "y1 1 2 3 4 5 6 7 8 9 ", 9, { 1, 2, 3, 4, 5, 6, 7, 8, 9 } }));
 
 struct BadModulationCase
 {
@@ -123,7 +125,6 @@ void PrintTo(const BadModulationCase& c, std::ostream* out)
 class BadModulationLines : public ::testing::TestWithParam<BadModulationCase>
 
 {
-
 };
 
 TEST_P(BadModulationLines, AreRejectedWithAMessage)
@@ -137,19 +138,21 @@ TEST_P(BadModulationLines, AreRejectedWithAMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, BadModulationLines,
-    ::testing::Values(BadModulationCase { "y1 92 85", 2, "„92 8“ ist keine ganze Zahl" },
-        // One value without the trailing blank: no second boundary.
-        BadModulationCase { "y1 92", 1, "enthält nur 0 von 1 Werten" },
-        BadModulationCase { "y1 92  85 ", 2, "„92 “ ist keine ganze Zahl" },
-        BadModulationCase { "y1 92 ", 2, "enthält nur 1 von 2 Werten" },
-        BadModulationCase { "", 1, "kein Leerzeichen" }, BadModulationCase { "y1", 1, "kein Leerzeichen" },
-        BadModulationCase { "y1 256 ", 1, "„256“ liegt außerhalb von 0..255" },
-        BadModulationCase { "y1 -1 ", 1, "„-1“ liegt außerhalb von 0..255" },
-        BadModulationCase { "y1 -5-3 ", 1, "„-5-3“ ist keine ganze Zahl" },
-        BadModulationCase { "y1 +-5 ", 1, "ist keine ganze Zahl" },
-        BadModulationCase { "y1 5\t ", 1, "ist keine ganze Zahl" },
-        BadModulationCase { "y1 1 2 3 4 5 6 7 8 9 10 ", 1, "mehr als 10 Wertgrenzen" },
-        BadModulationCase { std::string(256, ' '), 1, "256 Zeichen lang" }));
+                         ::testing::Values(BadModulationCase { "y1 92 85", 2, "„92 8“ ist keine ganze Zahl" },
+                                           // One value without the trailing blank: no second boundary.
+                                           BadModulationCase { "y1 92", 1, "enthält nur 0 von 1 Werten" },
+                                           BadModulationCase { "y1 92  85 ", 2, "„92 “ ist keine ganze Zahl" },
+                                           BadModulationCase { "y1 92 ", 2, "enthält nur 1 von 2 Werten" },
+                                           BadModulationCase { "", 1, "kein Leerzeichen" },
+                                           BadModulationCase { "y1", 1, "kein Leerzeichen" },
+                                           BadModulationCase { "y1 256 ", 1, "„256“ liegt außerhalb von 0..255" },
+                                           BadModulationCase { "y1 -1 ", 1, "„-1“ liegt außerhalb von 0..255" },
+                                           BadModulationCase { "y1 -5-3 ", 1, "„-5-3“ ist keine ganze Zahl" },
+                                           BadModulationCase { "y1 +-5 ", 1, "ist keine ganze Zahl" },
+                                           BadModulationCase { "y1 5\t ", 1, "ist keine ganze Zahl" },
+                                           BadModulationCase { "y1 1 2 3 4 5 6 7 8 9 10 ", 1,
+                                                               "mehr als 10 Wertgrenzen" },
+                                           BadModulationCase { std::string(256, ' '), 1, "256 Zeichen lang" }));
 
 TEST(ModulationLines, BadValueAfterTheNeededOnesIsIgnored)
 {
@@ -170,7 +173,6 @@ void PrintTo(const DecimalCase& c, std::ostream* out)
 class Decimals : public ::testing::TestWithParam<DecimalCase>
 
 {
-
 };
 
 TEST_P(Decimals, ReadWithAPointAndNothingElse)
@@ -179,12 +181,15 @@ TEST_P(Decimals, ReadWithAPointAndNothingElse)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Decimals,
-    ::testing::Values(DecimalCase { "21.6", 21.6 }, DecimalCase { "-0.1", -0.1 }, DecimalCase { "  2.8", 2.8 },
-        DecimalCase { "+5", 5.0 }, DecimalCase { "-1E20", -1e20 }, DecimalCase { "1e-3", 0.001 },
-        DecimalCase { ".5", 0.5 }, DecimalCase { "5.", 5.0 }, DecimalCase { "2,8", std::nullopt },
-        DecimalCase { "", std::nullopt }, DecimalCase { "   ", std::nullopt }, DecimalCase { "2.8 ", std::nullopt },
-        DecimalCase { "inf", std::nullopt }, DecimalCase { "nan", std::nullopt }, DecimalCase { "0x1p3", std::nullopt },
-        DecimalCase { "1E999", std::nullopt }, DecimalCase { "+-1", std::nullopt }, DecimalCase { "1e", std::nullopt },
-        DecimalCase { "--1", std::nullopt }));
+                         ::testing::Values(DecimalCase { "21.6", 21.6 }, DecimalCase { "-0.1", -0.1 },
+                                           DecimalCase { "  2.8", 2.8 }, DecimalCase { "+5", 5.0 },
+                                           DecimalCase { "-1E20", -1e20 }, DecimalCase { "1e-3", 0.001 },
+                                           DecimalCase { ".5", 0.5 }, DecimalCase { "5.", 5.0 },
+                                           DecimalCase { "2,8", std::nullopt }, DecimalCase { "", std::nullopt },
+                                           DecimalCase { "   ", std::nullopt }, DecimalCase { "2.8 ", std::nullopt },
+                                           DecimalCase { "inf", std::nullopt }, DecimalCase { "nan", std::nullopt },
+                                           DecimalCase { "0x1p3", std::nullopt }, DecimalCase { "1E999", std::nullopt },
+                                           DecimalCase { "+-1", std::nullopt }, DecimalCase { "1e", std::nullopt },
+                                           DecimalCase { "--1", std::nullopt }));
 
 } // namespace

@@ -138,7 +138,6 @@ void PrintTo(const Example& example, std::ostream* out)
 class MutatedExamples : public ::testing::TestWithParam<Example>
 
 {
-
 };
 
 TEST_P(MutatedExamples, LoadOrFailWithALine)
@@ -173,8 +172,9 @@ TEST_P(MutatedExamples, LoadOrFailWithALine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, MutatedExamples,
-    ::testing::Values(Example { "beispiel-testlinse.mtf", 2500 }, Example { "vollformat-objektiv.mtf", 1000 },
-        Example { "bildhoehe-je-blende.mtf", 2000 }),
-    [](const auto& info) { return "File" + std::to_string(info.index); });
+                         ::testing::Values(Example { "beispiel-testlinse.mtf", 2500 },
+                                           Example { "vollformat-objektiv.mtf", 1000 },
+                                           Example { "bildhoehe-je-blende.mtf", 2000 }),
+                         [](const auto& info) { return "File" + std::to_string(info.index); });
 
 } // namespace
