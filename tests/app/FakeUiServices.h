@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinters.h"
 #include "UiServices.h"
 
 #include <QString>
@@ -11,7 +12,8 @@
 
 // Answers the window's dialogs from a script and records what the window
 // asked for, so that no test ever blocks on a modal window.
-class FakeUiServices final : public UiServices {
+class FakeUiServices final : public UiServices
+{
 public:
     // Answers of the file-open dialog, in order; nullopt = cancel. When the
     // queue is empty the dialog counts as cancelled.

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "AxisTexts.h"
+#include "CurveExtraction.h"
+#include "LensData.h"
+#include "PlotView.h"
+#include "RangeArray.h"
+
+// The state behind the selection controls that lives as long as the window.
+struct PlotState
+{
+    AxisTexts texts = initialAxisTexts();
+    // 1 = frequency i counts as selected (checked and shown), 0 = not;
+    // refreshed by ReadFrequencyChecks, read by the draw and print commands.
+    RangeArray<int, 1, LensData::MaxFrequencies> FrequencySelected;
+    // The indices of the most recent extraction; the fixed variables keep
+    // the value of their last reading.
+    CurveSelection selection;
+    // The support points of the most recent extraction.
+    ExtractedCurve lastCurve;
+};
+
+// The selection and plot control: what the draw, clear, mode and abscissa
+// buttons and the value controls do. Works only through the view; throws
+// RangeError for an index outside the data set's tables.
+namespace PlotController {
+
+inline const QString NoFileMessage = QStringLiteral("Noch keine Datei gelesen !");
+
+// The draw command: refuses with NoFileMessage while no file is loaded;
+// in single mode starts from the empty frame; then, for every selected
+// frequency in ascending order, extracts the curve, rewrites the axis
+// texts and draws the sagittal and then the tangential series. Spline
+// warnings are shown as messages in the order they arise; drawing goes on.
+void Draw(PlotView& view, const LensData& lens, PlotState& state);
+
+// The clear command: the empty frame for the checked abscissa.
+void Clear(PlotView& view, const PlotState& state);
+
+// A change of the frequency set or of the mode: clear, then draw.
+void ClearAndDraw(PlotView& view, const LensData& lens, PlotState& state);
+
+// The option button of an abscissa has become the checked one: new axis
+// texts, the own panel lowered, the empty frame, a draw when a frequency is
+// selected, the own panel's controls disabled and the other three panels
+// enabled.
+void ChangeAbscissa(PlotView& view, const LensData& lens, PlotState& state, Abscissa abscissa);
+
+// The last step of a load (also after a cancelled dialog): draws once when
+// a frequency is selected.
+void RedrawAfterLoad(PlotView& view, const LensData& lens, PlotState& state);
+
+// FrequencySelected[i] := 1 when check box i is checked and shown, else 0.
+// A box hidden by a load does not count, so nothing is drawn beyond the
+// loaded file's counts; while no file has been read nothing can be drawn
+// anyway, and a checked box counts as it is, so that the draw command
+// reports the missing file.
+void ReadFrequencyChecks(const PlotView& view, const LensData& lens, PlotState& state);
+
+// Each stores the index of its panel's checked option button into the
+// selection; with none checked the index keeps its value.
+void ReadFNumberChoice(const PlotView& view, CurveSelection& selection);
+void ReadImageHeightChoice(const PlotView& view, CurveSelection& selection);
+void ReadMagnificationChoice(const PlotView& view, CurveSelection& selection);
+
+// Raise the panel's bevel and enable its controls.
+void EnableFNumberPanel(PlotView& view);
+void EnableFrequencyPanel(PlotView& view);
+void EnableImageHeightPanel(PlotView& view);
+void EnableMagnificationPanel(PlotView& view);
+
+// The panel whose variable runs along the x axis for an abscissa.
+SelectionPanel panelOf(Abscissa abscissa);
+
+} // namespace PlotController
