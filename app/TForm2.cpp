@@ -1,26 +1,59 @@
 #include "TForm2.h"
 
 #include "HelpFile.h"
-#include "ImageCanvas.h"
 #include "ImageView.h"
+#include "LensFileReader.h"
+#include "LensPresentation.h"
+#include "LoadError.h"
 #include "MainWindowLayout.h"
 #include "PlotFrame.h"
 #include "PlotGeometry.h"
 #include "TAboutBox.h"
 #include "UiServices.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include <exception>
+#include <filesystem>
+
+namespace {
+
+template <std::size_t N>
+void applyToPanel(const std::array<ValueControlState, N>& states, const std::array<QRadioButton*, N>& buttons)
+{
+    for (std::size_t k = 0; k < N; ++k) {
+        if (states[k].caption) {
+            buttons[k]->setText(*states[k].caption);
+        }
+        buttons[k]->setVisible(states[k].shown);
+    }
+    // A hidden button never stays the chosen one: the first button, which
+    // is always shown, takes over without running a handler.
+    for (QRadioButton* button : buttons) {
+        if (button->isChecked() && button->isHidden()) {
+            const QSignalBlocker blocker(buttons[0]);
+            buttons[0]->setChecked(true);
+        }
+    }
+}
+
+} // namespace
 
 TForm2::TForm2(UiServices& ui, QWidget* parent)
     : QWidget(parent)
     , m_ui(ui)
     , m_plotImage(PlotGeometry::ImageSize, PlotGeometry::ImageSize, QImage::Format_RGB32)
+    , m_canvas(m_plotImage)
     , m_helpFileCandidates(HelpFile::candidates(QCoreApplication::applicationDirPath()))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -62,20 +95,51 @@ template <typename Button> void TForm2::onClick(Button* button, void (TForm2::*h
     connect(button, &Button::clicked, this, [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
 }
 
+template <typename Button> void TForm2::onCheck(Button* button, void (TForm2::*handler)(), bool onUncheckToo)
+{
+    connect(button, &Button::toggled, this, [this, handler, onUncheckToo](bool checked) {
+        if (checked || onUncheckToo) {
+            runGuarded([this, handler] { (this->*handler)(); });
+        }
+    });
+}
+
 void TForm2::connectHandlers()
 {
-    onClick(m_controls.BitBtn1, &TForm2::BitBtn1Click);
-    onClick(m_controls.BitBtn4, &TForm2::BitBtn4Click);
-    onClick(m_controls.BitBtn5, &TForm2::BitBtn5Click);
+    const MainWindowControls& c = m_controls;
+    onClick(c.BitBtn1, &TForm2::BitBtn1Click);
+    onClick(c.SpeedButton1, &TForm2::SpeedButton1Click);
+    onClick(c.SpeedButton3, &TForm2::SpeedButton3Click);
+    onClick(c.BitBtn2, &TForm2::BitBtn2Click);
+    onClick(c.BitBtn3, &TForm2::BitBtn3Click);
+    onClick(c.BitBtn4, &TForm2::BitBtn4Click);
+    onClick(c.BitBtn5, &TForm2::BitBtn5Click);
+
+    onCheck(c.abscissaButtons[0], &TForm2::RadioButton6Click);
+    onCheck(c.abscissaButtons[1], &TForm2::RadioButton7Click);
+    onCheck(c.abscissaButtons[2], &TForm2::RadioButton8Click);
+    onCheck(c.abscissaButtons[3], &TForm2::RadioButton9Click);
+    onCheck(c.fNumberButtons[0], &TForm2::RadioButton1Click);
+    for (std::size_t k = 1; k < c.fNumberButtons.size(); ++k) {
+        onCheck(c.fNumberButtons[k], &TForm2::RadioButton2Click);
+    }
+    for (QCheckBox* box : c.frequencyBoxes) {
+        onCheck(box, &TForm2::CheckBox1Click, true);
+    }
+    for (QRadioButton* button : c.imageHeightButtons) {
+        onCheck(button, &TForm2::BitBtn2Click);
+    }
+    for (QRadioButton* button : c.magnificationButtons) {
+        onCheck(button, &TForm2::BitBtn2Click);
+    }
 }
 
 void TForm2::FormCreate()
 {
     m_lens.FileLoaded = 0;
-    m_axisTexts = initialAxisTexts();
-    ImageCanvas canvas(m_plotImage);
-    DrawPlotFrame(canvas, Abscissa::ImageHeight, m_axisTexts);
-    m_controls.Image2->update();
+    m_plot.texts = initialAxisTexts();
+    DrawPlotFrame(m_canvas, Abscissa::ImageHeight, m_plot.texts);
+    refreshPlot();
 
     m_controls.SpeedButton3->setChecked(false); // overlay mode
     m_controls.SpeedButton2->setEnabled(false);
@@ -93,6 +157,138 @@ void TForm2::BitBtn1Click()
     close();
 }
 
+void TForm2::SpeedButton1Click()
+{
+    const MainWindowControls& c = m_controls;
+    // The window takes its loaded look before the dialog, and keeps it
+    // whatever the dialog and the read bring.
+    for (QFrame* panel : { c.Panel1, c.Panel2, c.Panel3, c.Panel4 }) {
+        panel->setVisible(true);
+    }
+    c.Memo1->setVisible(false);
+    c.SpeedButton2->setEnabled(true);
+    c.SpeedButton3->setEnabled(true);
+    c.BitBtn2->setEnabled(true);
+    c.BitBtn3->setEnabled(true);
+
+    if (!ReadDataFile()) {
+        return;
+    }
+    showLens();
+    PlotController::RedrawAfterLoad(*this, m_lens, m_plot);
+}
+
+bool TForm2::ReadDataFile()
+{
+    const auto path = m_ui.openFileName(this, QStringLiteral("MTF-Datei|*.mtf"));
+    if (!path) {
+        return true; // cancelled: the data set stays as it is
+    }
+    try {
+        // All or nothing: the data set is replaced only by a complete read.
+        m_lens = readLensFile(std::filesystem::path(QFile::encodeName(*path).toStdString()), m_lens);
+    } catch (const FileOpenError& error) {
+        showMessage(QString::fromUtf8(error.what()));
+        return false;
+    }
+    for (int k = 1; k <= m_lens.MagnificationCount; ++k) {
+        QLabel* label = m_controls.distanceLabels[static_cast<std::size_t>(k - 1)];
+        label->setText(QString::fromStdString(m_lens.DistanceLabels[k]));
+        label->adjustSize();
+    }
+    return true;
+}
+
+void TForm2::showLens()
+{
+    const MainWindowControls& c = m_controls;
+    const LensPresentation shown = presentLens(m_lens, m_wavelengthCaptionPrefix, m_weightCaptionPrefix);
+    c.Label14->setText(shown.lensName);
+    c.Label14->adjustSize();
+    // A long name would run into the wavelength lines: it is cut there,
+    // and the whole name is in the tool tip.
+    const int room = c.Label7->x() - c.Label14->x() - 4;
+    const bool cut = c.Label14->width() > room;
+    if (cut) {
+        c.Label14->resize(room, c.Label14->height());
+    }
+    c.Label14->setToolTip(cut ? shown.lensName : QString());
+    c.Label7->setText(shown.wavelengthCaption);
+    c.Label7->adjustSize();
+    c.Label7->setVisible(true);
+    c.Label8->setText(shown.weightCaption);
+    c.Label8->adjustSize();
+    c.Label8->setVisible(true);
+
+    applyToPanel(shown.fNumbers, c.fNumberButtons);
+    for (std::size_t k = 0; k < c.frequencyBoxes.size(); ++k) {
+        // A hidden box keeps its check mark; it does not count while hidden.
+        if (shown.frequencies[k].caption) {
+            c.frequencyBoxes[k]->setText(*shown.frequencies[k].caption);
+        }
+        c.frequencyBoxes[k]->setVisible(shown.frequencies[k].shown);
+    }
+    applyToPanel(shown.imageHeights, c.imageHeightButtons);
+    applyToPanel(shown.magnifications, c.magnificationButtons);
+    for (std::size_t k = 0; k < c.distanceLabels.size(); ++k) {
+        c.distanceLabels[k]->setVisible(shown.distancesShown[k]);
+    }
+}
+
+void TForm2::BitBtn2Click()
+{
+    PlotController::Draw(*this, m_lens, m_plot);
+}
+
+void TForm2::BitBtn3Click()
+{
+    PlotController::Clear(*this, m_plot);
+}
+
+void TForm2::CheckBox1Click()
+{
+    // A change of the frequency set always starts from an empty plot.
+    BitBtn3Click();
+    BitBtn2Click();
+}
+
+void TForm2::SpeedButton3Click()
+{
+    // The current selection is redrawn from an empty plot in the new mode.
+    BitBtn3Click();
+    BitBtn2Click();
+}
+
+void TForm2::RadioButton1Click()
+{
+    BitBtn2Click();
+}
+
+void TForm2::RadioButton2Click()
+{
+    BitBtn2Click();
+}
+
+void TForm2::RadioButton6Click()
+{
+    PlotController::ChangeAbscissa(*this, m_lens, m_plot, Abscissa::FNumber);
+}
+
+void TForm2::RadioButton7Click()
+{
+    PlotController::ChangeAbscissa(*this, m_lens, m_plot, Abscissa::Frequency);
+}
+
+void TForm2::RadioButton8Click()
+{
+    PlotController::ChangeAbscissa(*this, m_lens, m_plot, Abscissa::ImageHeight);
+}
+
+void TForm2::RadioButton9Click()
+{
+    PlotController::ChangeAbscissa(*this, m_lens, m_plot, Abscissa::Magnification);
+}
+
 void TForm2::BitBtn4Click()
 {
     if (m_aboutBox == nullptr) {
@@ -108,4 +304,96 @@ void TForm2::BitBtn5Click()
     } else {
         m_ui.showMessage(this, HelpFile::missingMessage(m_helpFileCandidates.value(0)));
     }
+}
+
+Abscissa TForm2::checkedAbscissa() const
+{
+    switch (m_controls.abscissaGroup->checkedId()) {
+    case 0:
+        return Abscissa::FNumber;
+    case 1:
+        return Abscissa::Frequency;
+    case 3:
+        return Abscissa::Magnification;
+    default:
+        return Abscissa::ImageHeight;
+    }
+}
+
+bool TForm2::isFrequencyChecked(int index) const
+{
+    return m_controls.frequencyBoxes.at(static_cast<std::size_t>(index - 1))->isChecked();
+}
+
+bool TForm2::isFrequencyShown(int index) const
+{
+    return !m_controls.frequencyBoxes.at(static_cast<std::size_t>(index - 1))->isHidden();
+}
+
+std::optional<int> TForm2::checkedOption(SelectionPanel panel) const
+{
+    const QButtonGroup* group = nullptr;
+    switch (panel) {
+    case SelectionPanel::FNumber:
+        group = m_controls.fNumberGroup;
+        break;
+    case SelectionPanel::ImageHeight:
+        group = m_controls.imageHeightGroup;
+        break;
+    case SelectionPanel::Magnification:
+        group = m_controls.magnificationGroup;
+        break;
+    case SelectionPanel::Frequency:
+        return std::nullopt;
+    }
+    const int id = group->checkedId();
+    if (id < 0) {
+        return std::nullopt;
+    }
+    return id + 1;
+}
+
+bool TForm2::isSingleMode() const
+{
+    return m_controls.SpeedButton3->isChecked();
+}
+
+void TForm2::setPanelRaised(SelectionPanel panel, bool raised)
+{
+    QFrame* frames[] = { m_controls.Panel1, m_controls.Panel2, m_controls.Panel3, m_controls.Panel4 };
+    MainWindowLayout::setPanelRaised(*frames[static_cast<int>(panel)], raised);
+}
+
+void TForm2::setPanelControlsEnabled(SelectionPanel panel, bool enabled)
+{
+    auto setAll = [enabled](const auto& controls) {
+        for (QWidget* control : controls) {
+            control->setEnabled(enabled);
+        }
+    };
+    switch (panel) {
+    case SelectionPanel::FNumber:
+        setAll(m_controls.fNumberButtons);
+        break;
+    case SelectionPanel::Frequency:
+        setAll(m_controls.frequencyBoxes);
+        break;
+    case SelectionPanel::ImageHeight:
+        setAll(m_controls.imageHeightButtons);
+        break;
+    case SelectionPanel::Magnification:
+        setAll(m_controls.magnificationButtons);
+        setAll(m_controls.distanceLabels);
+        break;
+    }
+}
+
+void TForm2::refreshPlot()
+{
+    m_controls.Image2->update();
+}
+
+void TForm2::showMessage(const QString& text)
+{
+    m_ui.showMessage(this, text);
 }

@@ -10,6 +10,8 @@ target_sources(lumivex_gui PRIVATE
     HelpViewer.h
     ImageView.cpp
     ImageView.h
+    LensPresentation.cpp
+    LensPresentation.h
     LumivexApplication.cpp
     LumivexApplication.h
     MainWindowControls.h
