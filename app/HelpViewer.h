@@ -7,7 +7,8 @@ class QTextBrowser;
 // A plain window that shows the HTML help document. It is a separate
 // top-level window owned by the main window, so it never blocks it and
 // closes with it.
-class HelpViewer final : public QWidget {
+class HelpViewer final : public QWidget
+{
     Q_OBJECT
 
 public:

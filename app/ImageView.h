@@ -6,7 +6,8 @@ class QImage;
 
 // Shows an image that someone else owns and draws into (the plot). The
 // owner calls update() after drawing.
-class ImageView final : public QWidget {
+class ImageView final : public QWidget
+{
     Q_OBJECT
 
 public:

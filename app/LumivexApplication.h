@@ -6,7 +6,8 @@
 
 // The application object with a last safety net: an exception that escapes
 // an event handler anyway is reported instead of ending the program.
-class LumivexApplication final : public QApplication {
+class LumivexApplication final : public QApplication
+{
     Q_OBJECT
 
 public:

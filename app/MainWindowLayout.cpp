@@ -44,7 +44,7 @@ namespace {
     }
 
     QPushButton* pushButton(QWidget& parent, const char* name, int left, const QString& picture, const QString& hint,
-        bool withDisabledLook = true)
+                            bool withDisabledLook = true)
     {
         auto* button = place(new QPushButton(&parent), name, left, 16, 25, 25);
         button->setIcon(ButtonIcons::load(picture, withDisabledLook));
@@ -85,8 +85,8 @@ namespace {
     }
 
     template <std::size_t N>
-    std::array<QRadioButton*, N> optionColumn(
-        QFrame& panel, const std::array<const char*, N>& names, int width, QButtonGroup*& group)
+    std::array<QRadioButton*, N> optionColumn(QFrame& panel, const std::array<const char*, N>& names, int width,
+                                              QButtonGroup*& group)
     {
         group = new QButtonGroup(&panel);
         group->setExclusive(true);
@@ -132,10 +132,10 @@ MainWindowControls build(QWidget& window, const QImage& plotImage)
     c.SpeedButton2
         = toolButton(window, "SpeedButton2", 40, QStringLiteral("print"), QStringLiteral("Ergebnis ausdrucken"));
     c.SpeedButton3 = toolButton(window, "SpeedButton3", 88, QStringLiteral("single"),
-        QStringLiteral("gedrückt Einzelgrafik, sonst Überlagerung"));
+                                QStringLiteral("gedrückt Einzelgrafik, sonst Überlagerung"));
     c.SpeedButton3->setCheckable(true);
-    c.BitBtn2 = pushButton(
-        window, "BitBtn2", 120, QStringLiteral("draw"), QStringLiteral("Ergebnis zur aktuellen Schaltereinstellung"));
+    c.BitBtn2 = pushButton(window, "BitBtn2", 120, QStringLiteral("draw"),
+                           QStringLiteral("Ergebnis zur aktuellen Schaltereinstellung"));
     c.BitBtn3 = pushButton(window, "BitBtn3", 144, QStringLiteral("clear"), QStringLiteral("Grafik löschen"));
     c.BitBtn5 = pushButton(window, "BitBtn5", 192, QStringLiteral("help"), QStringLiteral("mehr über MTF"));
     c.BitBtn4 = pushButton(window, "BitBtn4", 216, QStringLiteral("info"), QStringLiteral("Info"));
@@ -173,7 +173,8 @@ MainWindowControls build(QWidget& window, const QImage& plotImage)
     c.Label19->setToolTip(QStringLiteral("Abbildungsstrecke"));
     setBlackText(*c.Label19);
 
-    struct AbscissaButton {
+    struct AbscissaButton
+    {
         const char* name;
         int left;
         const char* caption;
@@ -202,9 +203,9 @@ MainWindowControls build(QWidget& window, const QImage& plotImage)
     c.Panel1 = panel(window, "Panel1", 296, 88, 60, 233, true);
     c.Panel1->setToolTip(QStringLiteral("Blende"));
     c.fNumberButtons = optionColumn<8>(*c.Panel1,
-        { "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "RadioButton10",
-            "RadioButton21", "RadioButton22" },
-        45, c.fNumberGroup);
+                                       { "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5",
+                                         "RadioButton10", "RadioButton21", "RadioButton22" },
+                                       45, c.fNumberGroup);
     c.fNumberButtons[1]->resize(45, 18);
 
     c.Panel2 = panel(window, "Panel2", 362, 88, 55, 233, true);
@@ -223,7 +224,8 @@ MainWindowControls build(QWidget& window, const QImage& plotImage)
     // lowered with its buttons disabled.
     c.Panel3 = panel(window, "Panel3", 426, 88, 70, 233, false);
     c.Panel3->setToolTip(QStringLiteral("Bildhöhe"));
-    c.imageHeightButtons = optionColumn<6>(*c.Panel3,
+    c.imageHeightButtons = optionColumn<6>(
+        *c.Panel3,
         { "RadioButton11", "RadioButton12", "RadioButton13", "RadioButton14", "RadioButton15", "RadioButton26" }, 55,
         c.imageHeightGroup);
     for (QRadioButton* button : c.imageHeightButtons) {
@@ -232,12 +234,13 @@ MainWindowControls build(QWidget& window, const QImage& plotImage)
 
     c.Panel4 = panel(window, "Panel4", 503, 88, 138, 233, true);
     c.Panel4->setToolTip(QStringLiteral("Abbildungsmaßstab / -strecke "));
-    c.magnificationButtons = optionColumn<9>(*c.Panel4,
-        { "RadioButton16", "RadioButton17", "RadioButton18", "RadioButton19", "RadioButton20", "RadioButton23",
-            "RadioButton24", "RadioButton25", "RadioButton27" },
-        60, c.magnificationGroup);
-    const std::array<const char*, 9> distanceNames { "Label9", "Label10", "Label11", "Label12", "Label13", "Label15",
-        "Label16", "Label17", "Label18" };
+    c.magnificationButtons
+        = optionColumn<9>(*c.Panel4,
+                          { "RadioButton16", "RadioButton17", "RadioButton18", "RadioButton19", "RadioButton20",
+                            "RadioButton23", "RadioButton24", "RadioButton25", "RadioButton27" },
+                          60, c.magnificationGroup);
+    const std::array<const char*, 9> distanceNames { "Label9",  "Label10", "Label11", "Label12", "Label13",
+                                                     "Label15", "Label16", "Label17", "Label18" };
     for (std::size_t k = 0; k < c.distanceLabels.size(); ++k) {
         const int top = k == 0 ? 17 : PanelRowTop + PanelRowStep * static_cast<int>(k);
         c.distanceLabels[k] = label(*c.Panel4, distanceNames[k], 80, top, QString::number(k + 1), arial(11));

@@ -8,7 +8,8 @@ class HelpViewer;
 
 // The real dialogs: QFileDialog, QMessageBox, QPrintDialog, QDialog::exec
 // and one help viewer window that is created on first use and reused.
-class QtUiServices final : public UiServices {
+class QtUiServices final : public UiServices
+{
 public:
     std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
     void showMessage(QWidget* parent, const QString& text) override;

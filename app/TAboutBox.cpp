@@ -16,8 +16,8 @@ namespace {
 constexpr int ClientWidth = 251;
 constexpr int ClientHeight = 254;
 
-QLabel* aboutLabel(
-    QWidget& parent, const char* name, QRect geometry, const QString& text, const QFont& font, bool black = true)
+QLabel* aboutLabel(QWidget& parent, const char* name, QRect geometry, const QString& text, const QFont& font,
+                   bool black = true)
 {
     auto* label = new QLabel(text, &parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -62,22 +62,23 @@ TAboutBox::TAboutBox(QWidget* owner)
     inner->setGeometry(1, 1, Panel1->width() - 2, Panel1->height() - 2);
     inner->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    ProductName = aboutLabel(
-        *Panel1, "ProductName", { 67, 16, 105, 20 }, QStringLiteral("Lumivex"), pixelFont(sansSerif, 16, true));
+    ProductName = aboutLabel(*Panel1, "ProductName", { 67, 16, 105, 20 }, QStringLiteral("Lumivex"),
+                             pixelFont(sansSerif, 16, true));
     Version
         = aboutLabel(*Panel1, "Version", { 91, 40, 53, 13 }, QStringLiteral("Version 1.0"), pixelFont(sansSerif, 11));
     Comments = aboutLabel(*Panel1, "Comments", { 9, 72, 214, 30 },
-        QStringLiteral("Interaktives Programm zeigt Leistungs- daten von Objektiven"), pixelFont(arial, 12));
+                          QStringLiteral("Interaktives Programm zeigt Leistungs- daten von Objektiven"),
+                          pixelFont(arial, 12));
     Comments->setWordWrap(true);
     Comments->resize(214, 30);
     Firmenname = aboutLabel(*Panel1, "Firmenname", { 8, 112, 221, 19 }, QStringLiteral("Lumivex-Projekt"),
-        pixelFont(arial, 12, true), false);
+                            pixelFont(arial, 12, true), false);
     Internet = aboutLabel(*Panel1, "Internet", { 32, 128, 175, 19 }, QStringLiteral("www.example.org/lumivex"),
-        pixelFont(arial, 12), false);
-    email = aboutLabel(
-        *Panel1, "email", { 16, 144, 205, 19 }, QStringLiteral("lumivex@example.org"), pixelFont(arial, 12), false);
-    Copyright = aboutLabel(
-        *Panel1, "Copyright", { 27, 176, 177, 13 }, QStringLiteral("© 2026 Lumivex-Projekt"), pixelFont(sansSerif, 11));
+                          pixelFont(arial, 12), false);
+    email = aboutLabel(*Panel1, "email", { 16, 144, 205, 19 }, QStringLiteral("lumivex@example.org"),
+                       pixelFont(arial, 12), false);
+    Copyright = aboutLabel(*Panel1, "Copyright", { 27, 176, 177, 13 }, QStringLiteral("© 2026 Lumivex-Projekt"),
+                           pixelFont(sansSerif, 11));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

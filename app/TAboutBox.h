@@ -8,7 +8,8 @@ class QPushButton;
 
 // The information box: program name, version, a one-sentence description
 // and the project's particulars. Fixed size, modal, closed with OK.
-class TAboutBox final : public QDialog {
+class TAboutBox final : public QDialog
+{
     Q_OBJECT
 
 public:

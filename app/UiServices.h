@@ -12,7 +12,8 @@ class QWidget;
 // dialog, message boxes, the print dialog, modal boxes and the help viewer.
 // The window reaches them only through this interface, so tests can answer
 // the dialogs and collect the messages without ever opening a modal window.
-class UiServices {
+class UiServices
+{
 public:
     virtual ~UiServices() = default;
 

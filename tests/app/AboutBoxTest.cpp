@@ -22,7 +22,8 @@ TEST(AboutBox, ContentAndLayout)
     EXPECT_EQ(box.minimumSize(), box.maximumSize());
     EXPECT_TRUE(box.isModal());
 
-    struct Row {
+    struct Row
+    {
         QWidget* widget;
         const char* name;
         QRect geometry;
@@ -33,8 +34,12 @@ TEST(AboutBox, ContentAndLayout)
     const Row rows[] = {
         { box.ProductName, "ProductName", { 67, 16, 105, 20 }, "Lumivex", 16, true },
         { box.Version, "Version", { 91, 40, 53, 13 }, "Version 1.0", 11, false },
-        { box.Comments, "Comments", { 9, 72, 214, 30 }, "Interaktives Programm zeigt Leistungs- daten von Objektiven",
-            12, false },
+        { box.Comments,
+          "Comments",
+          { 9, 72, 214, 30 },
+          "Interaktives Programm zeigt Leistungs- daten von Objektiven",
+          12,
+          false },
         { box.Firmenname, "Firmenname", { 8, 112, 221, 19 }, "Lumivex-Projekt", 12, true },
         { box.Internet, "Internet", { 32, 128, 175, 19 }, "www.example.org/lumivex", 12, false },
         { box.email, "email", { 16, 144, 205, 19 }, "lumivex@example.org", 12, false },
@@ -55,8 +60,8 @@ TEST(AboutBox, ContentAndLayout)
         EXPECT_EQ(info.pixelSize(), row.pixelSize) << row.name;
         EXPECT_EQ(info.bold(), row.bold) << row.name;
         // Every text fits its place (the description after wrapping).
-        const QRect needed = label->fontMetrics().boundingRect(
-            QRect(0, 0, label->width(), 1000), label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+        const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
+                                                               label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
         EXPECT_LE(needed.width(), label->width()) << row.name;
         EXPECT_LE(needed.height(), label->height() + 1) << row.name;
     }

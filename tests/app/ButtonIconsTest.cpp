@@ -24,12 +24,7 @@ TEST(ButtonIcons, DisabledLookIsAGreyOutlineWithAWhiteShadow)
     // one pixel to the lower right, white wherever the ring does not cover
     // it (also in the hollow centre).
     const char* expected[] = {
-        "......",
-        ".ggg..",
-        ".gwgw.",
-        ".gggw.",
-        "..www.",
-        "......",
+        "......", ".ggg..", ".gwgw.", ".gggw.", "..www.", "......",
     };
     for (int y = 0; y < 6; ++y) {
         for (int x = 0; x < 6; ++x) {
@@ -52,8 +47,9 @@ TEST(ButtonIcons, PicturesAreSixteenBySixteenInSixteenColours)
 {
     const char* names[] = { "open", "print", "single", "draw", "clear", "help", "info", "exit", "ok" };
     // The 16 colours of the classic palette.
-    const QList<QRgb> palette { 0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080,
-        0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff };
+    const QList<QRgb> palette { 0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
+                                0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
+                                0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff };
     for (const char* name : names) {
         const QIcon icon = ButtonIcons::load(QString::fromLatin1(name));
         ASSERT_FALSE(icon.isNull()) << name;

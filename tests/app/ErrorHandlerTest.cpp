@@ -55,7 +55,8 @@ TEST(ErrorHandler, ShowsTheTextOfEveryKindOfError)
 
 TEST(ErrorHandler, AFailingMessageBoxDoesNotEscapeEither)
 {
-    struct BrokenMessages final : public UiServices {
+    struct BrokenMessages final : public UiServices
+    {
         std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
         void showMessage(QWidget*, const QString&) override { throw std::bad_alloc(); }
         bool runPrintDialog(QWidget*, QPrinter&) override { return false; }

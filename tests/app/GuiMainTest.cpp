@@ -14,12 +14,14 @@
 
 namespace {
 
-enum class CloseBy {
+enum class CloseBy
+{
     ExitButton,
     CloseBox,
 };
 
-struct Observed {
+struct Observed
+{
     CloseBy closeBy = CloseBy::ExitButton;
     bool sawWindow = false;
     QString applicationName;

@@ -116,8 +116,8 @@ TEST(HelpDocument, HasContentsAtTheTopAndNoBrokenInternalLinks)
     EXPECT_LT(html.indexOf(QStringLiteral("id=\"inhalt\"")), html.indexOf(QStringLiteral("id=\"mtf\"")));
     // Every button hint of the window is explained under its own words.
     for (const char* hint : { "MTF-Datei wählen", "Ergebnis ausdrucken", "gedrückt Einzelgrafik, sonst Überlagerung",
-             "Ergebnis zur aktuellen Schaltereinstellung", "Grafik löschen", "mehr über MTF", "Programmende",
-             "Noch keine Datei gelesen !" }) {
+                              "Ergebnis zur aktuellen Schaltereinstellung", "Grafik löschen", "mehr über MTF",
+                              "Programmende", "Noch keine Datei gelesen !" }) {
         EXPECT_TRUE(html.contains(QString::fromUtf8(hint))) << hint;
     }
 }

@@ -22,7 +22,8 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test
+{
 protected:
     FakeUiServices ui;
     TForm2 form { ui };
@@ -36,7 +37,8 @@ protected:
 };
 
 // Position relative to the parent (window or panel) and size.
-struct GeometryRow {
+struct GeometryRow
+{
     const char* name;
     QRect geometry;
 };
@@ -53,36 +55,21 @@ TEST_F(MainWindowTest, WindowHasFixedClientAreaAndTitle)
 TEST_F(MainWindowTest, ControlsSitAtTheirLayoutGeometry)
 {
     const GeometryRow rows[] = {
-        { "SpeedButton1", { 16, 16, 25, 25 } },
-        { "SpeedButton2", { 40, 16, 25, 25 } },
-        { "SpeedButton3", { 88, 16, 25, 25 } },
-        { "BitBtn2", { 120, 16, 25, 25 } },
-        { "BitBtn3", { 144, 16, 25, 25 } },
-        { "BitBtn5", { 192, 16, 25, 25 } },
-        { "BitBtn4", { 216, 16, 25, 25 } },
-        { "BitBtn1", { 248, 16, 25, 25 } },
-        { "Bevel1", { 16, 56, 257, 1 } },
-        { "Image2", { 20, 66, 250, 250 } },
-        { "Memo1", { 400, 144, 161, 81 } },
-        { "Panel5", { 296, 8, 345, 73 } },
-        { "RadioButton6", { 25, 48, 15, 17 } },
-        { "RadioButton7", { 83, 48, 15, 17 } },
-        { "RadioButton8", { 150, 48, 15, 17 } },
-        { "RadioButton9", { 225, 48, 15, 17 } },
-        { "Panel1", { 296, 88, 60, 233 } },
-        { "RadioButton1", { 8, 16, 45, 17 } },
-        { "RadioButton2", { 8, 40, 45, 18 } },
-        { "RadioButton5", { 8, 112, 45, 17 } },
-        { "RadioButton22", { 8, 184, 45, 17 } },
-        { "Panel2", { 362, 88, 55, 233 } },
-        { "CheckBox1", { 6, 16, 35, 17 } },
-        { "CheckBox8", { 6, 184, 35, 17 } },
-        { "Panel3", { 426, 88, 70, 233 } },
-        { "RadioButton11", { 8, 16, 55, 17 } },
-        { "RadioButton26", { 8, 136, 55, 17 } },
-        { "Panel4", { 503, 88, 138, 233 } },
-        { "RadioButton16", { 8, 16, 60, 17 } },
-        { "RadioButton27", { 8, 208, 60, 17 } },
+        { "SpeedButton1", { 16, 16, 25, 25 } },  { "SpeedButton2", { 40, 16, 25, 25 } },
+        { "SpeedButton3", { 88, 16, 25, 25 } },  { "BitBtn2", { 120, 16, 25, 25 } },
+        { "BitBtn3", { 144, 16, 25, 25 } },      { "BitBtn5", { 192, 16, 25, 25 } },
+        { "BitBtn4", { 216, 16, 25, 25 } },      { "BitBtn1", { 248, 16, 25, 25 } },
+        { "Bevel1", { 16, 56, 257, 1 } },        { "Image2", { 20, 66, 250, 250 } },
+        { "Memo1", { 400, 144, 161, 81 } },      { "Panel5", { 296, 8, 345, 73 } },
+        { "RadioButton6", { 25, 48, 15, 17 } },  { "RadioButton7", { 83, 48, 15, 17 } },
+        { "RadioButton8", { 150, 48, 15, 17 } }, { "RadioButton9", { 225, 48, 15, 17 } },
+        { "Panel1", { 296, 88, 60, 233 } },      { "RadioButton1", { 8, 16, 45, 17 } },
+        { "RadioButton2", { 8, 40, 45, 18 } },   { "RadioButton5", { 8, 112, 45, 17 } },
+        { "RadioButton22", { 8, 184, 45, 17 } }, { "Panel2", { 362, 88, 55, 233 } },
+        { "CheckBox1", { 6, 16, 35, 17 } },      { "CheckBox8", { 6, 184, 35, 17 } },
+        { "Panel3", { 426, 88, 70, 233 } },      { "RadioButton11", { 8, 16, 55, 17 } },
+        { "RadioButton26", { 8, 136, 55, 17 } }, { "Panel4", { 503, 88, 138, 233 } },
+        { "RadioButton16", { 8, 16, 60, 17 } },  { "RadioButton27", { 8, 208, 60, 17 } },
         { "Panel7", { 16, 328, 625, 41 } },
     };
     for (const auto& row : rows) {
@@ -94,26 +81,20 @@ TEST_F(MainWindowTest, ControlsSitAtTheirLayoutGeometry)
 
 TEST_F(MainWindowTest, LabelsSitAtTheirLayoutPositionAndFitTheirCaption)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         const char* parent;
         QPoint position;
     };
     const Row rows[] = {
-        { "Label6", "Panel5", { 55, 8 } },
-        { "Label1", "Panel5", { 27, 32 } },
-        { "Label2", "Panel5", { 70, 32 } },
-        { "Label3", "Panel5", { 152, 32 } },
-        { "Label4", "Panel5", { 227, 32 } },
-        { "Label19", "Panel5", { 248, 32 } },
-        { "Label9", "Panel4", { 80, 17 } },
-        { "Label10", "Panel4", { 80, 40 } },
-        { "Label13", "Panel4", { 80, 112 } },
-        { "Label15", "Panel4", { 80, 136 } },
-        { "Label18", "Panel4", { 80, 208 } },
-        { "Label5", "Panel7", { 16, 12 } },
-        { "Label14", "Panel7", { 72, 12 } },
-        { "Label7", "Panel7", { 284, 8 } },
+        { "Label6", "Panel5", { 55, 8 } },    { "Label1", "Panel5", { 27, 32 } },
+        { "Label2", "Panel5", { 70, 32 } },   { "Label3", "Panel5", { 152, 32 } },
+        { "Label4", "Panel5", { 227, 32 } },  { "Label19", "Panel5", { 248, 32 } },
+        { "Label9", "Panel4", { 80, 17 } },   { "Label10", "Panel4", { 80, 40 } },
+        { "Label13", "Panel4", { 80, 112 } }, { "Label15", "Panel4", { 80, 136 } },
+        { "Label18", "Panel4", { 80, 208 } }, { "Label5", "Panel7", { 16, 12 } },
+        { "Label14", "Panel7", { 72, 12 } },  { "Label7", "Panel7", { 284, 8 } },
         { "Label8", "Panel7", { 284, 24 } },
     };
     for (const auto& row : rows) {
@@ -133,7 +114,8 @@ TEST_F(MainWindowTest, LabelsSitAtTheirLayoutPositionAndFitTheirCaption)
 
 TEST_F(MainWindowTest, CaptionsAndHintsAreTheLayoutTexts)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         const char* caption; // nullptr: no caption to check
         const char* hint;
@@ -219,51 +201,33 @@ TEST_F(MainWindowTest, InstructionTextHasItsFiveLines)
 
 TEST_F(MainWindowTest, InitialVisibleEnabledAndCheckedStates)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         bool visible;
         bool enabled;
         int checked; // -1: not checkable
     };
     const Row rows[] = {
-        { "SpeedButton1", true, true, -1 },
-        { "SpeedButton2", true, false, -1 },
-        { "SpeedButton3", true, false, 0 },
-        { "BitBtn1", true, true, -1 },
-        { "BitBtn2", true, false, -1 },
-        { "BitBtn3", true, false, -1 },
-        { "BitBtn4", true, true, -1 },
-        { "BitBtn5", true, true, -1 },
-        { "Memo1", true, true, -1 },
-        { "Image2", true, true, -1 },
-        { "Panel5", true, true, -1 },
-        { "RadioButton6", true, true, 0 },
-        { "RadioButton7", true, true, 0 },
-        { "RadioButton8", true, true, 1 },
-        { "RadioButton9", true, true, 0 },
-        { "Panel1", false, true, -1 },
-        { "Panel2", false, true, -1 },
-        { "Panel3", false, true, -1 },
-        { "Panel4", false, true, -1 },
-        { "RadioButton1", false, true, 1 },
-        { "RadioButton2", false, true, 0 },
-        { "RadioButton22", false, true, 0 },
-        { "CheckBox1", false, true, 0 },
-        { "CheckBox2", false, true, 1 },
-        { "CheckBox3", false, true, 0 },
-        { "CheckBox8", false, true, 0 },
-        { "RadioButton11", false, false, 1 },
-        { "RadioButton12", false, false, 0 },
-        { "RadioButton26", false, false, 0 },
-        { "RadioButton16", false, true, 1 },
-        { "RadioButton17", false, true, 0 },
-        { "RadioButton27", false, true, 0 },
-        { "Label9", false, true, -1 },
-        { "Label18", false, true, -1 },
-        { "Panel7", true, true, -1 },
-        { "Label5", true, true, -1 },
-        { "Label14", true, true, -1 },
-        { "Label7", false, true, -1 },
+        { "SpeedButton1", true, true, -1 },   { "SpeedButton2", true, false, -1 },
+        { "SpeedButton3", true, false, 0 },   { "BitBtn1", true, true, -1 },
+        { "BitBtn2", true, false, -1 },       { "BitBtn3", true, false, -1 },
+        { "BitBtn4", true, true, -1 },        { "BitBtn5", true, true, -1 },
+        { "Memo1", true, true, -1 },          { "Image2", true, true, -1 },
+        { "Panel5", true, true, -1 },         { "RadioButton6", true, true, 0 },
+        { "RadioButton7", true, true, 0 },    { "RadioButton8", true, true, 1 },
+        { "RadioButton9", true, true, 0 },    { "Panel1", false, true, -1 },
+        { "Panel2", false, true, -1 },        { "Panel3", false, true, -1 },
+        { "Panel4", false, true, -1 },        { "RadioButton1", false, true, 1 },
+        { "RadioButton2", false, true, 0 },   { "RadioButton22", false, true, 0 },
+        { "CheckBox1", false, true, 0 },      { "CheckBox2", false, true, 1 },
+        { "CheckBox3", false, true, 0 },      { "CheckBox8", false, true, 0 },
+        { "RadioButton11", false, false, 1 }, { "RadioButton12", false, false, 0 },
+        { "RadioButton26", false, false, 0 }, { "RadioButton16", false, true, 1 },
+        { "RadioButton17", false, true, 0 },  { "RadioButton27", false, true, 0 },
+        { "Label9", false, true, -1 },        { "Label18", false, true, -1 },
+        { "Panel7", true, true, -1 },         { "Label5", true, true, -1 },
+        { "Label14", true, true, -1 },        { "Label7", false, true, -1 },
         { "Label8", false, true, -1 },
     };
     for (const auto& row : rows) {
@@ -286,12 +250,13 @@ TEST_F(MainWindowTest, InitialVisibleEnabledAndCheckedStates)
 
 TEST_F(MainWindowTest, PanelBevels)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         bool raised;
     };
-    const Row rows[] = { { "Panel1", true }, { "Panel2", true }, { "Panel3", false }, { "Panel4", true },
-        { "Panel5", false }, { "Panel7", false } };
+    const Row rows[] = { { "Panel1", true }, { "Panel2", true },  { "Panel3", false },
+                         { "Panel4", true }, { "Panel5", false }, { "Panel7", false } };
     for (const auto& row : rows) {
         auto* panel = control<QFrame>(row.name);
         ASSERT_NE(panel, nullptr);
@@ -307,24 +272,17 @@ TEST_F(MainWindowTest, PanelBevels)
 
 TEST_F(MainWindowTest, FontsFollowTheLayout)
 {
-    struct Row {
+    struct Row
+    {
         const char* name;
         int pixelSize;
         bool bold;
     };
     const Row rows[] = {
-        { "Label6", 12, false },
-        { "Label1", 11, false },
-        { "Label19", 11, false },
-        { "Memo1", 12, false },
-        { "RadioButton1", 11, false },
-        { "CheckBox3", 11, false },
-        { "RadioButton26", 11, false },
-        { "RadioButton27", 11, false },
-        { "Label12", 11, false },
-        { "Label5", 12, false },
-        { "Label14", 12, true },
-        { "Label7", 11, false },
+        { "Label6", 12, false },        { "Label1", 11, false },        { "Label19", 11, false },
+        { "Memo1", 12, false },         { "RadioButton1", 11, false },  { "CheckBox3", 11, false },
+        { "RadioButton26", 11, false }, { "RadioButton27", 11, false }, { "Label12", 11, false },
+        { "Label5", 12, false },        { "Label14", 12, true },        { "Label7", 11, false },
         { "Label8", 11, false },
     };
     for (const auto& row : rows) {
@@ -348,23 +306,23 @@ TEST_F(MainWindowTest, ValueControlsAreKeptInIndexOrder)
         }
         return result;
     };
-    EXPECT_EQ(
-        names(c.abscissaButtons), QStringList({ "RadioButton6", "RadioButton7", "RadioButton8", "RadioButton9" }));
+    EXPECT_EQ(names(c.abscissaButtons),
+              QStringList({ "RadioButton6", "RadioButton7", "RadioButton8", "RadioButton9" }));
     EXPECT_EQ(names(c.fNumberButtons),
-        QStringList({ "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "RadioButton10",
-            "RadioButton21", "RadioButton22" }));
+              QStringList({ "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5",
+                            "RadioButton10", "RadioButton21", "RadioButton22" }));
     EXPECT_EQ(names(c.frequencyBoxes),
-        QStringList({ "CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7",
-            "CheckBox8" }));
+              QStringList({ "CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7",
+                            "CheckBox8" }));
     EXPECT_EQ(names(c.imageHeightButtons),
-        QStringList(
-            { "RadioButton11", "RadioButton12", "RadioButton13", "RadioButton14", "RadioButton15", "RadioButton26" }));
+              QStringList({ "RadioButton11", "RadioButton12", "RadioButton13", "RadioButton14", "RadioButton15",
+                            "RadioButton26" }));
     EXPECT_EQ(names(c.magnificationButtons),
-        QStringList({ "RadioButton16", "RadioButton17", "RadioButton18", "RadioButton19", "RadioButton20",
-            "RadioButton23", "RadioButton24", "RadioButton25", "RadioButton27" }));
+              QStringList({ "RadioButton16", "RadioButton17", "RadioButton18", "RadioButton19", "RadioButton20",
+                            "RadioButton23", "RadioButton24", "RadioButton25", "RadioButton27" }));
     EXPECT_EQ(names(c.distanceLabels),
-        QStringList(
-            { "Label9", "Label10", "Label11", "Label12", "Label13", "Label15", "Label16", "Label17", "Label18" }));
+              QStringList({ "Label9", "Label10", "Label11", "Label12", "Label13", "Label15", "Label16", "Label17",
+                            "Label18" }));
 }
 
 TEST_F(MainWindowTest, OptionButtonsOfOnePanelFormOneExclusiveGroup)
@@ -403,8 +361,8 @@ TEST_F(MainWindowTest, ToolButtonsAndPictures)
         ASSERT_EQ(normal.size(), QSize(16, 16)) << name.toStdString();
         // Drawn on a transparent background.
         EXPECT_EQ(qAlpha(normal.pixel(0, 0)) == 0 || qAlpha(normal.pixel(15, 15)) == 0
-                || qAlpha(normal.pixel(0, 15)) == 0 || qAlpha(normal.pixel(15, 0)) == 0,
-            true)
+                      || qAlpha(normal.pixel(0, 15)) == 0 || qAlpha(normal.pixel(15, 0)) == 0,
+                  true)
             << name.toStdString();
         const QImage disabled = button->icon().pixmap(16, 16, QIcon::Disabled).toImage();
         EXPECT_NE(disabled.convertToFormat(QImage::Format_ARGB32), normal.convertToFormat(QImage::Format_ARGB32))
