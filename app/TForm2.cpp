@@ -8,12 +8,14 @@
 #include "MainWindowLayout.h"
 #include "PlotFrame.h"
 #include "PlotGeometry.h"
+#include "PrintCommand.h"
 #include "TAboutBox.h"
 #include "UiServices.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -109,6 +111,7 @@ void TForm2::connectHandlers()
     const MainWindowControls& c = m_controls;
     onClick(c.BitBtn1, &TForm2::BitBtn1Click);
     onClick(c.SpeedButton1, &TForm2::SpeedButton1Click);
+    onClick(c.SpeedButton2, &TForm2::Label6Click);
     onClick(c.SpeedButton3, &TForm2::SpeedButton3Click);
     onClick(c.BitBtn2, &TForm2::BitBtn2Click);
     onClick(c.BitBtn3, &TForm2::BitBtn3Click);
@@ -287,6 +290,11 @@ void TForm2::RadioButton8Click()
 void TForm2::RadioButton9Click()
 {
     PlotController::ChangeAbscissa(*this, m_lens, m_plot, Abscissa::Magnification);
+}
+
+void TForm2::Label6Click()
+{
+    PrintCommand(*this, m_ui, this, m_lens, m_plot, QDateTime::currentDateTime());
 }
 
 void TForm2::BitBtn4Click()

@@ -60,6 +60,7 @@ public:
     void RadioButton7Click();
     void RadioButton8Click();
     void RadioButton9Click();
+    void Label6Click();
     void BitBtn4Click();
     void BitBtn5Click();
 

@@ -17,6 +17,8 @@ target_sources(lumivex_gui PRIVATE
     MainWindowControls.h
     MainWindowLayout.cpp
     MainWindowLayout.h
+    PrintCommand.cpp
+    PrintCommand.h
     QtUiServices.cpp
     QtUiServices.h
     TAboutBox.cpp
@@ -26,7 +28,7 @@ target_sources(lumivex_gui PRIVATE
     UiServices.h
     resources.qrc
 )
-target_link_libraries(lumivex_gui PUBLIC plot lensdata Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(lumivex_gui PUBLIC plot print lensdata Qt6::Widgets Qt6::PrintSupport)
 # The build tree finds the help document in the source tree.
 target_compile_definitions(lumivex_gui PRIVATE LUMIVEX_DOCS_DIR="${PROJECT_SOURCE_DIR}/docs")
 

@@ -15,30 +15,6 @@ namespace {
         view.setPanelControlsEnabled(panel, true);
     }
 
-    // The panels the extraction reads for an abscissa; its own is not read.
-    void readChoices(const PlotView& view, Abscissa abscissa, CurveSelection& selection)
-    {
-        switch (abscissa) {
-        case Abscissa::FNumber:
-            ReadImageHeightChoice(view, selection);
-            ReadMagnificationChoice(view, selection);
-            break;
-        case Abscissa::Frequency:
-            ReadFNumberChoice(view, selection);
-            ReadImageHeightChoice(view, selection);
-            ReadMagnificationChoice(view, selection);
-            break;
-        case Abscissa::ImageHeight:
-            ReadFNumberChoice(view, selection);
-            ReadMagnificationChoice(view, selection);
-            break;
-        case Abscissa::Magnification:
-            ReadFNumberChoice(view, selection);
-            ReadImageHeightChoice(view, selection);
-            break;
-        }
-    }
-
     bool anyFrequencySelected(const PlotState& state)
     {
         for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
@@ -78,7 +54,7 @@ void Draw(PlotView& view, const LensData& lens, PlotState& state)
             continue;
         }
         state.selection.FrequencyIndex = i;
-        readChoices(view, abscissa, state.selection);
+        ReadChoices(view, abscissa, state.selection);
         state.lastCurve = ExtractCurve(lens, abscissa, state.selection);
         DrawAxisTitles(canvas, DrawTarget::Screen, abscissa, state.texts);
 
@@ -156,6 +132,29 @@ void ReadFrequencyChecks(const PlotView& view, const LensData& lens, PlotState& 
     for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
         const bool counts = view.isFrequencyShown(i) || !fileLoaded;
         state.FrequencySelected[i] = view.isFrequencyChecked(i) && counts ? 1 : 0;
+    }
+}
+
+void ReadChoices(const PlotView& view, Abscissa abscissa, CurveSelection& selection)
+{
+    switch (abscissa) {
+    case Abscissa::FNumber:
+        ReadImageHeightChoice(view, selection);
+        ReadMagnificationChoice(view, selection);
+        break;
+    case Abscissa::Frequency:
+        ReadFNumberChoice(view, selection);
+        ReadImageHeightChoice(view, selection);
+        ReadMagnificationChoice(view, selection);
+        break;
+    case Abscissa::ImageHeight:
+        ReadFNumberChoice(view, selection);
+        ReadMagnificationChoice(view, selection);
+        break;
+    case Abscissa::Magnification:
+        ReadFNumberChoice(view, selection);
+        ReadImageHeightChoice(view, selection);
+        break;
     }
 }
 

@@ -57,6 +57,10 @@ void RedrawAfterLoad(PlotView& view, const LensData& lens, PlotState& state);
 // reports the missing file.
 void ReadFrequencyChecks(const PlotView& view, const LensData& lens, PlotState& state);
 
+// Reads the option panels the extraction uses for an abscissa (never the
+// abscissa's own panel) into the selection.
+void ReadChoices(const PlotView& view, Abscissa abscissa, CurveSelection& selection);
+
 // Each stores the index of its panel's checked option button into the
 // selection; with none checked the index keeps its value.
 void ReadFNumberChoice(const PlotView& view, CurveSelection& selection);

@@ -19,6 +19,9 @@ public:
     // queue is empty the dialog counts as cancelled.
     std::deque<std::optional<QString>> openAnswers;
     bool printDialogAnswer = false;
+    // When set, answers the print dialog instead (and may set the printer
+    // up, e.g. for PDF output).
+    std::function<bool(QPrinter&)> printHandler;
     // How runModal answers; by default the dialog is not shown at all and
     // counts as accepted.
     std::function<int(QDialog&)> modalHandler;
@@ -44,10 +47,10 @@ public:
 
     void showMessage(QWidget*, const QString& text) override { messages << text; }
 
-    bool runPrintDialog(QWidget*, QPrinter&) override
+    bool runPrintDialog(QWidget*, QPrinter& printer) override
     {
         ++printDialogs;
-        return printDialogAnswer;
+        return printHandler ? printHandler(printer) : printDialogAnswer;
     }
 
     int runModal(QDialog& dialog) override
