@@ -1,12 +1,14 @@
 #include "CommandArguments.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <map>
 
 namespace {
 
-std::string quoted(const std::string& text)
+std::string inQuotes(const std::string& text)
 {
     return "„" + text + "“";
 }
@@ -40,14 +42,14 @@ std::optional<UsageError> applySelectionOption(const std::string& name, const st
     const auto indexOption = [&](std::optional<int>& target) -> std::optional<UsageError> {
         target = parseIndex(value);
         if (!target) {
-            return UsageError { "Option " + name + " erwartet eine ganze Zahl ab 1, nicht " + quoted(value) };
+            return UsageError { "Option " + name + " erwartet eine ganze Zahl ab 1, nicht " + inQuotes(value) };
         }
         return std::nullopt;
     };
     if (name == "--abscissa") {
         const std::optional<Abscissa> abscissa = parseAbscissa(value);
         if (!abscissa) {
-            return UsageError { "Option --abscissa erwartet k, lpmm, y oder m, nicht " + quoted(value) };
+            return UsageError { "Option --abscissa erwartet k, lpmm, y oder m, nicht " + inQuotes(value) };
         }
         selection.abscissa = *abscissa;
         return std::nullopt;
@@ -70,7 +72,7 @@ std::optional<UsageError> applySelectionOption(const std::string& name, const st
         const std::optional<int> index = parseIndex(item);
         if (!index) {
             return UsageError { "Option --frequencies erwartet ganze Zahlen ab 1, durch Kommas getrennt, nicht "
-                                + quoted(value) };
+                                + inQuotes(value) };
         }
         frequencies.push_back(*index);
         if (comma == std::string::npos) {
@@ -99,12 +101,65 @@ std::optional<UsageError> checkIndex(const char* option, int index, int count, c
     return std::nullopt;
 }
 
+std::optional<ExportFormat> formatOf(const std::string& outputFile)
+{
+    std::string ending = std::filesystem::path(outputFile).extension().string();
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    static const std::map<std::string, ExportFormat> formats = {
+        { ".png", ExportFormat::Png },
+        { ".svg", ExportFormat::Svg },
+        { ".pdf", ExportFormat::Pdf },
+        { ".csv", ExportFormat::Csv },
+    };
+    const auto found = formats.find(ending);
+    return found == formats.end() ? std::nullopt : std::optional<ExportFormat>(found->second);
+}
+
+// The checks of --export that need the whole command line.
+std::variant<CommandArguments, UsageError> finishExport(CommandArguments result,
+                                                        const std::vector<std::string>& bareWords, bool scaleGiven)
+{
+    if (bareWords.empty()) {
+        return UsageError { "Option --export erwartet nach " + inQuotes(result.outputFile) + " die Linsendatei" };
+    }
+    if (bareWords.size() > 1) {
+        return UsageError { "Unerwartetes Argument " + inQuotes(bareWords[1]) };
+    }
+    result.lensFile = bareWords.front();
+    const std::optional<ExportFormat> format = formatOf(result.outputFile);
+    if (!format) {
+        return UsageError { "Unbekannte Endung bei " + inQuotes(result.outputFile)
+                            + ": --export schreibt .png, .svg, .pdf oder .csv" };
+    }
+    result.format = *format;
+    if (scaleGiven && result.format != ExportFormat::Png) {
+        return UsageError { "Option --scale gilt nur für .png" };
+    }
+    if (result.overlayAll) {
+        if (result.format == ExportFormat::Pdf) {
+            return UsageError { "Option --overlay-all gilt nicht für .pdf: der Bericht zeigt eine Auswahl" };
+        }
+        // The overlay runs through every value of this variable itself.
+        const bool overFNumber = result.selection.abscissa != Abscissa::FNumber;
+        if (overFNumber && result.selection.fNumber) {
+            return UsageError { "Option --overlay-all zeichnet jede Blendenzahl; --f-number passt nicht dazu" };
+        }
+        if (!overFNumber && result.selection.magnification) {
+            return UsageError {
+                "Option --overlay-all zeichnet über k jeden Abbildungsmaßstab; --magnification passt nicht dazu"
+            };
+        }
+    }
+    return result;
+}
 } // namespace
 
 std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std::string>& arguments)
 {
     CommandArguments result;
     bool selectionGiven = false;
+    bool scaleGiven = false;
     std::vector<std::string> bareWords;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -128,9 +183,16 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             name = argument.substr(0, equals);
             value = argument.substr(equals + 1);
         }
-        const bool takesValue = name == "--dump" || isSelectionOption(name);
+        if (name == "--overlay-all") {
+            if (value) {
+                return UsageError { "Option --overlay-all erwartet keinen Wert" };
+            }
+            result.overlayAll = true;
+            continue;
+        }
+        const bool takesValue = name == "--dump" || name == "--export" || name == "--scale" || isSelectionOption(name);
         if (!takesValue) {
-            return UsageError { "Unbekannte Option " + quoted(argument) };
+            return UsageError { "Unbekannte Option " + inQuotes(argument) };
         }
         if (!value) {
             if (i + 1 >= arguments.size()) {
@@ -138,15 +200,34 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             }
             value = arguments[++i];
         }
-        if (name == "--dump") {
-            if (result.mode == CommandMode::Dump) {
-                return UsageError { "Option --dump ist mehrfach angegeben" };
+        if (name == "--dump" || name == "--export") {
+            const CommandMode mode = name == "--dump" ? CommandMode::Dump : CommandMode::Export;
+            if (result.mode == mode) {
+                return UsageError { "Option " + name + " ist mehrfach angegeben" };
+            }
+            if (result.mode != CommandMode::Window) {
+                return UsageError { "Die Optionen --dump und --export schließen einander aus" };
             }
             if (value->empty()) {
-                return UsageError { "Option --dump erwartet einen Dateinamen" };
+                return UsageError { "Option " + name + " erwartet einen Dateinamen" };
             }
-            result.mode = CommandMode::Dump;
-            result.lensFile = *value;
+            if (name == "--dump") {
+                result.mode = CommandMode::Dump;
+                result.lensFile = *value;
+            } else {
+                result.mode = CommandMode::Export;
+                result.outputFile = *value;
+            }
+            continue;
+        }
+        if (name == "--scale") {
+            const std::optional<int> scale = parseIndex(*value);
+            if (!scale || *scale > MaxExportScale) {
+                return UsageError { "Option --scale erwartet eine ganze Zahl von 1 bis "
+                                    + std::to_string(MaxExportScale) + ", nicht " + inQuotes(*value) };
+            }
+            result.scale = *scale;
+            scaleGiven = true;
             continue;
         }
         if (const std::optional<UsageError> error = applySelectionOption(name, *value, result.selection)) {
@@ -154,18 +235,28 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         }
         selectionGiven = true;
     }
-    if (result.mode == CommandMode::Dump) {
+
+    if (result.mode != CommandMode::Export && (scaleGiven || result.overlayAll)) {
+        return UsageError { std::string("Option ") + (scaleGiven ? "--scale" : "--overlay-all")
+                            + " gilt nur zusammen mit --export" };
+    }
+    switch (result.mode) {
+    case CommandMode::Dump:
         if (!bareWords.empty()) {
-            return UsageError { "Unerwartetes Argument " + quoted(bareWords.front()) };
+            return UsageError { "Unerwartetes Argument " + inQuotes(bareWords.front()) };
         }
         return result;
+    case CommandMode::Export:
+        return finishExport(std::move(result), bareWords, scaleGiven);
+    default:
+        break;
     }
     // The window takes one file name and nothing else.
     if (bareWords.size() > 1) {
-        return UsageError { "Unerwartetes Argument " + quoted(bareWords[1]) };
+        return UsageError { "Unerwartetes Argument " + inQuotes(bareWords[1]) };
     }
     if (selectionGiven) {
-        return UsageError { "Die Auswahloptionen gelten nur zusammen mit --dump" };
+        return UsageError { "Die Auswahloptionen gelten nur zusammen mit --dump oder --export" };
     }
     if (!bareWords.empty()) {
         result.lensFile = bareWords.front();
@@ -208,6 +299,9 @@ std::string usageText()
     return "Aufruf:\n"
            "  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI\n"
            "  lumivex --dump DATEI [AUSWAHL]  gibt den Datensatz und die Kurven als JSON aus\n"
+           "  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]\n"
+           "                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,\n"
+           "                                  ohne Bildschirm; die Endung wählt das Format\n"
            "  lumivex --help                  zeigt diese Hilfe\n"
            "  lumivex --version               zeigt die Version\n"
            "\n"
@@ -219,5 +313,52 @@ std::string usageText()
            "  --image-height N         Bildhöhe N (Vorgabe 1)\n"
            "  --magnification N        Abbildungsmaßstab N (Vorgabe 1)\n"
            "\n"
-           "Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar oder fehlerhaft, 2 falscher Aufruf.\n";
+           "EXPORT:\n"
+           "  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder\n"
+           "                           Abbildungsmaßstab); nicht für .pdf\n"
+           "  --scale N                nur .png: N-mal so groß, 1 bis 8 (Vorgabe 1)\n";
+}
+
+std::string helpDetails()
+{
+    return "--export, Formate nach der Endung von AUSGABE:\n"
+           "  .png   das Diagramm, 250 x 250 Pixel, wie es das Fenster nach dem Zeichnen in der\n"
+           "         Einzelgrafik zeigt\n"
+           "  .svg   dasselbe Diagramm als Vektorgrafik\n"
+           "  .pdf   der einseitige Bericht, wie er gedruckt wird\n"
+           "  .csv   die Punkte hinter dem Diagramm, eine Zeile je Punkt, Kopfzeile,\n"
+           "         Trennzeichen Semikolon, Dezimalpunkt. Spalten:\n"
+           "           frequency_index   Nummer der Ortsfrequenz dieses Durchgangs\n"
+           "           frequency, f_number, image_height, magnification\n"
+           "                             die festen Werte als Texte der Datei; die Spalte\n"
+           "                             der Abszisse bleibt leer\n"
+           "           series            S sagittal, T tangential\n"
+           "           kind              node = Stützpunkt aus der Tabelle (gemessen),\n"
+           "                             sample = einer der 101 Werte des Splines\n"
+           "           point             Nummer des Punkts: 1..Stützpunktzahl bzw. 1..101\n"
+           "           abscissa          x-Wert der Kurve selbst, nicht auf das Diagramm\n"
+           "                             skaliert: bei k, lpmm und m die Position 0, 1, 2 ...\n"
+           "                             in der Liste der Datei, bei y die Bildhöhe in mm\n"
+           "                             (der erste Stützpunkt ist die zweite Bildhöhe,\n"
+           "                             an der Achse gespiegelt)\n"
+           "           modulation_percent  Modulation in %\n"
+           "--scale N       dieselbe Zeichnung N-mal so groß (1 bis 8), als Vektorgrafik\n"
+           "                neu gezeichnet, 250·N x 250·N Pixel; nur für .png\n"
+           "--overlay-all   zeichnet wie in der Überlagerung ab dem leeren Diagramm\n"
+           "                nacheinander jede Blendenzahl der Datei (bei Abszisse k jeden\n"
+           "                Abbildungsmaßstab); für .png, .svg und .csv, nicht für .pdf\n"
+           "Die Beschriftung folgt dem Fenster: bei Abszisse y die Texte, mit denen das\n"
+           "Fenster startet, sonst die Texte nach der Wahl der Abszisse.\n"
+           "Spline-Warnungen erscheinen als Zeilen \"Warnung: ...\" auf stderr.\n"
+           "\n"
+           "Beispiele:\n"
+           "  lumivex examples/vollformat-objektiv.mtf\n"
+           "  lumivex --dump examples/vollformat-objektiv.mtf --abscissa k --frequencies 1,3\n"
+           "  lumivex --export diagramm.png examples/vollformat-objektiv.mtf --scale 4\n"
+           "  lumivex --export diagramm.svg examples/vollformat-objektiv.mtf --abscissa m --f-number 3\n"
+           "  lumivex --export bericht.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6\n"
+           "  lumivex --export punkte.csv examples/vollformat-objektiv.mtf --overlay-all\n"
+           "\n"
+           "Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar,\n"
+           "2 falscher Aufruf.\n";
 }

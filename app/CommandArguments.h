@@ -14,6 +14,16 @@ enum class CommandMode
     Help,    // --help
     Version, // --version
     Dump,    // --dump FILE: data set and curves as JSON
+    Export,  // --export OUT FILE: chart or report as a file
+};
+
+// What --export writes, chosen by the ending of OUT (case does not matter).
+enum class ExportFormat
+{
+    Png, // the 250 x 250 screen image, optionally scaled
+    Svg, // the same diagram as vector graphics
+    Pdf, // the one-page report
+    Csv, // the points behind the chart
 };
 
 // The selection options of the command line, 1-based as the panels count.
@@ -33,7 +43,14 @@ struct CommandArguments
     CommandMode mode = CommandMode::Window;
     std::string lensFile;
     SelectionOptions selection;
+    // --export only.
+    std::string outputFile;
+    ExportFormat format = ExportFormat::Png;
+    int scale = 1;           // --scale, PNG only: 1..8
+    bool overlayAll = false; // --overlay-all: one draw per f-number (per magnification over k)
 };
+
+inline constexpr int MaxExportScale = 8;
 
 // A command line that cannot be carried out; message is German.
 struct UsageError
@@ -59,5 +76,10 @@ struct ResolvedSelection
 // the valid range.
 std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOptions& options, const LensData& lens);
 
-// The usage text (German), ending with a line end.
+// The synopsis of every mode and option (German), ending with a line end;
+// shown with a usage error and first in the help.
 std::string usageText();
+
+// The rest of the help: the export formats and CSV columns, examples and
+// exit codes.
+std::string helpDetails();

@@ -1,13 +1,25 @@
 #include "CommandLine.h"
 
+#include "ChartExport.h"
 #include "CommandArguments.h"
+#include "CsvExport.h"
 #include "CurvePipeline.h"
+#include "FontSetup.h"
 #include "JsonValue.h"
 #include "LensDataJson.h"
 #include "LensFileReader.h"
 #include "LoadError.h"
+#include "ReportInput.h"
+#include "ReportOutput.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
 
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,25 +27,42 @@ namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
+constexpr const char* HelpHint = "Alle Optionen, Formate und Beispiele: lumivex --help\n";
 
 int usageError(const UsageError& error)
 {
-    std::cerr << "lumivex: " << error.message << "\n\n" << usageText();
+    std::cerr << "lumivex: " << error.message << "\n\n" << usageText() << '\n' << HelpHint;
     return ExitUsage;
+}
+
+// Reads the lens file; on failure reports FILE:LINE: message and returns
+// nullopt.
+std::optional<LensData> loadLens(const std::string& path)
+{
+    try {
+        return readLensFile(path, LensData());
+    } catch (const FileOpenError& error) {
+        std::cerr << path << ":0: " << error.what() << '\n';
+    } catch (const LoadError& error) {
+        std::cerr << path << ':' << error.line() << ": " << error.message() << '\n';
+    }
+    return std::nullopt;
+}
+
+// Spline warnings are reported as they arise, as the window's message boxes
+// would show them, and the computation goes on.
+void warnOnStderr(SplineWarning warning)
+{
+    std::cerr << "Warnung: " << splineWarningText(warning) << '\n';
 }
 
 int runDump(const CommandArguments& arguments)
 {
-    LensData lens;
-    try {
-        lens = readLensFile(arguments.lensFile, LensData());
-    } catch (const FileOpenError& error) {
-        std::cerr << arguments.lensFile << ":0: " << error.what() << '\n';
-        return ExitFailure;
-    } catch (const LoadError& error) {
-        std::cerr << arguments.lensFile << ':' << error.line() << ": " << error.message() << '\n';
+    const std::optional<LensData> loaded = loadLens(arguments.lensFile);
+    if (!loaded) {
         return ExitFailure;
     }
+    const LensData& lens = *loaded;
 
     const auto resolved = resolveSelection(arguments.selection, lens);
     if (const UsageError* error = std::get_if<UsageError>(&resolved)) {
@@ -41,10 +70,7 @@ int runDump(const CommandArguments& arguments)
     }
     const ResolvedSelection& selection = std::get<ResolvedSelection>(resolved);
 
-    // Spline warnings are reported as they arise, as the window's message
-    // boxes would show them, and the computation goes on.
-    const SplineWarningSink warn
-        = [](SplineWarning warning) { std::cerr << "Warnung: " << splineWarningText(warning) << '\n'; };
+    const SplineWarningSink warn = warnOnStderr;
     JsonValue::Array curves;
     try {
         for (const int frequency : selection.frequencies) {
@@ -67,6 +93,142 @@ int runDump(const CommandArguments& arguments)
     return std::cout ? 0 : ExitFailure;
 }
 
+// A file that could not be written; the message is German.
+struct WriteError : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+std::string cannotWrite(const std::string& path)
+{
+    return "Die Datei „" + path + "“ kann nicht geschrieben werden";
+}
+
+// Writes the whole file or, on failure, leaves what was there before.
+void writeFile(const std::string& path, const QByteArray& contents)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit()) {
+        throw WriteError(cannotWrite(path));
+    }
+}
+
+QByteArray pngBytes(const QImage& image, const std::string& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        throw WriteError(cannotWrite(path));
+    }
+    return bytes;
+}
+
+// The report of the selection as the print command would print it right
+// after drawing it: the fixed values as chosen, the last drawn frequency
+// as the most recent extraction.
+void writeReport(const std::string& path, const LensData& lens, const ResolvedSelection& selection)
+{
+    ReportInput input;
+    input.lens = lens;
+    input.abscissa = selection.abscissa;
+    input.selection = selection.fixed;
+    input.selection.FrequencyIndex = selection.frequencies.back();
+    for (const int frequency : selection.frequencies) {
+        input.frequencySelected[frequency] = true;
+    }
+    input.axisTexts = windowAxisTexts(selection.abscissa);
+    stampReport(input, QDateTime::currentDateTime());
+    input.curves = computeReportCurves(lens, input.abscissa, input.selection, input.frequencySelected, warnOnStderr);
+
+    // Find an unwritable target before the PDF engine does: it would only
+    // say "QPainter::begin(): Returned false".
+    const QString target = QString::fromStdString(path);
+    if (QFile probe(target); !probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        throw WriteError(cannotWrite(path));
+    }
+    try {
+        writeReportPdf(target, input);
+    } catch (const std::runtime_error& error) {
+        // A bad index is a RangeError (a logic error) and passes through.
+        throw WriteError(error.what());
+    }
+}
+
+// Everything of --export that needs the application object.
+int exportWithApplication(const CommandArguments& arguments, const LensData& lens, const ResolvedSelection& selection)
+{
+    ChartSelection chart;
+    chart.abscissa = selection.abscissa;
+    chart.passes = chartPasses(lens, selection.abscissa, selection.fixed, arguments.overlayAll);
+    for (const int frequency : selection.frequencies) {
+        chart.frequencies[frequency] = 1;
+    }
+    chart.texts = windowAxisTexts(selection.abscissa);
+
+    const SplineWarningSink warn = warnOnStderr;
+    const std::string& out = arguments.outputFile;
+    try {
+        switch (arguments.format) {
+        case ExportFormat::Png:
+            writeFile(out, pngBytes(renderChartImage(lens, chart, arguments.scale, warn), out));
+            break;
+        case ExportFormat::Svg:
+            writeFile(out, renderChartSvg(lens, chart, warn));
+            break;
+        case ExportFormat::Csv:
+            writeFile(out, QByteArray::fromStdString(chartCsv(lens, chart, warn)));
+            break;
+        case ExportFormat::Pdf:
+            writeReport(out, lens, selection);
+            break;
+        }
+    } catch (const WriteError& error) {
+        std::cerr << "lumivex: " << error.what() << '\n';
+        return ExitFailure;
+    } catch (const std::exception& error) {
+        std::cerr << arguments.lensFile << ": " << error.what() << '\n';
+        return ExitFailure;
+    }
+    return 0;
+}
+
+// Qt's messages during an export go to stderr as usual, except the notice
+// that XDG_RUNTIME_DIR is unset: a file export never uses that directory,
+// and in containers and build jobs the notice would bury the real output.
+void exportMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+        return;
+    }
+    std::cerr << qFormatLogMessage(type, context, message).toLocal8Bit().constData() << '\n';
+}
+
+int runExport(const CommandArguments& arguments, char* programName)
+{
+    const std::optional<LensData> loaded = loadLens(arguments.lensFile);
+    if (!loaded) {
+        return ExitFailure;
+    }
+    const auto resolved = resolveSelection(arguments.selection, *loaded);
+    if (const UsageError* error = std::get_if<UsageError>(&resolved)) {
+        return usageError(*error);
+    }
+
+    // Headless: no display is needed, and none is used when there is one,
+    // unless the caller chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(exportMessageHandler);
+    // Qt sees only the program name: the options are ours.
+    int qtArgc = 1;
+    char* qtArgv[] = { programName, nullptr };
+    const QGuiApplication application(qtArgc, qtArgv);
+    installFontSubstitutions();
+    return exportWithApplication(arguments, *loaded, std::get<ResolvedSelection>(resolved));
+}
+
 } // namespace
 
 std::optional<int> runCommandLine(int argc, char** argv)
@@ -81,13 +243,15 @@ std::optional<int> runCommandLine(int argc, char** argv)
     case CommandMode::Window:
         return std::nullopt;
     case CommandMode::Help:
-        std::cout << usageText();
+        std::cout << usageText() << '\n' << helpDetails();
         return 0;
     case CommandMode::Version:
         std::cout << "lumivex " << LUMIVEX_VERSION << '\n';
         return 0;
     case CommandMode::Dump:
         return runDump(command);
+    case CommandMode::Export:
+        return runExport(command, argc > 0 ? argv[0] : nullptr);
     }
     return std::nullopt;
 }

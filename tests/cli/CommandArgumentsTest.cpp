@@ -89,6 +89,65 @@ TEST(ParseArguments, UsageErrors)
     EXPECT_THAT(usageError({ "a.mtf", "b.mtf" }), HasSubstr("„b.mtf“"));
 }
 
+TEST(ParseArguments, ExportTakesOutFileAndOptionsInAnyOrder)
+{
+    const CommandArguments arguments = parsed(
+        { "--scale", "3", "--export", "bild.png", "--abscissa=k", "linse.mtf", "--overlay-all", "--frequencies", "2" });
+    EXPECT_EQ(arguments.mode, CommandMode::Export);
+    EXPECT_EQ(arguments.outputFile, "bild.png");
+    EXPECT_EQ(arguments.lensFile, "linse.mtf");
+    EXPECT_EQ(arguments.format, ExportFormat::Png);
+    EXPECT_EQ(arguments.scale, 3);
+    EXPECT_TRUE(arguments.overlayAll);
+    EXPECT_EQ(arguments.selection.abscissa, Abscissa::FNumber);
+
+    const CommandArguments plain = parsed({ "--export=out.csv", "a.mtf" });
+    EXPECT_EQ(plain.scale, 1);
+    EXPECT_FALSE(plain.overlayAll);
+}
+
+TEST(ParseArguments, ExportFormatFollowsTheEndingWhateverItsCase)
+{
+    const std::pair<const char*, ExportFormat> cases[] = {
+        { "a.png", ExportFormat::Png }, { "dir.x/a.PNG", ExportFormat::Png }, { "a.svg", ExportFormat::Svg },
+        { "a.Pdf", ExportFormat::Pdf }, { "a.csv", ExportFormat::Csv },       { "a.b.CSV", ExportFormat::Csv },
+    };
+    for (const auto& [name, format] : cases) {
+        EXPECT_EQ(parsed({ "--export", name, "l.mtf" }).format, format) << name;
+    }
+    for (const char* name : { "a.png.txt", "png", "dir.png/a", "a." }) {
+        EXPECT_THAT(usageError({ "--export", name, "l.mtf" }), HasSubstr("Unbekannte Endung")) << name;
+    }
+}
+
+TEST(ParseArguments, ScaleBoundsAndOverlayConflicts)
+{
+    EXPECT_EQ(parsed({ "--export", "a.png", "l", "--scale", "1" }).scale, 1);
+    EXPECT_EQ(parsed({ "--export", "a.png", "l", "--scale", "8" }).scale, 8);
+    for (const char* scale : { "0", "9", "-1", "2.0", "" }) {
+        EXPECT_THAT(usageError({ "--export", "a.png", "l", "--scale", scale }), HasSubstr("1 bis 8")) << scale;
+    }
+    // The overlay varies the f-number, over k the magnification.
+    EXPECT_THAT(usageError({ "--export", "a.png", "l", "--overlay-all", "--f-number", "1" }), HasSubstr("--f-number"));
+    EXPECT_TRUE(parsed({ "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--f-number", "1" }).overlayAll);
+    EXPECT_THAT(usageError({ "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--magnification", "1" }),
+                HasSubstr("--magnification"));
+    EXPECT_TRUE(parsed({ "--export", "a.csv", "l", "--overlay-all", "--magnification", "2" }).overlayAll);
+    EXPECT_THAT(usageError({ "--export", "a.pdf", "l", "--overlay-all" }), HasSubstr(".pdf"));
+}
+
+TEST(ParseArguments, ExportUsageErrors)
+{
+    EXPECT_THAT(usageError({ "--export", "a.png" }), HasSubstr("Linsendatei"));
+    EXPECT_THAT(usageError({ "--export=", "l" }), HasSubstr("Dateinamen"));
+    EXPECT_THAT(usageError({ "--export", "a.png", "l", "m" }), HasSubstr("„m“"));
+    EXPECT_THAT(usageError({ "--export", "a.png", "l", "--export", "b.png" }), HasSubstr("--export ist mehrfach"));
+    EXPECT_THAT(usageError({ "--dump", "l", "--export", "a.png" }), HasSubstr("schließen einander aus"));
+    EXPECT_THAT(usageError({ "--dump", "l", "--overlay-all" }), HasSubstr("nur zusammen mit --export"));
+    EXPECT_THAT(usageError({ "--scale", "2", "l" }), HasSubstr("nur zusammen mit --export"));
+    EXPECT_THAT(usageError({ "--export", "a.svg", "l", "--scale", "1" }), HasSubstr("nur für .png"));
+}
+
 TEST(ResolveSelection, DefaultsAreTheWindowsStartSelection)
 {
     const auto resolved = resolveSelection(SelectionOptions(), lensWithCounts(2, 2, 3, 2));

@@ -2,10 +2,12 @@
 
 #include "TemporaryFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -26,7 +28,7 @@ std::string readAll(const std::string& path)
 
 } // namespace
 
-ProgramRun runLumivex(const std::vector<std::string>& arguments)
+ProgramRun runLumivex(const std::vector<std::string>& arguments, const std::vector<std::string>& unset)
 {
     const std::string directory = makeTemporaryDirectory();
     const std::string outPath = directory + "/out";
@@ -40,13 +42,25 @@ ProgramRun runLumivex(const std::vector<std::string>& arguments)
     }
     pointers.push_back(nullptr);
 
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string_view entry(*variable);
+        const bool dropped = std::any_of(unset.begin(), unset.end(), [&](const std::string& name) {
+            return entry.size() > name.size() && entry.starts_with(name) && entry[name.size()] == '=';
+        });
+        if (!dropped) {
+            environment.push_back(*variable);
+        }
+    }
+    environment.push_back(nullptr);
+
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ);
+    const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environment.data());
     posix_spawn_file_actions_destroy(&actions);
 
     ProgramRun run;

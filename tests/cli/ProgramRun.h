@@ -11,5 +11,6 @@ struct ProgramRun
     std::string err;
 };
 
-// Runs the built lumivex with the arguments and collects both output streams.
-ProgramRun runLumivex(const std::vector<std::string>& arguments);
+// Runs the built lumivex with the arguments and collects both output
+// streams. The environment is the test's own, without the named variables.
+ProgramRun runLumivex(const std::vector<std::string>& arguments, const std::vector<std::string>& unset = {});

@@ -27,3 +27,14 @@ TemporaryFile::~TemporaryFile()
     std::error_code ignored;
     std::filesystem::remove_all(m_directory, ignored);
 }
+
+TemporaryDirectory::TemporaryDirectory()
+    : m_path(makeTemporaryDirectory())
+{
+}
+
+TemporaryDirectory::~TemporaryDirectory()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}

@@ -20,3 +20,20 @@ private:
     std::string m_directory;
     std::string m_path;
 };
+
+// A fresh temporary directory, removed with everything in it with the
+// object.
+class TemporaryDirectory
+{
+public:
+    TemporaryDirectory();
+    ~TemporaryDirectory();
+    TemporaryDirectory(const TemporaryDirectory&) = delete;
+    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+
+    // The path of an entry of the directory.
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
