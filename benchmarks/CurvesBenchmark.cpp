@@ -122,5 +122,3 @@ void BM_OneCurve(benchmark::State& state)
 BENCHMARK(BM_OneCurve)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();
