@@ -2,6 +2,7 @@
 
 #include "ButtonIcons.h"
 #include "ImageView.h"
+#include "PlotImage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -38,8 +39,9 @@ namespace {
         button->setIcon(ButtonIcons::load(picture));
         button->setIconSize(QSize(16, 16));
         button->setToolTip(hint);
-        // A tool button never takes the keyboard focus away from the panels.
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab and pressed with Space like the push buttons, but
+        // a mouse click does not take the focus away from the panels.
+        button->setFocusPolicy(Qt::TabFocus);
         return button;
     }
 
@@ -123,12 +125,14 @@ bool isPanelRaised(const QFrame& panel)
     return panel.frameShadow() == QFrame::Raised;
 }
 
-MainWindowControls build(QWidget& window, const QImage& plotImage)
+MainWindowControls build(QWidget& window, PlotImage& plot)
 {
     MainWindowControls c;
 
     // Tool row.
     c.SpeedButton1 = toolButton(window, "SpeedButton1", 16, QStringLiteral("open"), QStringLiteral("MTF-Datei wählen"));
+    // The open button takes no keyboard focus at all; Ctrl+O is its key.
+    c.SpeedButton1->setFocusPolicy(Qt::NoFocus);
     c.SpeedButton2
         = toolButton(window, "SpeedButton2", 40, QStringLiteral("print"), QStringLiteral("Ergebnis ausdrucken"));
     c.SpeedButton3 = toolButton(window, "SpeedButton3", 88, QStringLiteral("single"),
@@ -145,11 +149,15 @@ MainWindowControls build(QWidget& window, const QImage& plotImage)
     c.Bevel1 = place(new QFrame(&window), "Bevel1", 16, 56, 257, 1);
     c.Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-    c.Image2 = place(new ImageView(plotImage, &window), "Image2", 20, 66, 250, 250);
+    c.Image2 = place(new ImageView(plot, &window), "Image2", 20, 66, 250, 250);
     c.Image2->setToolTip(QStringLiteral("graf. Ergebnis"));
 
     c.Memo1 = place(new QPlainTextEdit(&window), "Memo1", 400, 144, 161, 81);
     c.Memo1->setFont(arial(12));
+    // Tab moves on instead of being typed, so the keyboard can leave the
+    // text; a file dropped on it is a lens for the window, not text.
+    c.Memo1->setTabChangesFocus(true);
+    c.Memo1->setAcceptDrops(false);
     c.Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.Memo1->setPlainText(QStringLiteral("\n"

@@ -4,8 +4,8 @@
 
 #include <QFont>
 
+class PlotImage;
 class QFrame;
-class QImage;
 class QWidget;
 
 namespace MainWindowLayout {
@@ -16,9 +16,9 @@ inline constexpr int ClientHeight = 385;
 
 // Creates every control of the main window as children of window, at its
 // position and size, with caption, font, hint and initial visible,
-// enabled and checked state. Image2 shows plotImage, which must outlive the
+// enabled and checked state. Image2 shows plot, which must outlive the
 // window. Connects nothing.
-MainWindowControls build(QWidget& window, const QImage& plotImage);
+MainWindowControls build(QWidget& window, PlotImage& plot);
 
 // A font by face name and character (em) height in pixels.
 QFont pixelFont(const QString& family, int pixelHeight, bool bold = false);

@@ -2,12 +2,12 @@
 
 #include "HelpFile.h"
 #include "ImageView.h"
+#include "LensFileDrop.h"
 #include "LensFileReader.h"
 #include "LensPresentation.h"
 #include "LoadError.h"
 #include "MainWindowLayout.h"
 #include "PlotFrame.h"
-#include "PlotGeometry.h"
 #include "PrintCommand.h"
 #include "TAboutBox.h"
 #include "UiServices.h"
@@ -16,12 +16,17 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -49,13 +54,30 @@ void applyToPanel(const std::array<ValueControlState, N>& states, const std::arr
     }
 }
 
+// A lens file is read, never taken away: a drop is accepted as a copy (or a
+// link, where the source offers no copy), never as a move, which would let
+// the source delete the file afterwards. nullopt: the drop is refused.
+std::optional<Qt::DropAction> lensDropAction(const QDropEvent& event)
+{
+    if (!droppedLensFile(*event.mimeData())) {
+        return std::nullopt;
+    }
+    if (event.possibleActions() & Qt::CopyAction) {
+        return Qt::CopyAction;
+    }
+    if (event.possibleActions() & Qt::LinkAction) {
+        return Qt::LinkAction;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 TForm2::TForm2(UiServices& ui, QWidget* parent)
     : QWidget(parent)
     , m_ui(ui)
-    , m_plotImage(PlotGeometry::ImageSize, PlotGeometry::ImageSize, QImage::Format_RGB32)
-    , m_canvas(m_plotImage)
+    // Drawn from the start at the ratio of the screen the window opens on.
+    , m_plotImage(devicePixelRatioF())
     , m_helpFileCandidates(HelpFile::candidates(QCoreApplication::applicationDirPath()))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -63,10 +85,11 @@ TForm2::TForm2(UiServices& ui, QWidget* parent)
     setFont(MainWindowLayout::pixelFont(QStringLiteral("System"), 13));
     // The layout does not follow a resize, so the client area is fixed.
     setFixedSize(MainWindowLayout::ClientWidth, MainWindowLayout::ClientHeight);
-    m_plotImage.fill(Qt::white);
+    setAcceptDrops(true);
 
     m_controls = MainWindowLayout::build(*this, m_plotImage);
     connectHandlers();
+    connectShortcuts();
     runGuarded([this] { FormCreate(); });
 
     if (const QScreen* screen = this->screen()) {
@@ -137,11 +160,31 @@ void TForm2::connectHandlers()
     }
 }
 
+void TForm2::connectShortcuts()
+{
+    // Each key clicks its button, so exactly the button's handler runs
+    // under the error handler, and only while the button is enabled (a
+    // disabled button ignores click() too; the check keeps the rule in
+    // sight here).
+    const auto bind = [this](const QKeySequence& key, QAbstractButton* button) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isEnabled()) {
+                button->click();
+            }
+        });
+    };
+    bind(QKeySequence(Qt::CTRL | Qt::Key_O), m_controls.SpeedButton1);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_P), m_controls.SpeedButton2);
+    bind(QKeySequence(Qt::Key_F1), m_controls.BitBtn5);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Q), m_controls.BitBtn1);
+}
+
 void TForm2::FormCreate()
 {
     m_lens.FileLoaded = 0;
     m_plot.texts = initialAxisTexts();
-    DrawPlotFrame(m_canvas, Abscissa::ImageHeight, m_plot.texts);
+    DrawPlotFrame(m_plotImage, Abscissa::ImageHeight, m_plot.texts);
     refreshPlot();
 
     m_controls.SpeedButton3->setChecked(false); // overlay mode
@@ -162,9 +205,19 @@ void TForm2::BitBtn1Click()
 
 void TForm2::SpeedButton1Click()
 {
-    const MainWindowControls& c = m_controls;
     // The window takes its loaded look before the dialog, and keeps it
     // whatever the dialog and the read bring.
+    showLoadedLook();
+    if (!ReadDataFile()) {
+        return;
+    }
+    showLens();
+    PlotController::RedrawAfterLoad(*this, m_lens, m_plot);
+}
+
+void TForm2::showLoadedLook()
+{
+    const MainWindowControls& c = m_controls;
     for (QFrame* panel : { c.Panel1, c.Panel2, c.Panel3, c.Panel4 }) {
         panel->setVisible(true);
     }
@@ -173,12 +226,6 @@ void TForm2::SpeedButton1Click()
     c.SpeedButton3->setEnabled(true);
     c.BitBtn2->setEnabled(true);
     c.BitBtn3->setEnabled(true);
-
-    if (!ReadDataFile()) {
-        return;
-    }
-    showLens();
-    PlotController::RedrawAfterLoad(*this, m_lens, m_plot);
 }
 
 bool TForm2::ReadDataFile()
@@ -187,9 +234,14 @@ bool TForm2::ReadDataFile()
     if (!path) {
         return true; // cancelled: the data set stays as it is
     }
+    return readLens(*path);
+}
+
+bool TForm2::readLens(const QString& path)
+{
     try {
         // All or nothing: the data set is replaced only by a complete read.
-        m_lens = readLensFile(std::filesystem::path(QFile::encodeName(*path).toStdString()), m_lens);
+        m_lens = readLensFile(std::filesystem::path(QFile::encodeName(path).toStdString()), m_lens);
     } catch (const FileOpenError& error) {
         showMessage(QString::fromUtf8(error.what()));
         return false;
@@ -200,6 +252,55 @@ bool TForm2::ReadDataFile()
         label->adjustSize();
     }
     return true;
+}
+
+void TForm2::openLensFile(const QString& path)
+{
+    runGuarded([this, &path] {
+        // The file is read first: with no lens to show, the window stays
+        // as it is. From there on as a load through the dialog.
+        if (!readLens(path)) {
+            return;
+        }
+        showLoadedLook();
+        showLens();
+        PlotController::RedrawAfterLoad(*this, m_lens, m_plot);
+    });
+}
+
+void TForm2::openLensFileLater(const QString& path)
+{
+    QMetaObject::invokeMethod(
+        this, [this, path] { openLensFile(path); }, Qt::QueuedConnection);
+}
+
+void TForm2::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (const auto action = lensDropAction(*event)) {
+        event->setDropAction(*action);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TForm2::dropEvent(QDropEvent* event)
+{
+    const auto action = lensDropAction(*event);
+    if (!action) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(*action);
+    event->accept();
+    openLensFileLater(*droppedLensFile(*event->mimeData()));
+}
+
+void TForm2::setPlotPixelRatio(std::optional<double> ratio)
+{
+    m_controls.Image2->setFollowScreen(!ratio);
+    m_plotImage.setDevicePixelRatio(ratio.value_or(m_controls.Image2->devicePixelRatioF()));
+    refreshPlot();
 }
 
 void TForm2::showLens()

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ImageCanvas.h"
 #include "LensData.h"
 #include "MainWindowControls.h"
 #include "PlotController.h"
+#include "PlotImage.h"
 #include "PlotView.h"
 
 #include <QImage>
@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class TAboutBox;
 class UiServices;
@@ -20,6 +21,10 @@ class UiServices;
 // call; every handler runs under the general error handler (runGuarded), so
 // no exception ever leaves a slot. The selection logic lives in
 // PlotController and reaches the window through the PlotView interface.
+//
+// Beyond the buttons, a lens can come from the command line or be dropped
+// on the window (openLensFile), and the keys Ctrl+O, Ctrl+P, F1 and Ctrl+Q
+// click the open, print, help and exit buttons while those are enabled.
 class TForm2 final : public QWidget, public PlotView
 {
     Q_OBJECT
@@ -29,7 +34,13 @@ public:
     ~TForm2() override;
 
     const MainWindowControls& controls() const { return m_controls; }
-    const QImage& plotImage() const { return m_plotImage; }
+    // The plot as shown: 250 x 250 logical pixels at plotPixelRatio().
+    const QImage& plotImage() const { return m_plotImage.image(); }
+    double plotPixelRatio() const { return m_plotImage.devicePixelRatio(); }
+    // nullopt (the default): the plot is drawn at the device pixel ratio of
+    // the screen it is shown on. A ratio: drawn at that ratio wherever it is
+    // shown (what is shown is redrawn at once).
+    void setPlotPixelRatio(std::optional<double> ratio);
     const LensData& lensData() const { return m_lens; }
     const PlotState& plotState() const { return m_plot; }
     const AxisTexts& axisTexts() const { return m_plot.texts; }
@@ -70,6 +81,18 @@ public:
     // file throws LoadError and changes nothing.
     bool ReadDataFile();
 
+    // Loads the lens file at path as a load whose file dialog returned
+    // path: the window takes its loaded look, shows the lens and redraws.
+    // A file that cannot be read shows the same messages as such a load
+    // (under the general error handler) and leaves the window as it was,
+    // in its start state before the first load. Never throws.
+    void openLensFile(const QString& path);
+    // The same, run from the event loop once the current event is done:
+    // for the file named on the command line, which is loaded after the
+    // window is on screen so that a message box has its parent shown, and
+    // for a dropped file, so that the drop is over before a message shows.
+    void openLensFileLater(const QString& path);
+
     // PlotView
     Abscissa checkedAbscissa() const override;
     bool isFrequencyChecked(int index) const override;
@@ -78,24 +101,37 @@ public:
     bool isSingleMode() const override;
     void setPanelRaised(SelectionPanel panel, bool raised) override;
     void setPanelControlsEnabled(SelectionPanel panel, bool enabled) override;
-    Canvas& plotCanvas() override { return m_canvas; }
+    Canvas& plotCanvas() override { return m_plotImage; }
     void refreshPlot() override;
     void showMessage(const QString& text) override;
 
+protected:
+    // A drag is taken only when it brings one local .mtf file.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void connectHandlers();
+    void connectShortcuts();
     // Runs handler, under the error handler, on every click of button.
     template <typename Button> void onClick(Button* button, void (TForm2::*handler)());
     // Runs handler, under the error handler, when button becomes checked
     // (an option button) or changes its state (a check box).
     template <typename Button> void onCheck(Button* button, void (TForm2::*handler)(), bool onUncheckToo = false);
+    // The steps of a load before the file is read: panels shown, the
+    // instruction text hidden, the buttons that act on a lens enabled.
+    void showLoadedLook();
+    // Reads the file at path into the data set, all or nothing, and writes
+    // the distance labels. False when the file could not be opened (the
+    // message has been shown); a malformed file throws LoadError and
+    // changes nothing.
+    bool readLens(const QString& path);
     void showLens();
 
     UiServices& m_ui;
     LensData m_lens;
     PlotState m_plot;
-    QImage m_plotImage;
-    ImageCanvas m_canvas;
+    PlotImage m_plotImage;
     MainWindowControls m_controls;
     QString m_wavelengthCaptionPrefix;
     QString m_weightCaptionPrefix;

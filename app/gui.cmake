@@ -10,6 +10,8 @@ target_sources(lumivex_gui PRIVATE
     HelpViewer.h
     ImageView.cpp
     ImageView.h
+    LensFileDrop.cpp
+    LensFileDrop.h
     LensPresentation.cpp
     LensPresentation.h
     LumivexApplication.cpp
@@ -17,10 +19,14 @@ target_sources(lumivex_gui PRIVATE
     MainWindowControls.h
     MainWindowLayout.cpp
     MainWindowLayout.h
+    PlotImage.cpp
+    PlotImage.h
     PrintCommand.cpp
     PrintCommand.h
     QtUiServices.cpp
     QtUiServices.h
+    ScaledImageCanvas.cpp
+    ScaledImageCanvas.h
     TAboutBox.cpp
     TAboutBox.h
     TForm2.cpp

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "Canvas.h"
+#include "PlotGeometry.h"
+#include "RecordingCanvas.h"
+
+#include <QImage>
+#include <QPoint>
+
+#include <memory>
+#include <vector>
+
+// The window's plot: a diagram of 250 x 250 logical pixels, drawn at a
+// device pixel ratio. It is the canvas the plot frame and the curves are
+// drawn on, and the image the window shows.
+//
+// At ratio 1 every pixel is set by the classic rules (ImageCanvas), so the
+// picture is the same on every machine. At a larger ratio (a HiDPI screen)
+// the same drawing is painted with antialiasing into an image of
+// 250 * ratio pixels (ScaledImageCanvas), so lines and text stay sharp;
+// the image carries the ratio (QImage::devicePixelRatio), so it still
+// covers 250 x 250 logical pixels wherever it is drawn.
+//
+// What was drawn since the plot was last cleared (a fill of the whole
+// image, as the empty frame starts with) is remembered, so that a change of
+// ratio, when the window moves to another screen, redraws the very same
+// picture at the new resolution, overlaid curves included. After a very
+// long run of overlays without a clear the record is given up to bound the
+// memory; a ratio change then rescales the pixels instead.
+class PlotImage final : public Canvas
+{
+public:
+    // The logical size of the plot.
+    static constexpr int LogicalSize = PlotGeometry::ImageSize;
+    // Ratios are taken between these bounds: below 1 the diagram is drawn
+    // at 1 and shrunk by whoever shows it; above 8 the image would only
+    // cost memory.
+    static constexpr double MinRatio = 1.0;
+    static constexpr double MaxRatio = 8.0;
+    // Operations remembered at most between two clears.
+    static constexpr std::size_t MaxRecordedOps = 100000; // about 14 MB, some fifty full overlays
+
+    // A white image at the ratio (clamped, see above).
+    explicit PlotImage(double devicePixelRatio = 1.0);
+    ~PlotImage() override;
+    PlotImage(const PlotImage&) = delete;
+    PlotImage& operator=(const PlotImage&) = delete;
+
+    double devicePixelRatio() const { return m_ratio; }
+    // Redraws what the plot shows at the new ratio (clamped).
+    void setDevicePixelRatio(double ratio);
+
+    // ceil(250 * ratio) pixels square, with that device pixel ratio set.
+    const QImage& image() const { return m_image; }
+
+    // False once the record of the drawing since the last clear has been
+    // given up (see above).
+    bool canRedraw() const { return m_recordComplete; }
+
+    // Canvas
+    void setPen(const QColor& color, int width, PenStyle style) override;
+    void setBrush(const QColor& color) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
+    void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
+
+private:
+    static double clampRatio(double ratio);
+    // A fresh white image and the canvas that draws on it at m_ratio.
+    void createImage();
+    CanvasOp current(CanvasOp::Kind kind) const;
+    void record(CanvasOp op);
+    // Draws one remembered operation on the current canvas.
+    void replay(const CanvasOp& op);
+
+    double m_ratio = 1.0;
+    QImage m_image;
+    std::unique_ptr<Canvas> m_canvas; // draws on m_image
+
+    // The pen, brush and position in force, kept to record operations and
+    // to hand them to a new canvas.
+    QColor m_penColor = QColor(0, 0, 0);
+    int m_penWidth = 1;
+    PenStyle m_penStyle = PenStyle::Solid;
+    QColor m_brushColor = QColor(255, 255, 255);
+    QPoint m_position;
+
+    std::vector<CanvasOp> m_record; // since the last clear, in order
+    bool m_recordComplete = true;
+};
