@@ -138,7 +138,10 @@ TEST(ParseArguments, ScaleBoundsAndOverlayConflicts)
 
 TEST(ParseArguments, ExportUsageErrors)
 {
+    EXPECT_THAT(usageError({ "--export" }), HasSubstr("--export erwartet einen Wert"));
     EXPECT_THAT(usageError({ "--export", "a.png" }), HasSubstr("Linsendatei"));
+    EXPECT_THAT(usageError({ "--overlay-all" }), HasSubstr("--overlay-all gilt nur zusammen mit --export"));
+    EXPECT_THAT(usageError({ "--export", "a.png", "l", "--overlay-all=ja" }), HasSubstr("keinen Wert"));
     EXPECT_THAT(usageError({ "--export=", "l" }), HasSubstr("Dateinamen"));
     EXPECT_THAT(usageError({ "--export", "a.png", "l", "m" }), HasSubstr("„m“"));
     EXPECT_THAT(usageError({ "--export", "a.png", "l", "--export", "b.png" }), HasSubstr("--export ist mehrfach"));
