@@ -39,3 +39,8 @@ target_link_libraries(lumivex_gui PUBLIC plot print lensdata Qt6::Widgets Qt6::P
 target_compile_definitions(lumivex_gui PRIVATE LUMIVEX_DOCS_DIR="${PROJECT_SOURCE_DIR}/docs")
 
 install(FILES ${PROJECT_SOURCE_DIR}/docs/hilfe.html DESTINATION ${CMAKE_INSTALL_DATADIR}/lumivex)
+
+# Pictures of the real window for the documentation (scripts/screenshots);
+# built only on request, never installed.
+add_executable(lumivex_window_shot EXCLUDE_FROM_ALL WindowShot.cpp)
+target_link_libraries(lumivex_window_shot PRIVATE lumivex_gui)
