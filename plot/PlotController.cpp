@@ -1,7 +1,6 @@
 #include "PlotController.h"
 
-#include "CurveDrawing.h"
-#include "CurvePipeline.h"
+#include "ChartDrawing.h"
 #include "PlotFrame.h"
 #include "Spline.h"
 
@@ -45,22 +44,20 @@ void Draw(PlotView& view, const LensData& lens, PlotState& state)
     }
     ReadFrequencyChecks(view, lens, state);
 
+    if (!anyFrequencySelected(state)) {
+        view.refreshPlot();
+        return;
+    }
     const Abscissa abscissa = view.checkedAbscissa();
+    // The fixed variables are read right before the extraction; with no
+    // frequency selected they keep the values of their last reading.
+    ReadChoices(view, abscissa, state.selection);
     const SplineWarningSink warn
         = [&view](SplineWarning warning) { view.showMessage(QString::fromStdString(splineWarningText(warning))); };
-    Canvas& canvas = view.plotCanvas();
-    for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
-        if (state.FrequencySelected[i] != 1) {
-            continue;
-        }
-        state.selection.FrequencyIndex = i;
-        ReadChoices(view, abscissa, state.selection);
-        state.lastCurve = ExtractCurve(lens, abscissa, state.selection);
-        DrawAxisTitles(canvas, DrawTarget::Screen, abscissa, state.texts);
-
-        const ExtractedCurve& curve = state.lastCurve;
-        DrawCurve(canvas, ComputeSeries(curve, Series::Sagittal, warn), curve.AbscissaFactor, Series::Sagittal);
-        DrawCurve(canvas, ComputeSeries(curve, Series::Tangential, warn), curve.AbscissaFactor, Series::Tangential);
+    if (const auto last = DrawSelectedCurves(view.plotCanvas(), lens, abscissa, state.selection,
+                                             state.FrequencySelected, state.texts, warn)) {
+        state.selection = last->selection;
+        state.lastCurve = last->curve;
     }
     view.refreshPlot();
 }

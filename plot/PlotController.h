@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AxisTexts.h"
+#include "ChartDrawing.h"
 #include "CurveExtraction.h"
 #include "LensData.h"
 #include "PlotView.h"
@@ -12,7 +13,7 @@ struct PlotState
     AxisTexts texts = initialAxisTexts();
     // 1 = frequency i counts as selected (checked and shown), 0 = not;
     // refreshed by ReadFrequencyChecks, read by the draw and print commands.
-    RangeArray<int, 1, LensData::MaxFrequencies> FrequencySelected;
+    FrequencyFlags FrequencySelected;
     // The indices of the most recent extraction; the fixed variables keep
     // the value of their last reading.
     CurveSelection selection;
