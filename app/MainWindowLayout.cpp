@@ -73,8 +73,11 @@ namespace {
 
     void setBlackText(QWidget& widget)
     {
+        // Black while enabled; a disabled label keeps the greyed look, so
+        // the distances of a disabled magnification panel read as such.
         QPalette palette = widget.palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
+        palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
         widget.setPalette(palette);
     }
 

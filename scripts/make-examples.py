@@ -117,7 +117,7 @@ def full_size_lens():
         "X88690",
         "Lumivex-Projekt, erfundene Beispieldaten",
         "polychromatisch, Fokus auf beste Bildmitte",
-        "Obj:Lumivex Standardobjektiv für Vollformat 1.4/50 mm",
+        "Obj:Lumivex Normal für KB 1.4/50 mm",
         "Bildkreis 43.2 mm",
         "[GAUSS]",
         "f'   =   51.62",

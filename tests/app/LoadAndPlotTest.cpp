@@ -123,12 +123,12 @@ TEST_F(LoadAndPlotTest, FirstLoadShowsTheLensAndItsValues)
     }
 
     // The name runs from column 5 to the third character after the "/".
-    EXPECT_EQ(c.Label14->text(), QStringLiteral("Lumivex Standardobjektiv für Vollformat 1.4/50 "));
+    EXPECT_EQ(c.Label14->text(), QStringLiteral("Lumivex Normal für KB 1.4/50 "));
     EXPECT_TRUE(c.Label14->font().bold());
-    // This name is too long for the room before the wavelength lines: cut
-    // there, whole in the tool tip.
+    // This name fits before the wavelength lines: shown whole.
     EXPECT_LE(c.Label14->geometry().right(), c.Label7->x());
-    EXPECT_EQ(c.Label14->toolTip(), c.Label14->text());
+    EXPECT_GE(c.Label14->width(), c.Label14->sizeHint().width());
+    EXPECT_TRUE(c.Label14->toolTip().isEmpty());
     EXPECT_FALSE(c.Label7->isHidden());
     EXPECT_FALSE(c.Label8->isHidden());
     EXPECT_TRUE(c.Label7->text().startsWith(QStringLiteral(" Wellenlängen [nm]   : ")));
@@ -156,6 +156,15 @@ TEST_F(LoadAndPlotTest, FirstLoadShowsTheLensAndItsValues)
     EXPECT_TRUE(c.magnificationButtons[0]->isChecked());
     EXPECT_FALSE(c.imageHeightButtons[0]->isEnabled());
     EXPECT_FALSE(MainWindowLayout::isPanelRaised(*c.Panel3));
+}
+
+TEST_F(LoadAndPlotTest, ALongLensNameIsCutBeforeTheWavelengthsAndWholeInTheToolTip)
+{
+    load(brokenCopy("Obj:Testlinse 2.8/50", "Obj:Sehr langer Objektivname mit viel Text davor 2.8/50"));
+    ASSERT_TRUE(ui.messages.isEmpty()) << ui.messages.join('|').toStdString();
+    EXPECT_EQ(c.Label14->text(), QStringLiteral("Sehr langer Objektivname mit viel Text davor 2.8/50 "));
+    EXPECT_LE(c.Label14->geometry().right(), c.Label7->x());
+    EXPECT_EQ(c.Label14->toolTip(), c.Label14->text());
 }
 
 TEST_F(LoadAndPlotTest, FirstLoadDrawsTheSecondFrequencyOverImageHeight)
@@ -331,7 +340,7 @@ TEST_F(LoadAndPlotTest, CancelAfterALoadKeepsTheLensAndDrawsItAgain)
     load(std::nullopt);
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_TRUE(form.lensData() == lens);
-    EXPECT_EQ(c.Label14->text(), QStringLiteral("Lumivex Standardobjektiv für Vollformat 1.4/50 "));
+    EXPECT_EQ(c.Label14->text(), QStringLiteral("Lumivex Normal für KB 1.4/50 "));
     EXPECT_EQ(captions(c.fNumberButtons), QStringList({ "1.4", "2", "2.8", "4", "5.6", "8", "11", "16" }));
     // The same curves once more over themselves.
     EXPECT_TRUE(plot() == before);
@@ -354,7 +363,7 @@ TEST_F(LoadAndPlotTest, UnopenableFileShowsItsMessageAndChangesNothing)
     load(QStringLiteral("/nonexistent/objektiv.mtf"));
     EXPECT_EQ(ui.messages, QStringList { "Abbruch beim Dateilesen" });
     EXPECT_TRUE(form.lensData() == lens);
-    EXPECT_EQ(c.Label14->text(), QStringLiteral("Lumivex Standardobjektiv für Vollformat 1.4/50 "));
+    EXPECT_EQ(c.Label14->text(), QStringLiteral("Lumivex Normal für KB 1.4/50 "));
     EXPECT_TRUE(plot() == before);
 }
 
@@ -370,7 +379,7 @@ TEST_F(LoadAndPlotTest, MalformedFileIsReportedWithItsLineAndChangesNothing)
     EXPECT_TRUE(ui.messages[0].startsWith("Zeile 24: ")) << ui.messages[0].toStdString();
     EXPECT_TRUE(ui.messages[0].contains("300"));
     EXPECT_TRUE(form.lensData() == lens);
-    EXPECT_EQ(c.Label14->text(), QStringLiteral("Lumivex Standardobjektiv für Vollformat 1.4/50 "));
+    EXPECT_EQ(c.Label14->text(), QStringLiteral("Lumivex Normal für KB 1.4/50 "));
     EXPECT_EQ(shown(c.fNumberButtons), firstShown(8, 8));
     EXPECT_TRUE(plot() == before);
 }

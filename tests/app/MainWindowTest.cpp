@@ -296,6 +296,19 @@ TEST_F(MainWindowTest, FontsFollowTheLayout)
     }
 }
 
+TEST_F(MainWindowTest, BlackLabelsStillLookGreyedWhenDisabled)
+{
+    // Label19 and the distance labels are black; disabled with the
+    // magnification panel they must not look the same as enabled ones.
+    for (const char* name : { "Label19", "Label9", "Label18" }) {
+        auto* label = control<QLabel>(name);
+        ASSERT_NE(label, nullptr);
+        const QPalette& palette = label->palette();
+        EXPECT_EQ(palette.color(QPalette::Active, QPalette::WindowText), QColor(Qt::black)) << name;
+        EXPECT_NE(palette.color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::black)) << name;
+    }
+}
+
 TEST_F(MainWindowTest, ValueControlsAreKeptInIndexOrder)
 {
     const MainWindowControls& c = form.controls();

@@ -80,7 +80,7 @@ TEST(Dump, FullSizeExamplePrintsTheWholeDataSet)
     const QJsonObject json = parseObject(run.out);
     const LensData lens = readLensFile(path, LensData());
 
-    EXPECT_EQ(json["LensName"].toString(), QString::fromUtf8("Lumivex Standardobjektiv für Vollformat 1.4/50 "));
+    EXPECT_EQ(json["LensName"].toString(), QString::fromUtf8("Lumivex Normal für KB 1.4/50 "));
     EXPECT_EQ(json["WavelengthText"].toString().toStdString(), lens.WavelengthText);
     EXPECT_EQ(json["WeightText"].toString().toStdString(), "1.0 0.6 0.4 0.5 0.2");
     EXPECT_EQ(json["ImageHeightPerFNumber"].toInt(), 0);

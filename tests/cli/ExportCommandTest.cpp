@@ -378,7 +378,7 @@ TEST(SvgExport, ParsesAndHoldsTheCurvesInRedAndBlue)
     const SvgContent svg = parseSvg(file.readAll());
 
     EXPECT_EQ(svg.viewBox, QStringLiteral("0 0 250 250"));
-    EXPECT_EQ(svg.title, QString::fromUtf8("Lumivex des Objektivs: Lumivex Standardobjektiv für Vollformat 1.4/50 "));
+    EXPECT_EQ(svg.title, QString::fromUtf8("Lumivex des Objektivs: Lumivex Normal für KB 1.4/50 "));
 
     // The curve's vertices are the samples' pixels, lines running through
     // the pixel centres.

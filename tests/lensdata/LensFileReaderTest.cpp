@@ -453,7 +453,7 @@ TEST(Encoding, Windows1252TitleIsDecodedAndColumnsCountBytes)
 TEST(Encoding, UmlautInTheFullSizeExample)
 {
     const LensData lens = readLensFile(examplePath("vollformat-objektiv.mtf"), LensData());
-    EXPECT_EQ(lens.LensName, "Lumivex Standardobjektiv für Vollformat 1.4/50 ");
+    EXPECT_EQ(lens.LensName, "Lumivex Normal für KB 1.4/50 ");
 }
 
 // --- Repeated loads and failures -----------------------------------------
