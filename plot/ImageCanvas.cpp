@@ -235,18 +235,69 @@ void ImageCanvas::text(int x, int y, const QString& text, const CanvasFont& font
     if (text.isEmpty()) {
         return;
     }
+    // The frame and every draw command write the same few texts again and
+    // again; rendering them once and copying the pixels afterwards is
+    // exact, because a text is an opaque box at a whole-pixel position.
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+                            .arg(font.family)
+                            .arg(font.height)
+                            .arg(font.cellHeight)
+                            .arg(font.bold)
+                            .arg(angleDegrees)
+                            .arg(m_brushColor)
+                            .arg(text);
+    auto cached = m_textCache.constFind(key);
+    if (cached == m_textCache.constEnd()) {
+        if (m_textCache.size() >= MaxCachedTexts) {
+            m_textCache.clear();
+        }
+        cached = m_textCache.insert(key, renderText(text, font, angleDegrees));
+    }
+    const RenderedText& rendered = cached.value();
+    const QImage& glyphs = rendered.pixels;
+    const long long left = static_cast<long long>(x) - rendered.origin.x();
+    const long long top = static_cast<long long>(y) - rendered.origin.y();
+    const long long firstRow = std::max<long long>(top, 0);
+    const long long lastRow = std::min<long long>(top + glyphs.height(), m_image.height()) - 1;
+    const long long firstColumn = std::max<long long>(left, 0);
+    const long long lastColumn = std::min<long long>(left + glyphs.width(), m_image.width()) - 1;
+    for (long long row = firstRow; row <= lastRow; ++row) {
+        const auto* source = reinterpret_cast<const QRgb*>(glyphs.constScanLine(static_cast<int>(row - top)));
+        auto* target = reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(row)));
+        for (long long column = firstColumn; column <= lastColumn; ++column) {
+            const QRgb pixel = source[column - left];
+            if (qAlpha(pixel) == 255) {
+                target[column] = pixel;
+            }
+        }
+    }
+}
+
+ImageCanvas::RenderedText ImageCanvas::renderText(const QString& text, const CanvasFont& font, int angleDegrees) const
+{
     const QFont qfont = makeCanvasFont(font, 1.0, false);
     const QFontMetrics metrics(qfont);
-    QPainter painter(&m_image);
+    const QRect cell(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
+    QTransform rotation;
+    rotation.rotate(-angleDegrees);
+    // Glyphs may reach a little beyond their cell; leave room all round.
+    const int room = cell.height() + 2;
+    const QRect bounds = rotation.mapRect(cell.adjusted(-room, -room, room, room));
+
+    RenderedText rendered;
+    rendered.origin = -bounds.topLeft();
+    rendered.pixels = QImage(bounds.size(), QImage::Format_ARGB32);
+    rendered.pixels.fill(Qt::transparent);
+    QPainter painter(&rendered.pixels);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.translate(x, y);
+    painter.translate(rendered.origin);
     painter.rotate(-angleDegrees);
     // The character cell, painted opaque in the brush colour, then the
     // glyphs with the baseline at the integer ascent below the reference.
-    painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
-                     QColor(m_brushColor));
+    painter.fillRect(cell, QColor(m_brushColor));
     painter.setFont(qfont);
     painter.setPen(QColor(0, 0, 0));
     painter.drawText(0, metrics.ascent(), text);
+    return rendered;
 }

@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 
@@ -32,6 +33,16 @@ public:
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
 
 private:
+    // A text as an opaque box of pixels; the rest of the image transparent.
+    // origin is the reference point (top-left of the cell) in pixels.
+    struct RenderedText
+    {
+        QImage pixels;
+        QPoint origin;
+    };
+    static constexpr qsizetype MaxCachedTexts = 256;
+    RenderedText renderText(const QString& text, const CanvasFont& font, int angleDegrees) const;
+
     void plot(long long x, long long y, QRgb color);
     void stamp(long long x, long long y, QRgb color); // one pen-sized dot
     void fillSpan(long long y, long long left, long long right, QRgb color);
@@ -44,4 +55,5 @@ private:
     QRgb m_brushColor = qRgb(255, 255, 255);
     QRgb m_backgroundColor = qRgb(255, 255, 255); // the gaps of the dotted pen
     QPoint m_position;
+    QHash<QString, RenderedText> m_textCache;
 };

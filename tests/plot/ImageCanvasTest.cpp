@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 
 #include "TestColors.h"
@@ -371,3 +372,54 @@ TEST(PlotFrameImage, BlankRowWipesTheTickValues)
 }
 
 } // namespace
+
+// Texts are rendered once and then copied; the copy must give exactly the
+// pixels a painter writes straight onto the image, wherever the text lands
+// (also partly outside) and whatever was there before.
+TEST(ImageCanvasText, RepeatedTextsEqualDirectPainting)
+{
+    struct Case
+    {
+        QString text;
+        int height;
+        int angle;
+        QPoint at;
+    };
+    const std::vector<Case> cases {
+        { QStringLiteral("100"), 9, 0, { 22, 36 } },
+        { QStringLiteral("Modulation [%]"), 10, 90, { 5, 155 } },
+        { QStringLiteral("Bildhöhe"), 11, 0, { 230, 12 } }, // runs off the right edge
+        { QStringLiteral("ß '"), 10, -90, { 100, -3 } },    // starts above the top
+        { QStringLiteral("Linienpaare"), 11, 30, { 120, 120 } },
+    };
+    const QColor background(10, 200, 30);
+    for (const Case& c : cases) {
+        CanvasFont font;
+        font.height = c.height;
+
+        QImage direct(250, 250, QImage::Format_RGB32);
+        direct.fill(background);
+        {
+            const QFont qfont = makeCanvasFont(font, 1.0, false);
+            const QFontMetrics metrics(qfont);
+            QPainter painter(&direct);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setRenderHint(QPainter::TextAntialiasing, false);
+            painter.translate(c.at);
+            painter.rotate(-c.angle);
+            painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(c.text), metrics.ascent() + metrics.descent()),
+                             Qt::white);
+            painter.setFont(qfont);
+            painter.setPen(Qt::black);
+            painter.drawText(0, metrics.ascent(), c.text);
+        }
+
+        QImage cached(250, 250, QImage::Format_RGB32);
+        ImageCanvas canvas(cached);
+        for (int pass = 0; pass < 2; ++pass) { // the second pass copies from the cache
+            cached.fill(background);
+            canvas.text(c.at.x(), c.at.y(), c.text, font, c.angle);
+            EXPECT_EQ(cached, direct) << c.text.toStdString() << " pass " << pass;
+        }
+    }
+}
