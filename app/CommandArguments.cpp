@@ -316,7 +316,8 @@ std::string usageText()
            "EXPORT:\n"
            "  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder\n"
            "                           Abbildungsmaßstab); nicht für .pdf\n"
-           "  --scale N                nur .png: N-mal so groß, 1 bis 8 (Vorgabe 1)\n";
+           "  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf\n"
+           "                           neu gezeichnet, 250·N x 250·N Pixel\n";
 }
 
 std::string helpDetails()
@@ -342,11 +343,6 @@ std::string helpDetails()
            "                             (der erste Stützpunkt ist die zweite Bildhöhe,\n"
            "                             an der Achse gespiegelt)\n"
            "           modulation_percent  Modulation in %\n"
-           "--scale N       dieselbe Zeichnung N-mal so groß (1 bis 8), als Vektorgrafik\n"
-           "                neu gezeichnet, 250·N x 250·N Pixel; nur für .png\n"
-           "--overlay-all   zeichnet wie in der Überlagerung ab dem leeren Diagramm\n"
-           "                nacheinander jede Blendenzahl der Datei (bei Abszisse k jeden\n"
-           "                Abbildungsmaßstab); für .png, .svg und .csv, nicht für .pdf\n"
            "Die Beschriftung folgt dem Fenster: bei Abszisse y die Texte, mit denen das\n"
            "Fenster startet, sonst die Texte nach der Wahl der Abszisse.\n"
            "Spline-Warnungen erscheinen als Zeilen \"Warnung: ...\" auf stderr.\n"
