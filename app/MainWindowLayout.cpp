@@ -201,10 +201,10 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     } };
     c.abscissaGroup = new QButtonGroup(c.Panel5);
     for (std::size_t i = 0; i < abscissae.size(); ++i) {
-        const AbscissaButton& spec = abscissae[i];
-        auto* button = place(new QRadioButton(c.Panel5), spec.name, spec.left, 48, 15, 17);
-        button->setText(QString::fromLatin1(spec.caption));
-        button->setToolTip(QString::fromUtf8(spec.hint));
+        const AbscissaButton& entry = abscissae[i];
+        auto* button = place(new QRadioButton(c.Panel5), entry.name, entry.left, 48, 15, 17);
+        button->setText(QString::fromLatin1(entry.caption));
+        button->setToolTip(QString::fromUtf8(entry.hint));
         c.abscissaGroup->addButton(button, static_cast<int>(i));
         c.abscissaButtons[i] = button;
     }

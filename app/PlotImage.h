@@ -71,23 +71,17 @@ private:
     static double clampRatio(double ratio);
     // A fresh white image and the canvas that draws on it at m_ratio.
     void createImage();
-    CanvasOp current(CanvasOp::Kind kind) const;
-    void record(CanvasOp op);
-    // Draws one remembered operation on the current canvas.
-    void replay(const CanvasOp& op);
+    // True when the next drawing operation is to be remembered; gives the
+    // record up once it holds MaxRecordedOps.
+    bool recording();
 
     double m_ratio = 1.0;
     QImage m_image;
     std::unique_ptr<Canvas> m_canvas; // draws on m_image
 
-    // The pen, brush and position in force, kept to record operations and
-    // to hand them to a new canvas.
-    QColor m_penColor = QColor(0, 0, 0);
-    int m_penWidth = 1;
-    PenStyle m_penStyle = PenStyle::Solid;
-    QColor m_brushColor = QColor(255, 255, 255);
-    QPoint m_position;
-
-    std::vector<CanvasOp> m_record; // since the last clear, in order
+    // What was drawn since the last clear, in order, with the pen, brush
+    // and position in force (kept even when the record is given up, to hand
+    // them to a new canvas).
+    RecordingCanvas m_record;
     bool m_recordComplete = true;
 };

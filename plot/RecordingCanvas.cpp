@@ -75,6 +75,35 @@ void RecordingCanvas::text(int x, int y, const QString& text, const CanvasFont& 
     m_ops.push_back(op);
 }
 
+void RecordingCanvas::replay(Canvas& target) const
+{
+    for (const CanvasOp& op : m_ops) {
+        target.setPen(op.penColor, op.penWidth, op.penStyle);
+        target.setBrush(op.brushColor);
+        switch (op.kind) {
+        case CanvasOp::Kind::Line:
+            target.moveTo(op.from.x(), op.from.y());
+            target.lineTo(op.to.x(), op.to.y());
+            break;
+        case CanvasOp::Kind::Rectangle:
+            target.rectangle(op.from.x(), op.from.y(), op.to.x(), op.to.y());
+            break;
+        case CanvasOp::Kind::Ellipse:
+            target.ellipse(op.from.x(), op.from.y(), op.to.x(), op.to.y());
+            break;
+        case CanvasOp::Kind::FillRect:
+            target.fillRect(op.from.x(), op.from.y(), op.to.x(), op.to.y(), op.fillColor);
+            break;
+        case CanvasOp::Kind::Text:
+            target.text(op.from.x(), op.from.y(), op.text, op.font, op.angle);
+            break;
+        }
+    }
+    target.setPen(m_penColor, m_penWidth, m_penStyle);
+    target.setBrush(m_brushColor);
+    target.moveTo(m_position.x(), m_position.y());
+}
+
 std::vector<CanvasOp> RecordingCanvas::ofKind(CanvasOp::Kind kind) const
 {
     std::vector<CanvasOp> result;

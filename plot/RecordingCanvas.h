@@ -48,7 +48,12 @@ public:
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
 
     const std::vector<CanvasOp>& ops() const { return m_ops; }
+    // Forgets the listed operations; pen, brush and position stay.
     void clear() { m_ops.clear(); }
+
+    // Draws every listed operation on target, in order, and leaves target
+    // with the pen, brush and position now in force here.
+    void replay(Canvas& target) const;
 
     std::vector<CanvasOp> ofKind(CanvasOp::Kind kind) const;
     std::vector<CanvasOp> lines() const { return ofKind(CanvasOp::Kind::Line); }
