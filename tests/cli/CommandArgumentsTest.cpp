@@ -3,199 +3,159 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+using ::testing::AllOf;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 namespace {
 
-CommandArguments parsed(const std::vector<std::string>& arguments)
+using Arguments = std::vector<std::string>;
+
+// Every field of a parse on one line, or the usage error's message.
+std::string parsed(const Arguments& arguments)
 {
     const auto result = parseArguments(arguments);
     if (const UsageError* error = std::get_if<UsageError>(&result)) {
-        ADD_FAILURE() << error->message;
-        return {};
+        return "error: " + error->message;
     }
-    return std::get<CommandArguments>(result);
+    const CommandArguments& a = std::get<CommandArguments>(result);
+    const char* const modes[] = { "window", "help", "version", "dump", "export" };
+    const char* const formats[] = { "png", "svg", "pdf", "csv" };
+    const char* const abscissae[] = { "k", "lpmm", "y", "m" };
+    const auto index = [](const std::optional<int>& i) { return i ? std::to_string(*i) : std::string("-"); };
+    std::ostringstream text;
+    text << modes[static_cast<int>(a.mode)];
+    if (a.mode == CommandMode::Help || a.mode == CommandMode::Version) {
+        return text.str();
+    }
+    text << " lens=" << a.lensFile << " out=" << a.outputFile << ' ' << formats[static_cast<int>(a.format)] << " x"
+         << a.scale << (a.overlayAll ? " overlay" : "") << " | " << abscissae[static_cast<int>(a.selection.abscissa)]
+         << " k=" << index(a.selection.fNumber) << " q=";
+    for (const int q : a.selection.frequencies) {
+        text << q << ',';
+    }
+    text << " y=" << index(a.selection.imageHeight) << " m=" << index(a.selection.magnification);
+    return text.str();
 }
 
-std::string usageError(const std::vector<std::string>& arguments)
+TEST(ParseArguments, AcceptedCommandLines)
 {
-    const auto result = parseArguments(arguments);
-    if (const UsageError* error = std::get_if<UsageError>(&result)) {
-        return error->message;
+    const std::pair<Arguments, std::string> cases[] = {
+        { {}, "window lens= out= png x1 | y k=- q= y=- m=-" },
+        { { "linse.mtf" }, "window lens=linse.mtf out= png x1 | y k=- q= y=- m=-" },
+        { { "--abscissa", "lpmm", "--dump", "a.mtf", "--f-number=3", "--frequencies", "5,1,3,1", "--image-height", "2",
+            "--magnification", "9" },
+          "dump lens=a.mtf out= png x1 | lpmm k=3 q=1,3,5, y=2 m=9" },
+        { { "--dump", "a", "--abscissa", "y" }, "dump lens=a out= png x1 | y k=- q= y=- m=-" },
+        { { "--help" }, "help" },
+        { { "--dump", "a", "-h" }, "help" },
+        { { "--version" }, "version" },
+        // --export: OUT, FILE and the options in any order; the format
+        // follows the ending whatever its case.
+        { { "--scale", "3", "--export", "bild.png", "--abscissa=k", "linse.mtf", "--overlay-all", "--frequencies",
+            "2" },
+          "export lens=linse.mtf out=bild.png png x3 overlay | k k=- q=2, y=- m=-" },
+        { { "--export=out.csv", "a.mtf" }, "export lens=a.mtf out=out.csv csv x1 | y k=- q= y=- m=-" },
+        { { "--export", "dir.x/a.PNG", "l", "--scale", "8" },
+          "export lens=l out=dir.x/a.PNG png x8 | y k=- q= y=- m=-" },
+        { { "--export", "a.svg", "l", "--abscissa", "m" }, "export lens=l out=a.svg svg x1 | m k=- q= y=- m=-" },
+        { { "--export", "a.Pdf", "l" }, "export lens=l out=a.Pdf pdf x1 | y k=- q= y=- m=-" },
+        { { "--export", "a.b.CSV", "l" }, "export lens=l out=a.b.CSV csv x1 | y k=- q= y=- m=-" },
+        // The overlay varies the f-number, over k the magnification.
+        { { "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--f-number", "1" },
+          "export lens=l out=a.png png x1 overlay | k k=1 q= y=- m=-" },
+        { { "--export", "a.csv", "l", "--overlay-all", "--magnification", "2" },
+          "export lens=l out=a.csv csv x1 overlay | y k=- q= y=- m=2" },
+    };
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(parsed(arguments), expected);
     }
-    ADD_FAILURE() << "accepted";
-    return {};
 }
 
-LensData lensWithCounts(int fNumbers, int frequencies, int heights, int magnifications)
+TEST(ParseArguments, UsageErrorsNameTheProblem)
+{
+    const std::pair<Arguments, std::string> cases[] = {
+        { { "-x" }, "Unbekannte Option „-x“" },
+        { { "--dump", "a", "--dump", "b" }, "Option --dump ist mehrfach angegeben" },
+        { { "--dump=" }, "Option --dump erwartet einen Dateinamen" },
+        { { "--dump", "a", "--f-number" }, "Option --f-number erwartet einen Wert" },
+        { { "--dump", "a", "--f-number", "2.5" }, "--f-number erwartet eine ganze Zahl ab 1, nicht „2.5“" },
+        { { "--dump", "a", "--image-height", "0" }, "--image-height erwartet eine ganze Zahl ab 1, nicht „0“" },
+        { { "--dump", "a", "--abscissa", "x" }, "--abscissa erwartet k, lpmm, y oder m, nicht „x“" },
+        { { "--dump", "a", "--frequencies", "1," }, "--frequencies erwartet ganze Zahlen ab 1" },
+        { { "--dump", "a", "--frequencies", "99999999999" }, "--frequencies erwartet ganze Zahlen ab 1" },
+        { { "--dump", "a", "b" }, "Unerwartetes Argument „b“" },
+        { { "a.mtf", "b.mtf" }, "Unerwartetes Argument „b.mtf“" },
+        { { "--image-height", "2", "a.mtf" }, "nur zusammen mit --dump oder --export" },
+        { { "--export", "a.png" }, "--export erwartet nach „a.png“ die Linsendatei" },
+        { { "--export", "a.png", "l", "m" }, "Unerwartetes Argument „m“" },
+        { { "--dump", "l", "--export", "a.png" }, "--dump und --export schließen einander aus" },
+        { { "--overlay-all" }, "--overlay-all gilt nur zusammen mit --export" },
+        { { "--scale", "2", "l" }, "--scale gilt nur zusammen mit --export" },
+        { { "--export", "a.png", "l", "--overlay-all=ja" }, "--overlay-all erwartet keinen Wert" },
+        { { "--export", "a.svg", "l", "--scale", "1" }, "--scale gilt nur für .png" },
+        { { "--export", "a.png", "l", "--scale", "0" }, "--scale erwartet eine ganze Zahl von 1 bis 8" },
+        { { "--export", "a.png", "l", "--scale", "9" }, "--scale erwartet eine ganze Zahl von 1 bis 8" },
+        { { "--export", "a.png.txt", "l" }, "Unbekannte Endung bei „a.png.txt“" },
+        { { "--export", "png", "l" }, "Unbekannte Endung" },
+        { { "--export", "dir.png/a", "l" }, "Unbekannte Endung" },
+        { { "--export", "a.pdf", "l", "--overlay-all" }, "--overlay-all gilt nicht für .pdf" },
+        { { "--export", "a.png", "l", "--overlay-all", "--f-number", "1" }, "--f-number passt nicht" },
+        { { "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--magnification", "1" },
+          "--magnification passt nicht" },
+    };
+    for (const auto& [arguments, message] : cases) {
+        EXPECT_THAT(parsed(arguments), AllOf(StartsWith("error: "), HasSubstr(message)));
+    }
+}
+
+// The resolved selection on one line, or the usage error's message.
+std::string resolved(const SelectionOptions& options, int fNumbers, int frequencies, int heights, int magnifications)
 {
     LensData lens;
     lens.FNumberCount = fNumbers;
     lens.FrequencyCount = frequencies;
     lens.ImageHeightCount = heights;
     lens.MagnificationCount = magnifications;
-    return lens;
+    const auto result = resolveSelection(options, lens);
+    if (const UsageError* error = std::get_if<UsageError>(&result)) {
+        return error->message;
+    }
+    const ResolvedSelection& s = std::get<ResolvedSelection>(result);
+    std::ostringstream text;
+    text << static_cast<int>(s.abscissa) << " k=" << s.fixed.FNumberIndex << " y=" << s.fixed.ImageHeightIndex
+         << " m=" << s.fixed.MagnificationIndex << " q=";
+    for (const int q : s.frequencies) {
+        text << q << ',';
+    }
+    return text.str();
 }
 
-TEST(ParseArguments, NothingOrOneFileStartsTheWindow)
+TEST(ResolveSelection, DefaultsAndTheFilesCountsAsUpperBounds)
 {
-    EXPECT_EQ(parsed({}).mode, CommandMode::Window);
-    const CommandArguments withFile = parsed({ "linse.mtf" });
-    EXPECT_EQ(withFile.mode, CommandMode::Window);
-    EXPECT_EQ(withFile.lensFile, "linse.mtf");
-}
+    // The window's start selection; a file with one frequency has only it.
+    EXPECT_EQ(resolved({}, 2, 2, 3, 2), "2 k=1 y=1 m=1 q=2,");
+    EXPECT_EQ(resolved({}, 1, 1, 1, 1), "2 k=1 y=1 m=1 q=1,");
 
-TEST(ParseArguments, DumpWithEverySelectionOption)
-{
-    const CommandArguments arguments
-        = parsed({ "--abscissa", "lpmm", "--dump", "a.mtf", "--f-number=3", "--frequencies", "5,1,3,1",
-                   "--image-height", "2", "--magnification", "9" });
-    EXPECT_EQ(arguments.mode, CommandMode::Dump);
-    EXPECT_EQ(arguments.lensFile, "a.mtf");
-    EXPECT_EQ(arguments.selection.abscissa, Abscissa::Frequency);
-    EXPECT_EQ(arguments.selection.fNumber, 3);
-    EXPECT_EQ(arguments.selection.frequencies, (std::vector<int> { 1, 3, 5 }));
-    EXPECT_EQ(arguments.selection.imageHeight, 2);
-    EXPECT_EQ(arguments.selection.magnification, 9);
-}
-
-TEST(ParseArguments, AbscissaNames)
-{
-    EXPECT_EQ(parsed({ "--dump", "a", "--abscissa", "k" }).selection.abscissa, Abscissa::FNumber);
-    EXPECT_EQ(parsed({ "--dump", "a", "--abscissa", "y" }).selection.abscissa, Abscissa::ImageHeight);
-    EXPECT_EQ(parsed({ "--dump", "a", "--abscissa", "m" }).selection.abscissa, Abscissa::Magnification);
-    EXPECT_EQ(parsed({ "--dump", "a" }).selection.abscissa, Abscissa::ImageHeight);
-}
-
-TEST(ParseArguments, HelpAndVersion)
-{
-    EXPECT_EQ(parsed({ "--help" }).mode, CommandMode::Help);
-    EXPECT_EQ(parsed({ "--dump", "a", "-h" }).mode, CommandMode::Help);
-    EXPECT_EQ(parsed({ "--version" }).mode, CommandMode::Version);
-}
-
-TEST(ParseArguments, UsageErrors)
-{
-    EXPECT_THAT(usageError({ "--dump", "a", "--dump", "b" }), HasSubstr("mehrfach"));
-    EXPECT_THAT(usageError({ "--dump=" }), HasSubstr("Dateinamen"));
-    EXPECT_THAT(usageError({ "--dump", "a", "--f-number" }), HasSubstr("--f-number erwartet einen Wert"));
-    EXPECT_THAT(usageError({ "--dump", "a", "--f-number", "2.5" }), HasSubstr("„2.5“"));
-    EXPECT_THAT(usageError({ "--dump", "a", "--magnification", "-1" }), HasSubstr("ab 1"));
-    EXPECT_THAT(usageError({ "--dump", "a", "--frequencies", "1," }), HasSubstr("--frequencies"));
-    EXPECT_THAT(usageError({ "--dump", "a", "--frequencies", "99999999999" }), HasSubstr("--frequencies"));
-    EXPECT_THAT(usageError({ "-x" }), HasSubstr("Unbekannte Option „-x“"));
-    EXPECT_THAT(usageError({ "--dump", "a", "b" }), HasSubstr("„b“"));
-    EXPECT_THAT(usageError({ "--image-height", "2", "a.mtf" }), HasSubstr("nur zusammen mit --dump"));
-    EXPECT_THAT(usageError({ "a.mtf", "b.mtf" }), HasSubstr("„b.mtf“"));
-}
-
-TEST(ParseArguments, ExportTakesOutFileAndOptionsInAnyOrder)
-{
-    const CommandArguments arguments = parsed(
-        { "--scale", "3", "--export", "bild.png", "--abscissa=k", "linse.mtf", "--overlay-all", "--frequencies", "2" });
-    EXPECT_EQ(arguments.mode, CommandMode::Export);
-    EXPECT_EQ(arguments.outputFile, "bild.png");
-    EXPECT_EQ(arguments.lensFile, "linse.mtf");
-    EXPECT_EQ(arguments.format, ExportFormat::Png);
-    EXPECT_EQ(arguments.scale, 3);
-    EXPECT_TRUE(arguments.overlayAll);
-    EXPECT_EQ(arguments.selection.abscissa, Abscissa::FNumber);
-
-    const CommandArguments plain = parsed({ "--export=out.csv", "a.mtf" });
-    EXPECT_EQ(plain.scale, 1);
-    EXPECT_FALSE(plain.overlayAll);
-}
-
-TEST(ParseArguments, ExportFormatFollowsTheEndingWhateverItsCase)
-{
-    const std::pair<const char*, ExportFormat> cases[] = {
-        { "a.png", ExportFormat::Png }, { "dir.x/a.PNG", ExportFormat::Png }, { "a.svg", ExportFormat::Svg },
-        { "a.Pdf", ExportFormat::Pdf }, { "a.csv", ExportFormat::Csv },       { "a.b.CSV", ExportFormat::Csv },
+    const SelectionOptions atCounts { Abscissa::FNumber, 3, { 1, 4 }, 5, 6 };
+    EXPECT_EQ(resolved(atCounts, 3, 4, 5, 6), "0 k=3 y=5 m=6 q=1,4,");
+    const auto oneAbove = [&](auto change) {
+        SelectionOptions options = atCounts;
+        change(options);
+        return resolved(options, 3, 4, 5, 6);
     };
-    for (const auto& [name, format] : cases) {
-        EXPECT_EQ(parsed({ "--export", name, "l.mtf" }).format, format) << name;
-    }
-    for (const char* name : { "a.png.txt", "png", "dir.png/a", "a." }) {
-        EXPECT_THAT(usageError({ "--export", name, "l.mtf" }), HasSubstr("Unbekannte Endung")) << name;
-    }
-}
-
-TEST(ParseArguments, ScaleBoundsAndOverlayConflicts)
-{
-    EXPECT_EQ(parsed({ "--export", "a.png", "l", "--scale", "1" }).scale, 1);
-    EXPECT_EQ(parsed({ "--export", "a.png", "l", "--scale", "8" }).scale, 8);
-    for (const char* scale : { "0", "9", "-1", "2.0", "" }) {
-        EXPECT_THAT(usageError({ "--export", "a.png", "l", "--scale", scale }), HasSubstr("1 bis 8")) << scale;
-    }
-    // The overlay varies the f-number, over k the magnification.
-    EXPECT_THAT(usageError({ "--export", "a.png", "l", "--overlay-all", "--f-number", "1" }), HasSubstr("--f-number"));
-    EXPECT_TRUE(parsed({ "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--f-number", "1" }).overlayAll);
-    EXPECT_THAT(usageError({ "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--magnification", "1" }),
-                HasSubstr("--magnification"));
-    EXPECT_TRUE(parsed({ "--export", "a.csv", "l", "--overlay-all", "--magnification", "2" }).overlayAll);
-    EXPECT_THAT(usageError({ "--export", "a.pdf", "l", "--overlay-all" }), HasSubstr(".pdf"));
-}
-
-TEST(ParseArguments, ExportUsageErrors)
-{
-    EXPECT_THAT(usageError({ "--export" }), HasSubstr("--export erwartet einen Wert"));
-    EXPECT_THAT(usageError({ "--export", "a.png" }), HasSubstr("Linsendatei"));
-    EXPECT_THAT(usageError({ "--overlay-all" }), HasSubstr("--overlay-all gilt nur zusammen mit --export"));
-    EXPECT_THAT(usageError({ "--export", "a.png", "l", "--overlay-all=ja" }), HasSubstr("keinen Wert"));
-    EXPECT_THAT(usageError({ "--export=", "l" }), HasSubstr("Dateinamen"));
-    EXPECT_THAT(usageError({ "--export", "a.png", "l", "m" }), HasSubstr("„m“"));
-    EXPECT_THAT(usageError({ "--export", "a.png", "l", "--export", "b.png" }), HasSubstr("--export ist mehrfach"));
-    EXPECT_THAT(usageError({ "--dump", "l", "--export", "a.png" }), HasSubstr("schließen einander aus"));
-    EXPECT_THAT(usageError({ "--dump", "l", "--overlay-all" }), HasSubstr("nur zusammen mit --export"));
-    EXPECT_THAT(usageError({ "--scale", "2", "l" }), HasSubstr("nur zusammen mit --export"));
-    EXPECT_THAT(usageError({ "--export", "a.svg", "l", "--scale", "1" }), HasSubstr("nur für .png"));
-}
-
-TEST(ResolveSelection, DefaultsAreTheWindowsStartSelection)
-{
-    const auto resolved = resolveSelection(SelectionOptions(), lensWithCounts(2, 2, 3, 2));
-    ASSERT_TRUE(std::holds_alternative<ResolvedSelection>(resolved));
-    const ResolvedSelection& selection = std::get<ResolvedSelection>(resolved);
-    EXPECT_EQ(selection.abscissa, Abscissa::ImageHeight);
-    EXPECT_EQ(selection.fixed.FNumberIndex, 1);
-    EXPECT_EQ(selection.fixed.ImageHeightIndex, 1);
-    EXPECT_EQ(selection.fixed.MagnificationIndex, 1);
-    EXPECT_EQ(selection.frequencies, std::vector<int> { 2 });
-}
-
-TEST(ResolveSelection, SingleFrequencyFileDefaultsToIt)
-{
-    const auto resolved = resolveSelection(SelectionOptions(), lensWithCounts(1, 1, 1, 1));
-    ASSERT_TRUE(std::holds_alternative<ResolvedSelection>(resolved));
-    EXPECT_EQ(std::get<ResolvedSelection>(resolved).frequencies, std::vector<int> { 1 });
-}
-
-TEST(ResolveSelection, IndicesAtTheCountsAreValidAndOneAboveIsNot)
-{
-    const LensData lens = lensWithCounts(3, 4, 5, 6);
-    SelectionOptions options;
-    options.fNumber = 3;
-    options.frequencies = { 1, 4 };
-    options.imageHeight = 5;
-    options.magnification = 6;
-    EXPECT_TRUE(std::holds_alternative<ResolvedSelection>(resolveSelection(options, lens)));
-
-    const auto messageFor = [&lens](SelectionOptions changed) {
-        const auto resolved = resolveSelection(changed, lens);
-        return std::holds_alternative<UsageError>(resolved) ? std::get<UsageError>(resolved).message : std::string();
-    };
-    SelectionOptions tooHigh = options;
-    tooHigh.fNumber = 4;
-    EXPECT_THAT(messageFor(tooHigh), HasSubstr("--f-number: 4 liegt außerhalb von 1..3"));
-    tooHigh = options;
-    tooHigh.frequencies = { 2, 5 };
-    EXPECT_THAT(messageFor(tooHigh), HasSubstr("--frequencies: 5 liegt außerhalb von 1..4"));
-    tooHigh = options;
-    tooHigh.imageHeight = 6;
-    EXPECT_THAT(messageFor(tooHigh), HasSubstr("--image-height: 6 liegt außerhalb von 1..5"));
-    tooHigh = options;
-    tooHigh.magnification = 7;
-    EXPECT_THAT(messageFor(tooHigh), HasSubstr("--magnification: 7 liegt außerhalb von 1..6"));
+    EXPECT_EQ(oneAbove([](SelectionOptions& o) { o.fNumber = 4; }),
+              "Option --f-number: 4 liegt außerhalb von 1..3 (Blendenzahlen der Datei)");
+    EXPECT_EQ(oneAbove([](SelectionOptions& o) {
+                  o.frequencies = { 2, 5 };
+              }),
+              "Option --frequencies: 5 liegt außerhalb von 1..4 (Ortsfrequenzen der Datei)");
+    EXPECT_EQ(oneAbove([](SelectionOptions& o) { o.imageHeight = 6; }),
+              "Option --image-height: 6 liegt außerhalb von 1..5 (Bildhöhen der Datei)");
+    EXPECT_EQ(oneAbove([](SelectionOptions& o) { o.magnification = 7; }),
+              "Option --magnification: 7 liegt außerhalb von 1..6 (Abbildungsmaßstäbe der Datei)");
 }
 
 } // namespace
