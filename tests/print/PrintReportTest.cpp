@@ -1,26 +1,78 @@
 #include "PrintReport.h"
 #include "RecordingCanvas.h"
-#include "ReportTestData.h"
+#include "ReportOutput.h"
 
-#include <QColor>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QColor& color, std::ostream* os)
-{
-    *os << "(" << color.red() << ", " << color.green() << ", " << color.blue() << ")";
-}
 
 namespace {
 
-const QColor black(0, 0, 0);
-const QColor blue(0, 0, 255);
-const QColor red(255, 0, 0);
-const QColor white(255, 255, 255);
+// A small invented lens: 3 f-numbers, 4 frequencies (the last with three
+// digits), 4 image heights up to 15 of a 21.6 reference, 2 magnifications.
+LensData smallLens()
+{
+    LensData lens;
+    lens.LensName = "Prüfobjektiv 2.8/35";
+    lens.WavelengthText = "546 486 656";
+    lens.WeightText = "1.0 0.5 0.5";
+    lens.FNumberCount = 3;
+    lens.FrequencyCount = 4;
+    lens.ImageHeightCount = 4;
+    lens.MagnificationCount = 2;
+    const auto fill = [](auto& list, std::initializer_list<const char*> texts) {
+        int i = 1;
+        for (const char* text : texts) {
+            list[i++] = text;
+        }
+    };
+    fill(lens.FNumberText, { "2.8", "4", "5.6" });
+    fill(lens.FrequencyText, { "10", "20", "40", "120" });
+    fill(lens.ImageHeightText[1], { "0", "5", "10", "15" });
+    fill(lens.MagnificationText, { "0", "-0.1" });
+    fill(lens.DistanceText, { "-1E20", "-400" });
+    lens.MaxImageHeight = 21.6;
+    lens.ImageHeightValidCount[1] = 4;
+    for (int f = 0; f < 3; ++f) {
+        for (int q = 0; q < 4; ++q) {
+            for (int h = 0; h < 4; ++h) {
+                for (int m = 0; m < 2; ++m) {
+                    const int sag = 95 - 15 * q - 4 * h - 3 * m + 2 * f;
+                    lens.SagModulation.set(f, q, h, m, static_cast<std::uint8_t>(sag));
+                    lens.TanModulation.set(f, q, h, m, static_cast<std::uint8_t>(sag - 3 * h));
+                }
+            }
+        }
+    }
+    lens.FileLoaded = 1;
+    return lens;
+}
+
+// Its report with f-number 2, image height 3, magnification 2 and the
+// frequencies 2 and 4 checked, stamped with a fixed date and time.
+ReportInput smallReport(Abscissa abscissa = Abscissa::ImageHeight)
+{
+    ReportInput input;
+    input.lens = smallLens();
+    input.abscissa = abscissa;
+    input.selection = CurveSelection { 0, 2, 3, 2 };
+    input.frequencySelected[2] = true;
+    input.frequencySelected[4] = true;
+    input.axisTexts = axisTextsFor(abscissa);
+    input.dateText = QStringLiteral("06.12.26");
+    input.timeText = QStringLiteral("20:39");
+    input.curves
+        = computeReportCurves(input.lens, abscissa, input.selection, input.frequencySelected, [](SplineWarning) {});
+    return input;
+}
 
 RecordingCanvas printed(const ReportInput& input)
 {
@@ -29,86 +81,89 @@ RecordingCanvas printed(const ReportInput& input)
     return page;
 }
 
-// The one text at a position, with its height and kind of height.
 struct TextAt
 {
     int x;
     int y;
     QString text;
     int height;
-    bool cellHeight;
-    int angle;
+    bool cellHeight = true;
+    int angle = 0;
 };
 
+// Exactly one text at the point, with this content, face, height and angle.
 void expectText(const RecordingCanvas& page, const TextAt& expected)
 {
     int found = 0;
     for (const CanvasOp& op : page.texts()) {
-        if (op.from != QPoint(expected.x, expected.y)) {
-            continue;
+        if (op.from == QPoint(expected.x, expected.y)) {
+            ++found;
+            EXPECT_EQ(op.text, expected.text);
+            EXPECT_EQ(op.font.height, expected.height) << expected.text.toStdString();
+            EXPECT_EQ(op.font.cellHeight, expected.cellHeight) << expected.text.toStdString();
+            EXPECT_EQ(op.font.family, QStringLiteral("Arial"));
+            EXPECT_EQ(op.angle, expected.angle) << expected.text.toStdString();
         }
-        ++found;
-        EXPECT_EQ(op.text, expected.text) << "at " << expected.x << "," << expected.y;
-        EXPECT_EQ(op.font.height, expected.height) << expected.text.toStdString();
-        EXPECT_EQ(op.font.cellHeight, expected.cellHeight) << expected.text.toStdString();
-        EXPECT_EQ(op.font.family, QStringLiteral("Arial"));
-        EXPECT_EQ(op.angle, expected.angle) << expected.text.toStdString();
     }
     EXPECT_EQ(found, 1) << "texts at " << expected.x << "," << expected.y << " (" << expected.text.toStdString() << ")";
 }
 
-bool hasTextAtY(const RecordingCanvas& page, int x, int y)
+class PageLayout : public ::testing::TestWithParam<Abscissa>
 {
-    for (const CanvasOp& op : page.texts()) {
-        if (op.from == QPoint(x, y)) {
-            return true;
+};
+
+// Every text of the page. The settings line of the abscissa's own variable
+// is left out and its place stays empty; the abscissa values 20 .. 80 are
+// written for the image height only, 0 and 100 never.
+TEST_P(PageLayout, EveryTextAndNothingElse)
+{
+    const Abscissa abscissa = GetParam();
+    const RecordingCanvas page = printed(smallReport(abscissa));
+    const AxisTexts axis = axisTextsFor(abscissa);
+    std::vector<TextAt> layout = {
+        { 200, -300, QStringLiteral("Lumivex des Objektivs: Prüfobjektiv 2.8/35"), 50 },
+        { 320, -439, axis.AxisVariableText, 20, false },
+        { 248, -565, QStringLiteral("80"), 20, false },
+        { 248, -647, QStringLiteral("60"), 20, false },
+        { 248, -728, QStringLiteral("40"), 20, false },
+        { 248, -810, QStringLiteral("20"), 20, false },
+        { 900, -750, QStringLiteral("Wellenlänge / rel. Gewichtung "), 40 },
+        { 900, -800, QStringLiteral("546 486 656"), 40 },
+        { 900, -850, QStringLiteral("1.0 0.5 0.5"), 40 },
+        { 200, -760, QStringLiteral("Modulation [%]"), 20, false, -90 },
+        { 320, -952, axis.AxisRangeText, 20, false },
+        { 200, -1050, QString(74, QLatin1Char('_')), 40 },
+        { 200, -1110, QStringLiteral("     Programm: Lumivex / 06.12.26  20:39  Lumivex-Projekt, example.org"), 30 },
+    };
+    const std::pair<Abscissa, const char*> settings[] = {
+        { Abscissa::FNumber, "Blende                       : 4" },
+        // Whole texts of the checked frequencies, each with one blank.
+        { Abscissa::Frequency, "Ortsfrequenz              : 20 120 " },
+        { Abscissa::ImageHeight, "Bildhöhe                    : 10" },
+        { Abscissa::Magnification, "Abbildungsmaßstab   : -0.1" },
+    };
+    for (int i = 0; i < 4; ++i) {
+        if (settings[i].first != abscissa) {
+            layout.push_back({ 900, -500 - 50 * i, QString::fromUtf8(settings[i].second), 40 });
         }
     }
-    return false;
-}
-
-TEST(PrintReport, EveryTextOfThePageLayout)
-{
-    const ReportInput input = smallReport(Abscissa::ImageHeight);
-    const RecordingCanvas page = printed(input);
-    const QString range = axisTextsFor(Abscissa::ImageHeight).AxisRangeText;
-    const QString variable = axisTextsFor(Abscissa::ImageHeight).AxisVariableText;
-
-    const std::vector<TextAt> layout = {
-        { 200, -300, QStringLiteral("Lumivex des Objektivs: Prüfobjektiv 2.8/35"), 50, true, 0 },
-        { 320, -439, variable, 20, false, 0 },
-        { 900, -500, QStringLiteral("Blende                       : 4"), 40, true, 0 },
-        { 900, -550, QStringLiteral("Ortsfrequenz              : 20 120 "), 40, true, 0 },
-        { 900, -650, QStringLiteral("Abbildungsmaßstab   : -0.1"), 40, true, 0 },
-        { 248, -565, QStringLiteral("80"), 20, false, 0 },
-        { 248, -647, QStringLiteral("60"), 20, false, 0 },
-        { 248, -728, QStringLiteral("40"), 20, false, 0 },
-        { 248, -810, QStringLiteral("20"), 20, false, 0 },
-        { 900, -750, QStringLiteral("Wellenlänge / rel. Gewichtung "), 40, true, 0 },
-        { 900, -800, QStringLiteral("546 486 656"), 40, true, 0 },
-        { 900, -850, QStringLiteral("1.0 0.5 0.5"), 40, true, 0 },
-        { 200, -760, QStringLiteral("Modulation [%]"), 20, false, -90 },
-        { 365, -916, QStringLiteral("20"), 20, false, 0 },
-        { 447, -916, QStringLiteral("40"), 20, false, 0 },
-        { 528, -916, QStringLiteral("60"), 20, false, 0 },
-        { 610, -916, QStringLiteral("80"), 20, false, 0 },
-        { 320, -952, range, 20, false, 0 },
-        { 200, -1050, QString(74, QLatin1Char('_')), 40, true, 0 },
-        { 200, -1110, QStringLiteral("     Programm: Lumivex / 06.12.26  20:39  Lumivex-Projekt, example.org"), 30,
-          true, 0 },
-    };
+    if (abscissa == Abscissa::ImageHeight) {
+        const int x[] = { 365, 447, 528, 610 };
+        for (int i = 0; i < 4; ++i) {
+            layout.push_back({ x[i], -916, QString::number(20 * (i + 1)), 20, false });
+        }
+    }
     for (const TextAt& t : layout) {
         expectText(page, t);
     }
-    // The image height is the abscissa: its settings line is left out.
-    EXPECT_FALSE(hasTextAtY(page, 900, -600));
     EXPECT_EQ(page.texts().size(), layout.size());
-    // 0 and 100 are not written on paper.
-    EXPECT_TRUE(page.textsEqual(QStringLiteral("0")).empty());
-    EXPECT_TRUE(page.textsEqual(QStringLiteral("100")).empty());
 }
 
-TEST(PrintReport, FrameRectangleFirstBlackTwoWideFilledWhite)
+INSTANTIATE_TEST_SUITE_P(AllAbscissae, PageLayout,
+                         ::testing::Values(Abscissa::FNumber, Abscissa::Frequency, Abscissa::ImageHeight,
+                                           Abscissa::Magnification));
+
+TEST(PrintReport, FrameGridAndTicks)
 {
     const RecordingCanvas page = printed(smallReport());
     ASSERT_FALSE(page.ops().empty());
@@ -119,11 +174,6 @@ TEST(PrintReport, FrameRectangleFirstBlackTwoWideFilledWhite)
     EXPECT_EQ(frame.penColor, black);
     EXPECT_EQ(frame.penWidth, 2);
     EXPECT_EQ(frame.brushColor, white);
-}
-
-TEST(PrintReport, GridAndTicks)
-{
-    const RecordingCanvas page = printed(smallReport());
     for (const int y : { -577, -659, -740, -822 }) {
         EXPECT_EQ(page.countLines({ 287, y }, { 296, y }, black), 1) << "ordinate tick " << y;
         EXPECT_EQ(page.countLines({ 296, y }, { 704, y }, blue, PenStyle::Dotted), 1) << "grid " << y;
@@ -139,76 +189,20 @@ TEST(PrintReport, GridAndTicks)
     }
 }
 
-struct SkippedLine
-{
-    Abscissa abscissa;
-    int missingY;
-};
-
-class SettingsLinesPerAbscissa : public ::testing::TestWithParam<SkippedLine>
-{
-};
-
-TEST_P(SettingsLinesPerAbscissa, OwnLineMissingOthersInPlace)
-{
-    const SkippedLine c = GetParam();
-    const RecordingCanvas page = printed(smallReport(c.abscissa));
-    for (const int y : { -500, -550, -600, -650 }) {
-        EXPECT_EQ(hasTextAtY(page, 900, y), y != c.missingY) << "line at " << y;
-    }
-    const bool imageHeight = c.abscissa == Abscissa::ImageHeight;
-    EXPECT_EQ(hasTextAtY(page, 365, -916), imageHeight) << "abscissa values only for the image height";
-    expectText(page, { 320, -952, axisTextsFor(c.abscissa).AxisRangeText, 20, false, 0 });
-}
-
-INSTANTIATE_TEST_SUITE_P(AllAbscissae, SettingsLinesPerAbscissa,
-                         ::testing::Values(SkippedLine { Abscissa::FNumber, -500 },
-                                           SkippedLine { Abscissa::Frequency, -550 },
-                                           SkippedLine { Abscissa::ImageHeight, -600 },
-                                           SkippedLine { Abscissa::Magnification, -650 }));
-
-TEST(PrintReport, SettingsValuesFollowTheSelection)
-{
-    ReportInput input = smallReport(Abscissa::FNumber);
-    input.selection.ImageHeightIndex = 3;
-    input.selection.MagnificationIndex = 1;
-    const RecordingCanvas page = printed(input);
-    expectText(page, { 900, -600, QStringLiteral("Bildhöhe                    : 10"), 40, true, 0 });
-    expectText(page, { 900, -650, QStringLiteral("Abbildungsmaßstab   : 0"), 40, true, 0 });
-}
-
-TEST(PrintReport, FrequencyLineListsWholeTextsOfCheckedFrequencies)
-{
-    struct Case
-    {
-        std::vector<int> checked;
-        const char* line;
-    };
-    const Case cases[] = {
-        { {}, "Ortsfrequenz              : " },
-        { { 4 }, "Ortsfrequenz              : 120 " },
-        { { 1, 2, 3, 4 }, "Ortsfrequenz              : 10 20 40 120 " },
-    };
-    for (const Case& c : cases) {
-        ReportInput input = smallReport(Abscissa::ImageHeight);
-        for (int k = 1; k <= 8; ++k) {
-            input.frequencySelected[k] = false;
-        }
-        for (const int k : c.checked) {
-            input.frequencySelected[k] = true;
-        }
-        expectText(printed(input), { 900, -550, QString::fromUtf8(c.line), 40, true, 0 });
-    }
-}
-
 // Page position of a data point, worked out here from the layout: the plot
 // area's left edge at 296 and bottom at -904, 2.4 page units per pixel,
 // truncated, then divided by 10 toward zero.
-QPoint pagePoint(double x, double m, double scaleX, double scaleY, double factor)
+QPoint pagePoint(const SeriesCurve& curve, double x, double m, double factor)
 {
-    const long long px = static_cast<long long>(std::trunc(x * factor * (scaleX * 24.0)));
-    const long long py = static_cast<long long>(std::trunc(m * (scaleY * 24.0)));
+    const CurveSamples& s = curve.samples;
+    const long long px = static_cast<long long>(std::trunc(x * factor * (s.ScaleX * 24.0)));
+    const long long py = static_cast<long long>(std::trunc(m * (s.ScaleY * 24.0)));
     return { 296 + static_cast<int>(px / 10), -904 + static_cast<int>(py / 10) };
+}
+
+QPoint samplePoint(const SeriesCurve& curve, int j, double factor = 1.0)
+{
+    return pagePoint(curve, curve.samples.CurveSampleX[j], curve.samples.CurveSampleY[j], factor);
 }
 
 TEST(PrintCurve, StylesPositionsAndNoFirstMarker)
@@ -216,134 +210,98 @@ TEST(PrintCurve, StylesPositionsAndNoFirstMarker)
     const ReportInput input = smallReport(Abscissa::FNumber);
     const ReportCurve& curve = input.curves.front();
     ASSERT_EQ(curve.AbscissaFactor, 1.0);
-
-    RecordingCanvas sagittal;
-    PrintCurve(sagittal, curve.sagittal, 1.0, Series::Sagittal);
-    const CurveSamples& s = curve.sagittal.samples;
-    // Support points at 0, 1, 2: the first sample lies 1e-8 left of the
-    // axis, so the line starts at sample 2.
-    std::vector<QPoint> expected;
-    for (int j = 2; j <= 101; ++j) {
-        expected.push_back(pagePoint(s.CurveSampleX[j], s.CurveSampleY[j], s.ScaleX, s.ScaleY, 1.0));
+    // Support points at 0, 1, 2; sample 1 lies 1e-8 left of the axis, so
+    // both lines start at sample 2; the dotted one ends at 98.
+    struct Case
+    {
+        const SeriesCurve& series;
+        Series which;
+        int step;
+        QColor colour;
+        int width;
+        PenStyle style;
+    };
+    for (const Case c : { Case { curve.sagittal, Series::Sagittal, 1, red, 2, PenStyle::Solid },
+                          Case { curve.tangential, Series::Tangential, 4, blue, 1, PenStyle::Dotted } }) {
+        RecordingCanvas page;
+        PrintCurve(page, c.series, 1.0, c.which);
+        std::vector<QPoint> expected;
+        for (int j = 2; j <= 101; j += c.step) {
+            expected.push_back(samplePoint(c.series, j));
+        }
+        std::vector<QPoint> ends;
+        for (const CanvasOp& op : page.lines()) {
+            ends.push_back(op.to);
+            EXPECT_EQ(op.penColor, c.colour);
+            EXPECT_EQ(op.penWidth, c.width);
+            EXPECT_EQ(op.penStyle, c.style);
+        }
+        EXPECT_EQ(ends, expected);
+        if (c.step == 1) {
+            EXPECT_NEAR(ends.back().x(), 704, 1); // the last sample at the right edge
+        }
+        const std::vector<CanvasOp> markers = page.ellipses();
+        ASSERT_EQ(markers.size(), 2u); // three support points, none at the first
+        for (std::size_t i = 0; i < markers.size(); ++i) {
+            const int k = static_cast<int>(i) + 2;
+            const QPoint p = pagePoint(c.series, c.series.spline.KnotX[k], c.series.spline.KnotY[k], 1.0);
+            EXPECT_EQ(markers[i].from, p + QPoint(-4, 4));
+            EXPECT_EQ(markers[i].to, p + QPoint(4, -4));
+            EXPECT_EQ(markers[i].penColor, black);
+            EXPECT_EQ(markers[i].penWidth, 2);
+            EXPECT_EQ(markers[i].penStyle, PenStyle::Solid);
+            EXPECT_EQ(markers[i].brushColor, white);
+        }
     }
-    std::vector<QPoint> ends;
-    for (const CanvasOp& op : sagittal.lines()) {
-        ends.push_back(op.to);
-        EXPECT_EQ(op.penColor, red);
-        EXPECT_EQ(op.penWidth, 2);
-        EXPECT_EQ(op.penStyle, PenStyle::Solid);
-    }
-    EXPECT_EQ(ends, expected);
-    EXPECT_NEAR(ends.back().x(), 704, 1); // the last sample at the right edge
-
-    const std::vector<CanvasOp> markers = sagittal.ellipses();
-    ASSERT_EQ(markers.size(), 2u); // three support points, none at the first
-    for (std::size_t i = 0; i < markers.size(); ++i) {
-        const int j = static_cast<int>(i) + 2;
-        const QPoint p
-            = pagePoint(curve.sagittal.spline.KnotX[j], curve.sagittal.spline.KnotY[j], s.ScaleX, s.ScaleY, 1.0);
-        EXPECT_EQ(markers[i].from, p + QPoint(-4, 4));
-        EXPECT_EQ(markers[i].to, p + QPoint(4, -4));
-        EXPECT_EQ(markers[i].penColor, black);
-        EXPECT_EQ(markers[i].penWidth, 2);
-        EXPECT_EQ(markers[i].penStyle, PenStyle::Solid);
-        EXPECT_EQ(markers[i].brushColor, white);
-    }
-
-    RecordingCanvas tangential;
-    PrintCurve(tangential, curve.tangential, 1.0, Series::Tangential);
-    const CurveSamples& t = curve.tangential.samples;
-    std::vector<QPoint> dots;
-    for (int j = 2; j <= 101; j += 4) {
-        dots.push_back(pagePoint(t.CurveSampleX[j], t.CurveSampleY[j], t.ScaleX, t.ScaleY, 1.0));
-    }
-    std::vector<QPoint> tangentialEnds;
-    for (const CanvasOp& op : tangential.lines()) {
-        tangentialEnds.push_back(op.to);
-        EXPECT_EQ(op.penColor, blue);
-        EXPECT_EQ(op.penWidth, 1);
-        EXPECT_EQ(op.penStyle, PenStyle::Dotted);
-    }
-    EXPECT_EQ(tangentialEnds, dots); // ends at sample 98
-    EXPECT_EQ(tangential.ellipses().size(), 2u);
 }
 
-TEST(PrintCurve, ImageHeightCurveEndsWhereTheScreenEndsIt)
+TEST(PrintReport, ImageHeightCurvesEndWhereTheScreenEndsThem)
 {
-    // Heights up to 15 of the 21.6 reference: the curve ends at 15/21.6 of
+    // Heights up to 15 of the 21.6 reference: the curves end at 15/21.6 of
     // the frame's width, as on the screen.
     const ReportInput input = smallReport(Abscissa::ImageHeight);
-    const ReportCurve& curve = input.curves.front();
-    EXPECT_DOUBLE_EQ(curve.AbscissaFactor, 15.0 / 21.6);
-    RecordingCanvas page;
-    PrintCurve(page, curve.sagittal, curve.AbscissaFactor, Series::Sagittal);
-    const int end = page.lines().back().to.x();
+    ASSERT_EQ(input.curves.size(), 2u);
+    EXPECT_DOUBLE_EQ(input.curves.front().AbscissaFactor, 15.0 / 21.6);
+    const RecordingCanvas page = printed(input);
+    int end = 0;
+    for (const CanvasOp& op : page.lines()) {
+        end = op.penColor == red ? op.to.x() : end;
+    }
     EXPECT_NEAR(end, 296 + 408 * 15.0 / 21.6, 1.5);
-    // The mirrored first support point (left of the axis) gets no marker.
+    // The mirrored first support point, left of the axis, gets no marker.
+    const int points = input.curves.front().sagittal.spline.CurvePointCount;
+    EXPECT_EQ(page.ellipses().size(), 4u * static_cast<std::size_t>(points - 1));
     for (const CanvasOp& m : page.ellipses()) {
         EXPECT_GE(m.from.x() + 4, 296);
     }
-    EXPECT_EQ(page.ellipses().size(), static_cast<std::size_t>(curve.sagittal.spline.CurvePointCount - 1));
 }
 
 TEST(PrintReport, CurvesOfEveryCheckedFrequency)
 {
-    ReportInput input = smallReport(Abscissa::FNumber);
+    const ReportInput input = smallReport(Abscissa::FNumber);
     ASSERT_EQ(input.curves.size(), 2u);
-    const RecordingCanvas page = printed(input);
-
-    // Two solid red lines of 100 segments and two dotted blue ones of 25,
-    // sagittal before tangential for each frequency in ascending order.
-    std::vector<QColor> order;
-    int redLines = 0;
-    int dottedLines = 0;
-    for (const CanvasOp& op : page.lines()) {
-        if (op.penColor == red) {
-            ++redLines;
+    // At the first f-number, image height 3 and magnification 2 the lens
+    // has 69 % at frequency 2 and 39 % at frequency 4.
+    EXPECT_EQ(input.curves[0].sagittal.spline.KnotY[1], 69.0);
+    EXPECT_EQ(input.curves[1].sagittal.spline.KnotY[1], 39.0);
+    // After the 16 lines of the grid, per frequency in ascending order: the
+    // sagittal line through samples 2 .. 101, the tangential through 2, 6 .. 98.
+    std::vector<QPoint> expected;
+    for (const ReportCurve& curve : input.curves) {
+        for (int j = 2; j <= 101; ++j) {
+            expected.push_back(samplePoint(curve.sagittal, j));
         }
-        if (op.penStyle == PenStyle::Dotted && op.penWidth == 1 && op.from.x() != 296 && op.to.y() != -904) {
-            ++dottedLines;
-        }
-        if (op.penColor == red || (op.penColor == blue && op.penStyle == PenStyle::Dotted)) {
-            if (order.empty() || order.back() != op.penColor) {
-                order.push_back(op.penColor);
-            }
+        for (int j = 2; j <= 101; j += 4) {
+            expected.push_back(samplePoint(curve.tangential, j));
         }
     }
-    EXPECT_EQ(redLines, 2 * 100);
-    EXPECT_EQ(dottedLines, 2 * 25);
-    // The two series end at different heights: frequency 2 and 4 differ.
-    const CurveSamples& first = input.curves[0].sagittal.samples;
-    const CurveSamples& second = input.curves[1].sagittal.samples;
-    EXPECT_NE(first.CurveSampleY[50], second.CurveSampleY[50]);
-    const QPoint firstEnd = pagePoint(first.CurveSampleX[101], first.CurveSampleY[101], first.ScaleX, first.ScaleY, 1);
-    const QPoint secondEnd
-        = pagePoint(second.CurveSampleX[101], second.CurveSampleY[101], second.ScaleX, second.ScaleY, 1);
-    int endsFound = 0;
-    for (const CanvasOp& op : page.lines()) {
-        endsFound += (op.penColor == red && (op.to == firstEnd || op.to == secondEnd)) ? 1 : 0;
+    const std::vector<CanvasOp> lines = printed(input).lines();
+    ASSERT_EQ(lines.size(), 16 + expected.size());
+    std::vector<QPoint> ends;
+    for (std::size_t i = 16; i < lines.size(); ++i) {
+        ends.push_back(lines[i].to);
     }
-    EXPECT_GE(endsFound, 2);
-    // Grid lines come first (blue dotted), then red, blue, red, blue.
-    ASSERT_GE(order.size(), 5u);
-    EXPECT_EQ(order[1], red);
-    EXPECT_EQ(order[2], blue);
-    EXPECT_EQ(order[3], red);
-    EXPECT_EQ(order[4], blue);
-}
-
-TEST(PrintReport, NoCheckedFrequencyPrintsTheFrameWithoutCurves)
-{
-    ReportInput input = smallReport(Abscissa::FNumber);
-    for (int k = 1; k <= 8; ++k) {
-        input.frequencySelected[k] = false;
-    }
-    input.curves.clear();
-    const RecordingCanvas page = printed(input);
-    for (const CanvasOp& op : page.lines()) {
-        EXPECT_NE(op.penColor, red);
-    }
-    EXPECT_TRUE(page.ellipses().empty());
+    EXPECT_EQ(ends, expected);
 }
 
 TEST(PrintReport, BadSelectionIndexThrowsBeforeDrawing)
@@ -357,6 +315,42 @@ TEST(PrintReport, BadSelectionIndexThrowsBeforeDrawing)
     input = smallReport(Abscissa::FNumber);
     input.selection.FNumberIndex = 0;
     EXPECT_NO_THROW(PrintReport(page, input));
+}
+
+TEST(ReportOutput, PdfFileAndPrinterPdfHaveOnePage)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("bericht.pdf"));
+    const QString printed = dir.filePath(QStringLiteral("drucker.pdf"));
+    writeReportPdf(file, smallReport());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    printReport(printer, smallReport(Abscissa::Magnification));
+    for (const QString& path : { file, printed }) {
+        QFile pdfFile(path);
+        ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString pdf = QString::fromLatin1(pdfFile.readAll());
+        EXPECT_TRUE(pdf.startsWith(QStringLiteral("%PDF-")));
+        // Page objects, not the page tree ("/Type /Pages").
+        EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1) << path.toStdString();
+        if (path == file) {
+            EXPECT_TRUE(pdf.contains(QRegularExpression(QStringLiteral("/MediaBox\\s*\\[0 0 595")))) << "A4";
+        }
+    }
+}
+
+TEST(ReportOutput, ErrorsLeaveNoFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("kaputt.pdf"));
+    ReportInput input = smallReport();
+    input.selection.MagnificationIndex = 10;
+    EXPECT_THROW(writeReportPdf(path, input), RangeError);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_THROW(writeReportPdf(QStringLiteral("/nonexistent-dir/x/bericht.pdf"), smallReport()), std::runtime_error);
 }
 
 } // namespace
