@@ -1,136 +1,100 @@
 // The chart the built program exports with --export is the picture the
 // window shows for the same selection after the draw command in single
-// mode: pixel for pixel at scale 1, and at scale 2 the window's plot on a
-// screen with device pixel ratio 2.
-#include "FakeUiServices.h"
-#include "TForm2.h"
+// mode: pixel for pixel at scale 1, and at scale 2 the window's plot at
+// device pixel ratio 2.
+#include "AppTestSupport.h"
 
 #include <QCheckBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QToolButton>
-
-#include <gtest/gtest.h>
-
-#include <optional>
 
 namespace {
 
-const QString FullLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/vollformat-objektiv.mtf");
-
-// One selection, as command-line options and as clicks in the window.
+// One selection, 1-based as the panels count; abscissa: index in Panel5.
 struct Selection
 {
-    const char* name;
-    QStringList options;
-    std::optional<int> abscissaButton; // index in Panel5; none = the start abscissa y'
+    int abscissa = 2;
     int fNumber = 1;
     QList<int> frequencies = { 2 };
     int imageHeight = 1;
     int magnification = 1;
+    bool defaults = false; // export without selection options
 };
 
-// Runs lumivex --export; the exported image, or a null image after a
-// failure (reported).
-QImage exportChart(const QString& out, const QStringList& options)
+// Runs lumivex --export; the exported image, null after a failure.
+QImage exportChart(const QString& out, const Selection& s, const QStringList& more = {})
 {
-    QProcess program;
-    program.start(QStringLiteral(LUMIVEX_BINARY), QStringList { "--export", out, FullLens } + options);
-    if (!program.waitForFinished(60000)) {
-        ADD_FAILURE() << "lumivex --export did not finish";
-        return {};
+    QStringList arguments { "--export", out, FullLens };
+    if (!s.defaults) {
+        QStringList frequencies;
+        for (const int k : s.frequencies) {
+            frequencies << QString::number(k);
+        }
+        arguments << "--abscissa" << QStringList { "k", "lpmm", "y", "m" }.at(s.abscissa) << "--f-number"
+                  << QString::number(s.fNumber) << "--frequencies" << frequencies.join(',') << "--image-height"
+                  << QString::number(s.imageHeight) << "--magnification" << QString::number(s.magnification);
     }
-    if (program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0) {
+    QProcess program;
+    program.start(QStringLiteral(LUMIVEX_BINARY), arguments + more);
+    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0) {
         ADD_FAILURE() << "lumivex --export failed: " << program.readAllStandardError().toStdString();
         return {};
     }
     return QImage(out).convertToFormat(QImage::Format_RGB32);
 }
 
-// Loads the lens through the dialog, switches to single mode and makes the
-// selection in the window, then presses the draw button.
-void drawInWindow(TForm2& form, FakeUiServices& ui, const Selection& selection)
+// Loads the lens through the dialog, switches to single mode, makes the
+// selection in the window and presses the draw button; the plot's pixels.
+QImage drawInWindow(double ratio, const Selection& s)
 {
-    const MainWindowControls& c = form.controls();
-    ui.openAnswers.push_back(FullLens);
-    c.SpeedButton1->click();
-    c.SpeedButton3->click();
-    ASSERT_TRUE(c.SpeedButton3->isChecked());
-    if (selection.abscissaButton) {
-        c.abscissaButtons[static_cast<std::size_t>(*selection.abscissaButton)]->click();
+    Window w;
+    w.form.setPlotPixelRatio(ratio);
+    w.load(FullLens);
+    w.c.SpeedButton3->click();
+    EXPECT_TRUE(w.c.SpeedButton3->isChecked());
+    w.c.abscissaButtons[static_cast<std::size_t>(s.abscissa)]->click();
+    w.c.fNumberButtons[static_cast<std::size_t>(s.fNumber - 1)]->setChecked(true);
+    w.c.imageHeightButtons[static_cast<std::size_t>(s.imageHeight - 1)]->setChecked(true);
+    w.c.magnificationButtons[static_cast<std::size_t>(s.magnification - 1)]->setChecked(true);
+    for (std::size_t k = 0; k < w.c.frequencyBoxes.size(); ++k) {
+        w.c.frequencyBoxes[k]->setChecked(s.frequencies.contains(static_cast<int>(k + 1)));
     }
-    c.fNumberButtons[static_cast<std::size_t>(selection.fNumber - 1)]->setChecked(true);
-    c.imageHeightButtons[static_cast<std::size_t>(selection.imageHeight - 1)]->setChecked(true);
-    c.magnificationButtons[static_cast<std::size_t>(selection.magnification - 1)]->setChecked(true);
-    for (std::size_t k = 0; k < c.frequencyBoxes.size(); ++k) {
-        c.frequencyBoxes[k]->setChecked(selection.frequencies.contains(static_cast<int>(k + 1)));
-    }
-    c.BitBtn2->click();
-}
-
-QImage pixels(QImage image)
-{
+    w.c.BitBtn2->click();
+    EXPECT_TRUE(w.ui.messages.isEmpty()) << w.ui.messages.join('|').toStdString();
+    EXPECT_EQ(w.form.plotImage().devicePixelRatio(), ratio);
+    QImage image = w.form.plotImage();
     image.setDevicePixelRatio(1.0);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 TEST(ExportMatchesWindow, ScaleOneIsTheWindowsPlotPixelForPixel)
 {
+    Selection defaults;
+    defaults.defaults = true;
     const Selection selections[] = {
-        { "start selection", {}, std::nullopt },
-        { "over k",
-          { "--abscissa", "k", "--frequencies", "1,3", "--image-height", "3", "--magnification", "2" },
-          0,
-          1,
-          { 1, 3 },
-          3,
-          2 },
-        { "over LP/mm", { "--abscissa", "lpmm", "--f-number", "3", "--image-height", "5" }, 1, 3, { 2 }, 5, 1 },
-        { "over y', four frequencies",
-          { "--f-number", "8", "--frequencies", "1,4,6,8", "--magnification", "9" },
-          std::nullopt,
-          8,
-          { 1, 4, 6, 8 },
-          1,
-          9 },
-        { "over ß'",
-          { "--abscissa", "m", "--f-number", "2", "--frequencies", "5", "--image-height", "6" },
-          3,
-          2,
-          { 5 },
-          6,
-          1 },
+        defaults,
+        { 0, 1, { 1, 3 }, 3, 2 }, // over k
+        { 1, 3, { 2 }, 5, 1 },    // over LP/mm
+        { 2, 8, { 1, 4, 6, 8 }, 1, 9 },
+        { 3, 2, { 5 }, 6, 1 }, // over ß'
     };
     QTemporaryDir dir;
-    for (const Selection& selection : selections) {
-        FakeUiServices ui;
-        TForm2 form(ui);
-        form.setPlotPixelRatio(1.0);
-        drawInWindow(form, ui, selection);
-        EXPECT_TRUE(ui.messages.isEmpty()) << selection.name << ": " << ui.messages.join('|').toStdString();
-
-        const QImage exported = exportChart(dir.filePath("diagramm.png"), selection.options);
-        ASSERT_EQ(exported.size(), QSize(250, 250)) << selection.name;
-        EXPECT_TRUE(exported == pixels(form.plotImage())) << selection.name;
+    for (const Selection& s : selections) {
+        const QImage exported = exportChart(dir.filePath("diagramm.png"), s);
+        ASSERT_EQ(exported.size(), QSize(250, 250)) << s.abscissa;
+        EXPECT_TRUE(exported == drawInWindow(1.0, s)) << s.abscissa << " f-number " << s.fNumber;
     }
 }
 
 TEST(ExportMatchesWindow, ScaleTwoIsTheWindowsPlotAtRatioTwo)
 {
+    Selection defaults;
+    defaults.defaults = true;
     QTemporaryDir dir;
-    FakeUiServices ui;
-    TForm2 form(ui);
-    form.setPlotPixelRatio(2.0);
-    const Selection start { "start selection", {}, std::nullopt };
-    drawInWindow(form, ui, start);
-    ASSERT_EQ(form.plotImage().size(), QSize(500, 500));
-    EXPECT_EQ(form.plotImage().devicePixelRatio(), 2.0);
-
-    const QImage exported = exportChart(dir.filePath("diagramm.png"), { "--scale", "2" });
+    const QImage exported = exportChart(dir.filePath("diagramm.png"), defaults, { "--scale", "2" });
     ASSERT_EQ(exported.size(), QSize(500, 500));
-    EXPECT_TRUE(exported == pixels(form.plotImage()));
+    EXPECT_TRUE(exported == drawInWindow(2.0, defaults));
 }
 
 } // namespace

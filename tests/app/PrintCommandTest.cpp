@@ -1,81 +1,58 @@
 // The print button: its refusal without a file, the print dialog, and a
 // real one-page report through QPrinter's PDF output.
-#include "FakeUiServices.h"
-#include "TForm2.h"
+#include "AppTestSupport.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QToolButton>
-
-#include <gtest/gtest.h>
+#include <QSignalBlocker>
 
 namespace {
 
-const QString FullLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/vollformat-objektiv.mtf");
-const QString NoFile = QStringLiteral("Noch keine Datei gelesen !");
-
-class PrintCommandTest : public ::testing::Test
+TEST(PrintCommand, WithoutAFileTheReportIsRefusedBeforeAnyDialog)
 {
-protected:
-    FakeUiServices ui;
-    TForm2 form { ui };
-    QTemporaryDir dir;
+    Window w;
+    w.load(std::nullopt); // the print button is enabled from here on
+    ASSERT_TRUE(w.c.SpeedButton2->isEnabled());
+    w.ui.messages.clear();
+    w.c.SpeedButton2->click();
+    EXPECT_EQ(w.ui.messages, QStringList { NoFile });
+    EXPECT_EQ(w.ui.printDialogs, 0);
+}
 
-    void load(const std::optional<QString>& path)
-    {
-        ui.openAnswers.push_back(path);
-        form.controls().SpeedButton1->click();
+TEST(PrintCommand, TheConfirmedDialogPrintsOnePageTheCancelledOneNothing)
+{
+    for (const bool confirmed : { false, true }) {
+        Window w;
+        w.load(FullLens);
+        // Frequencies 2 and 3 and f-number 2, set without a redraw: only
+        // the print command reads them.
+        for (QAbstractButton* button : { static_cast<QAbstractButton*>(w.c.frequencyBoxes[2]),
+                                         static_cast<QAbstractButton*>(w.c.fNumberButtons[1]) }) {
+            const QSignalBlocker blocker(button);
+            button->setChecked(true);
+        }
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("bericht.pdf");
+        w.ui.printHandler = [&pdf, confirmed](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return confirmed;
+        };
+        w.c.SpeedButton2->click();
+        EXPECT_EQ(w.ui.printDialogs, 1);
+        EXPECT_TRUE(w.ui.messages.isEmpty()) << w.ui.messages.join('|').toStdString();
+        QFile file(pdf);
+        ASSERT_EQ(file.open(QIODevice::ReadOnly), confirmed);
+        if (confirmed) {
+            const QByteArray bytes = file.readAll();
+            EXPECT_TRUE(bytes.startsWith("%PDF"));
+            EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+            EXPECT_EQ(w.form.plotState().FrequencySelected[3], 1);
+            EXPECT_EQ(w.form.plotState().selection.FNumberIndex, 2);
+        }
     }
-};
-
-TEST_F(PrintCommandTest, WithoutAFileTheReportIsRefusedBeforeAnyDialog)
-{
-    load(std::nullopt); // the print button is enabled from here on
-    ASSERT_TRUE(form.controls().SpeedButton2->isEnabled());
-    ui.messages.clear();
-    form.controls().SpeedButton2->click();
-    EXPECT_EQ(ui.messages, QStringList { NoFile });
-    EXPECT_EQ(ui.printDialogs, 0);
-}
-
-TEST_F(PrintCommandTest, CancelledDialogPrintsNothing)
-{
-    load(FullLens);
-    const QString pdf = dir.filePath("bericht.pdf");
-    ui.printHandler = [&pdf](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return false;
-    };
-    form.controls().SpeedButton2->click();
-    EXPECT_EQ(ui.printDialogs, 1);
-    EXPECT_FALSE(QFile::exists(pdf));
-    EXPECT_TRUE(ui.messages.isEmpty());
-}
-
-TEST_F(PrintCommandTest, ConfirmedDialogPrintsOnePage)
-{
-    load(FullLens);
-    form.controls().frequencyBoxes[2]->click(); // frequencies 2 and 3
-    const QString pdf = dir.filePath("bericht.pdf");
-    ui.printHandler = [&pdf](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    };
-    form.controls().SpeedButton2->click();
-    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('|').toStdString();
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
-    // The selection read for the report is the current one.
-    EXPECT_EQ(form.plotState().FrequencySelected[3], 1);
-    EXPECT_EQ(form.plotState().selection.FNumberIndex, 1);
 }
 
 } // namespace
