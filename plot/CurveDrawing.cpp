@@ -4,8 +4,20 @@
 
 #include <algorithm>
 
-void DrawSampleLine(Canvas& canvas, const CurveSamples& samples, int step,
-                    const std::function<std::optional<QPoint>(double x, double m)>& position)
+namespace {
+
+std::optional<QPoint> screenPosition(const CurveMapping& mapping, double x, double m)
+{
+    return mapping.screen(x, m);
+}
+
+std::optional<QPoint> pagePosition(const CurveMapping& mapping, double x, double m)
+{
+    return mapping.page(x, m);
+}
+
+void drawSampleLine(Canvas& canvas, const CurveSamples& samples, int step, const CurveMapping& mapping,
+                    const CurveStyle& style)
 {
     const int first = firstSampleOnAxis(samples);
     if (first == 0) {
@@ -13,7 +25,7 @@ void DrawSampleLine(Canvas& canvas, const CurveSamples& samples, int step,
     }
     bool penDown = false;
     for (int j = first; j <= CurveSamples::SampleCount; j += step) {
-        const std::optional<QPoint> point = position(samples.CurveSampleX[j], samples.CurveSampleY[j]);
+        const std::optional<QPoint> point = style.position(mapping, samples.CurveSampleX[j], samples.CurveSampleY[j]);
         if (!point) {
             penDown = false; // skip both segments that touch this point
             continue;
@@ -27,30 +39,43 @@ void DrawSampleLine(Canvas& canvas, const CurveSamples& samples, int step,
     }
 }
 
-void DrawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series)
+} // namespace
+
+// On the screen every support point gets a 4-px marker; on paper a 0.8 mm
+// circle, and none at the first support point.
+const CurveStyle CurveStyle::Screen { screenPosition, 1, 1, 2, false, 1 };
+const CurveStyle CurveStyle::Page { pagePosition, 2, 2, 4, true, 2 };
+
+void DrawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series, const CurveStyle& style)
 {
     const CurveSamples& samples = curve.samples;
     const CurveMapping mapping { samples.ScaleX, samples.ScaleY, abscissaFactor };
-    const auto position = [&mapping](double x, double m) { return mapping.screen(x, m); };
 
     if (samples.drawable) {
         if (series == Series::Sagittal) {
-            screen.setPen(QColor(255, 0, 0), 1, PenStyle::Solid);
-            DrawSampleLine(screen, samples, 1, position);
+            canvas.setPen(QColor(255, 0, 0), style.sagittalWidth, PenStyle::Solid);
+            drawSampleLine(canvas, samples, 1, mapping, style);
         } else {
-            screen.setPen(QColor(0, 0, 255), 1, PenStyle::Dotted);
-            DrawSampleLine(screen, samples, 4, position);
+            canvas.setPen(QColor(0, 0, 255), 1, PenStyle::Dotted);
+            drawSampleLine(canvas, samples, 4, mapping, style);
         }
     }
 
     // Markers after the line, so they cover it at the support points.
-    screen.setPen(QColor(0, 0, 0), 1, PenStyle::Solid);
-    screen.setBrush(QColor(255, 255, 255));
+    canvas.setPen(QColor(0, 0, 0), style.markerPenWidth, PenStyle::Solid);
+    canvas.setBrush(QColor(255, 255, 255));
     const SplineState& spline = curve.spline;
     const int count = std::min(spline.CurvePointCount, SplineState::MaxPoints);
-    for (int j = 1; j <= count; ++j) {
-        if (const std::optional<QPoint> p = mapping.screen(spline.KnotX[j], spline.KnotY[j])) {
-            screen.ellipse(p->x() - 2, p->y() - 2, p->x() + 2, p->y() + 2);
+    const int r = style.markerHalfSize;
+    const int down = style.markerYUp ? -r : r;
+    for (int j = style.firstMarker; j <= count; ++j) {
+        if (const std::optional<QPoint> p = style.position(mapping, spline.KnotX[j], spline.KnotY[j])) {
+            canvas.ellipse(p->x() - r, p->y() - down, p->x() + r, p->y() + down);
         }
     }
+}
+
+void DrawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series)
+{
+    DrawSeries(screen, curve, abscissaFactor, series, CurveStyle::Screen);
 }

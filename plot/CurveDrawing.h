@@ -1,11 +1,11 @@
 #pragma once
 
 #include "Canvas.h"
+#include "CurveMapping.h"
 #include "CurvePipeline.h"
 
 #include <QPoint>
 
-#include <functional>
 #include <optional>
 
 // Draws one sampled series on the screen image: solid red (sagittal) or
@@ -17,10 +17,26 @@
 // line segments that would touch them are skipped.
 void DrawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series);
 
-// The line part shared by the screen and the page: with the pen already
-// set, moves to the first sample with abscissa >= 0 and draws lines to the
-// samples first, first + step, ... up to 101 (the first line has zero
-// length). A point that position() cannot place breaks the line. Draws
-// nothing when no sample has an abscissa >= 0.
-void DrawSampleLine(Canvas& canvas, const CurveSamples& samples, int step,
-                    const std::function<std::optional<QPoint>(double x, double m)>& position);
+// Where and how a series is drawn: the screen image and the printed page
+// differ only in these.
+struct CurveStyle
+{
+    // Position of a data point (abscissa, percent) on the surface, or none.
+    std::optional<QPoint> (*position)(const CurveMapping& mapping, double x, double m);
+    int sagittalWidth; // the tangential line is always 1 wide
+    int markerPenWidth;
+    int markerHalfSize; // the marker box reaches this far from the point
+    bool markerYUp;     // the box's corners are given top-left to bottom-right in y-up units
+    int firstMarker;    // index of the first support point that gets a marker
+
+    static const CurveStyle Screen;
+    static const CurveStyle Page;
+};
+
+// Draws one series in a style: solid red (sagittal) or dotted blue through
+// every fourth sample (tangential) from the first sample with abscissa >= 0
+// (the first line has zero length), then white markers outlined black.
+// Not-drawable curves get their markers only; a point without a position
+// breaks the line.
+void DrawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series,
+                const CurveStyle& style);

@@ -1,7 +1,6 @@
 #include "PrintReport.h"
 
 #include "CurveDrawing.h"
-#include "CurveMapping.h"
 #include "PlotFrame.h"
 #include "PlotGeometry.h"
 
@@ -118,31 +117,9 @@ void PrintPlotGrid(Canvas& page, Abscissa abscissa, const AxisTexts& texts)
 
 void PrintCurve(Canvas& page, const SeriesCurve& curve, double abscissaFactor, Series series)
 {
-    const CurveSamples& samples = curve.samples;
     // On paper the abscissa takes the factor too, so an image-height curve
     // ends where it ends on the screen.
-    const CurveMapping mapping { samples.ScaleX, samples.ScaleY, abscissaFactor };
-    const auto position = [&mapping](double x, double m) { return mapping.page(x, m); };
-
-    if (samples.drawable) {
-        if (series == Series::Sagittal) {
-            page.setPen(red, 2, PenStyle::Solid);
-            DrawSampleLine(page, samples, 1, position);
-        } else {
-            page.setPen(blue, 1, PenStyle::Dotted);
-            DrawSampleLine(page, samples, 4, position);
-        }
-    }
-
-    page.setPen(black, 2, PenStyle::Solid);
-    page.setBrush(white);
-    const SplineState& spline = curve.spline;
-    const int count = std::min(spline.CurvePointCount, SplineState::MaxPoints);
-    for (int j = 2; j <= count; ++j) { // no marker at the first support point on paper
-        if (const std::optional<QPoint> p = mapping.page(spline.KnotX[j], spline.KnotY[j])) {
-            page.ellipse(p->x() - 4, p->y() + 4, p->x() + 4, p->y() - 4);
-        }
-    }
+    DrawSeries(page, curve, abscissaFactor, series, CurveStyle::Page);
 }
 
 void PrintReport(Canvas& page, const ReportInput& input)
