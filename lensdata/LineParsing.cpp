@@ -37,7 +37,7 @@ bool hasIntegerForm(std::string_view text)
 
 } // namespace
 
-void SplitLine(std::string_view line, LineTokens& tokens)
+void splitLine(std::string_view line, LineTokens& tokens)
 {
     std::string padded;
     padded.reserve(line.size() + 2);
@@ -68,7 +68,7 @@ void SplitLine(std::string_view line, LineTokens& tokens)
     tokens.count = count;
 }
 
-std::vector<int> ParseModulationLine(std::string_view line, int valueCount)
+std::vector<int> parseModulationLine(std::string_view line, int valueCount)
 {
     if (line.size() > MaxModulationLineLength) {
         throw LineFormatError("Bereichsfehler: Modulationszeile ist " + std::to_string(line.size())

@@ -27,7 +27,7 @@ struct LineTokens
 // between two items stays at the front of the following value's text, so
 // "k  2.8" yields the value " 2.8". Throws LineFormatError for a 16th value
 // (after storing the first 15).
-void SplitLine(std::string_view line, LineTokens& tokens);
+void splitLine(std::string_view line, LineTokens& tokens);
 
 // The values of one modulation line: valueCount integers in 0..255. A value
 // is the text between two boundaries, where a boundary is a blank followed
@@ -37,7 +37,7 @@ void SplitLine(std::string_view line, LineTokens& tokens);
 // that is not an integer. Throws LineFormatError for a line longer than 255
 // characters, more than 10 boundaries, none at all, fewer values than
 // valueCount, a value that is not an integer or one outside 0..255.
-std::vector<int> ParseModulationLine(std::string_view line, int valueCount);
+std::vector<int> parseModulationLine(std::string_view line, int valueCount);
 
 // A real number as written in the file: optional leading blanks, optional
 // sign, digits with a decimal point and an optional exponent (E or e).

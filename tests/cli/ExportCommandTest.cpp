@@ -62,11 +62,11 @@ QImage drawnHere(const LensData& lens, Abscissa abscissa, const CurveSelection& 
     QImage image(250, 250, QImage::Format_RGB32);
     image.fill(Qt::white);
     ImageCanvas canvas(image);
-    DrawChart(canvas, lens, abscissa, fixed, flags(frequencies), windowTexts(abscissa), {});
+    drawChart(canvas, lens, abscissa, fixed, flags(frequencies), windowTexts(abscissa), {});
     for (const int k : overlayFNumbers) {
         CurveSelection pass = fixed;
         pass.FNumberIndex = k;
-        DrawSelectedCurves(canvas, lens, abscissa, pass, flags(frequencies), windowTexts(abscissa), {});
+        drawSelectedCurves(canvas, lens, abscissa, pass, flags(frequencies), windowTexts(abscissa), {});
     }
     return image;
 }

@@ -20,12 +20,12 @@ SplineState splineThrough(const Points& points, std::vector<SplineWarning>* warn
         spline.KnotX[i] = points[i - 1].first;
         spline.KnotY[i] = points[i - 1].second;
     }
-    CheckSplineKnots(spline, [&](SplineWarning w) {
+    checkSplineKnots(spline, [&](SplineWarning w) {
         if (warnings) {
             warnings->push_back(w);
         }
     });
-    ComputeSpline(spline);
+    computeSpline(spline);
     return spline;
 }
 
@@ -45,7 +45,7 @@ TEST(SplineTest, TwoOrMoreCollinearPointsGiveTheStraightLine)
     for (const auto& [points, line] : rows) {
         const auto spline = splineThrough(points);
         for (const double x : { -1.0, 0.0, 0.25, 0.5, 1.0, 2.0, 4.0, 4.4 }) {
-            const auto v = EvaluateSpline(spline, x);
+            const auto v = evaluateSpline(spline, x);
             EXPECT_NEAR(v.value, line.first + line.second * x, 1e-12) << x;
             EXPECT_NEAR(v.slope, line.second, 1e-12) << x;
             EXPECT_NEAR(v.curvature, 0, 1e-12) << x;
@@ -59,16 +59,16 @@ TEST(SplineTest, NaturalEndsAndExtrapolationWithTheEndPolynomials)
 {
     const auto spline = splineThrough({ { 0, 0 }, { 1, 1 }, { 2, 0 } });
     EXPECT_NEAR(spline.SecondDerivative[2], -3, 1e-12);
-    EXPECT_NEAR(EvaluateSpline(spline, 0).curvature, 0, 1e-12);
-    EXPECT_NEAR(EvaluateSpline(spline, 2).curvature, 0, 1e-12);
-    EXPECT_NEAR(EvaluateSpline(spline, 0.5).value, 0.6875, 1e-12);
+    EXPECT_NEAR(evaluateSpline(spline, 0).curvature, 0, 1e-12);
+    EXPECT_NEAR(evaluateSpline(spline, 2).curvature, 0, 1e-12);
+    EXPECT_NEAR(evaluateSpline(spline, 0.5).value, 0.6875, 1e-12);
 
-    const auto left = EvaluateSpline(spline, -1);
+    const auto left = evaluateSpline(spline, -1);
     EXPECT_NEAR(left.value, -1.0, 1e-12); // not clamped to y_1 = 0
     EXPECT_NEAR(left.slope, 0.0, 1e-12);
     EXPECT_NEAR(left.curvature, 3.0, 1e-12);
 
-    const auto right = EvaluateSpline(spline, 3); // beyond x_n: the last cubic
+    const auto right = evaluateSpline(spline, 3); // beyond x_n: the last cubic
     EXPECT_NEAR(right.value, -1.0, 1e-12);
     EXPECT_NEAR(right.slope, 0.0, 1e-12);
 }
@@ -76,17 +76,17 @@ TEST(SplineTest, NaturalEndsAndExtrapolationWithTheEndPolynomials)
 TEST(SplineTest, InnerKnotIsEvaluatedOnTheIntervalBelowIt)
 {
     auto spline = splineThrough({ { 0, 10 }, { 1, 30 }, { 3, 20 }, { 4, 60 } });
-    EXPECT_NEAR(EvaluateSpline(spline, 1).value, 30, 1e-12);
-    EXPECT_NEAR(EvaluateSpline(spline, 3).value, 20, 1e-12);
-    const double slopeAt3 = EvaluateSpline(spline, 3).slope;
+    EXPECT_NEAR(evaluateSpline(spline, 1).value, 30, 1e-12);
+    EXPECT_NEAR(evaluateSpline(spline, 3).value, 20, 1e-12);
+    const double slopeAt3 = evaluateSpline(spline, 3).slope;
 
     // Spoil the polynomial of interval 3 (starting at x_3 = 3): the value at
     // x = 3 must not change, because it belongs to interval 2.
     spline.CoefConstant[3] = 1000;
     spline.CoefLinear[3] = 1000;
-    EXPECT_NEAR(EvaluateSpline(spline, 3).value, 20, 1e-12);
-    EXPECT_NEAR(EvaluateSpline(spline, 3).slope, slopeAt3, 1e-12);
-    EXPECT_GT(EvaluateSpline(spline, 3 + 1e-9).value, 500);
+    EXPECT_NEAR(evaluateSpline(spline, 3).value, 20, 1e-12);
+    EXPECT_NEAR(evaluateSpline(spline, 3).slope, slopeAt3, 1e-12);
+    EXPECT_GT(evaluateSpline(spline, 3 + 1e-9).value, 500);
 }
 
 TEST(SplineTest, WarningsInOrderPerIntervalAndTest)
@@ -112,16 +112,16 @@ TEST(SplineTest, WarningsInOrderPerIntervalAndTest)
         std::vector<SplineWarning> warnings;
         auto spline = splineThrough(points, &warnings); // computes without throwing
         EXPECT_EQ(warnings, expected) << ::testing::PrintToString(xs);
-        EXPECT_NO_THROW(CheckSplineKnots(spline, {})) << "an empty sink is allowed";
+        EXPECT_NO_THROW(checkSplineKnots(spline, {})) << "an empty sink is allowed";
     }
 }
 
 TEST(SplineTest, FewerThanTwoPointsEvaluateToAConstant)
 {
     const auto one = splineThrough({ { 3, 42 } });
-    EXPECT_EQ(EvaluateSpline(one, -10).value, 42);
-    EXPECT_EQ(EvaluateSpline(one, 3).slope, 0);
-    EXPECT_EQ(EvaluateSpline(splineThrough({}), 1).value, 0);
+    EXPECT_EQ(evaluateSpline(one, -10).value, 42);
+    EXPECT_EQ(evaluateSpline(one, 3).slope, 0);
+    EXPECT_EQ(evaluateSpline(splineThrough({}), 1).value, 0);
 }
 
 TEST(SplineTest, TwentyPointsFitAndTwentyOneAreARangeFault)
@@ -131,12 +131,12 @@ TEST(SplineTest, TwentyPointsFitAndTwentyOneAreARangeFault)
         points.emplace_back(i, i % 3);
     }
     auto spline = splineThrough(points);
-    EXPECT_NEAR(EvaluateSpline(spline, 20).value, 2, 1e-9);
+    EXPECT_NEAR(evaluateSpline(spline, 20).value, 2, 1e-9);
 
     spline.CurvePointCount = 21;
-    EXPECT_THROW(CheckSplineKnots(spline, {}), RangeError);
-    EXPECT_THROW(ComputeSpline(spline), RangeError);
-    EXPECT_THROW(EvaluateSpline(spline, 1), RangeError);
+    EXPECT_THROW(checkSplineKnots(spline, {}), RangeError);
+    EXPECT_THROW(computeSpline(spline), RangeError);
+    EXPECT_THROW(evaluateSpline(spline, 1), RangeError);
 }
 
 // --- Cross-check -----------------------------------------------------------
@@ -235,7 +235,7 @@ TEST(SplineCrossCheckTest, AgreesWithDenseSolveOnRandomKnots)
             const double h = points[static_cast<std::size_t>(i)].first - x;
             const Cubic& ref = reference[static_cast<std::size_t>(i - 1)];
             for (const double t : { 0.0, 0.3 * h, 0.7 * h, 0.999 * h }) {
-                const auto got = EvaluateSpline(spline, x + t);
+                const auto got = evaluateSpline(spline, x + t);
                 ASSERT_NEAR(got.value, ref.value(t), 1e-8) << "round " << round << " interval " << i;
                 ASSERT_NEAR(got.slope, ref.slope(t), 1e-6) << "round " << round << " interval " << i;
                 ASSERT_NEAR(got.curvature, ref.curvature(t), 1e-4) << "round " << round << " interval " << i;

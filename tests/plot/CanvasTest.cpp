@@ -226,7 +226,7 @@ TEST(PlotFrameImage, DecisivePixelsAndTheBlankRow)
 {
     QImage image = filled(250, 250);
     ImageCanvas canvas(image);
-    DrawPlotFrame(canvas, Abscissa::ImageHeight, initialAxisTexts());
+    drawPlotFrame(canvas, Abscissa::ImageHeight, initialAxisTexts());
     struct Pixel
     {
         int x;
@@ -256,7 +256,7 @@ TEST(PlotFrameImage, DecisivePixelsAndTheBlankRow)
     // The axis texts of another abscissa over it, as every later draw
     // command writes them: the 63 blanks must cover the whole row of values.
     ASSERT_FALSE(inkBox(image, QRect(30, 214, 200, 12)).isNull());
-    DrawAxisTitles(canvas, DrawTarget::Screen, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
+    drawAxisTitles(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
     EXPECT_TRUE(inkBox(image, QRect(30, 213, 200, 14)).isNull());
     EXPECT_EQ(at(image, 100, 210), blue); // the axis stays
 }
@@ -275,7 +275,7 @@ TEST(PainterCanvas, FrameAtFourTimesTheSize)
         mapping.pixelsPerUnit = n;
         mapping.antialias = false;
         PainterCanvas canvas(painter, mapping);
-        DrawPlotFrame(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
+        drawPlotFrame(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
     }
     const auto block = [&](int x, int y) { return QColor(image.pixel(x * n + n / 2, y * n + n / 2)); };
     EXPECT_EQ(block(40, 100), blue);  // y axis

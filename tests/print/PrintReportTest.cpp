@@ -1,4 +1,6 @@
-#include "PrintReport.h"
+#include "ExportFiles.h"
+#include "ReportDrawing.h"
+#include "ReportPrinter.h"
 #include "RecordingCanvas.h"
 #include "ReportOutput.h"
 
@@ -77,7 +79,7 @@ ReportInput smallReport(Abscissa abscissa = Abscissa::ImageHeight)
 RecordingCanvas printed(const ReportInput& input)
 {
     RecordingCanvas page;
-    PrintReport(page, input);
+    drawReport(page, input);
     return page;
 }
 
@@ -224,7 +226,7 @@ TEST(PrintCurve, StylesPositionsAndNoFirstMarker)
     for (const Case c : { Case { curve.sagittal, Series::Sagittal, 1, red, 2, PenStyle::Solid },
                           Case { curve.tangential, Series::Tangential, 4, blue, 1, PenStyle::Dotted } }) {
         RecordingCanvas page;
-        PrintCurve(page, c.series, 1.0, c.which);
+        drawPageCurve(page, c.series, 1.0, c.which);
         std::vector<QPoint> expected;
         for (int j = 2; j <= 101; j += c.step) {
             expected.push_back(samplePoint(c.series, j));
@@ -309,12 +311,12 @@ TEST(PrintReport, BadSelectionIndexThrowsBeforeDrawing)
     ReportInput input = smallReport(Abscissa::ImageHeight);
     input.selection.FNumberIndex = 0;
     RecordingCanvas page;
-    EXPECT_THROW(PrintReport(page, input), RangeError);
+    EXPECT_THROW(drawReport(page, input), RangeError);
     EXPECT_TRUE(page.ops().empty());
     // The abscissa's own index is not read.
     input = smallReport(Abscissa::FNumber);
     input.selection.FNumberIndex = 0;
-    EXPECT_NO_THROW(PrintReport(page, input));
+    EXPECT_NO_THROW(drawReport(page, input));
 }
 
 TEST(ReportOutput, PdfFileAndPrinterPdfHaveOnePage)

@@ -1,0 +1,58 @@
+// The print button: its refusal without a file, the print dialog, and a
+// real one-page report through QPrinter's PDF output.
+#include "WindowTestSupport.h"
+
+#include <QCheckBox>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+
+namespace {
+
+TEST(PrintCommand, WithoutAFileTheReportIsRefusedBeforeAnyDialog)
+{
+    Window w;
+    w.load(std::nullopt); // the print button is enabled from here on
+    ASSERT_TRUE(w.c.printButton->isEnabled());
+    w.ui.messages.clear();
+    w.c.printButton->click();
+    EXPECT_EQ(w.ui.messages, QStringList { NoFile });
+    EXPECT_EQ(w.ui.printDialogs, 0);
+}
+
+TEST(PrintCommand, TheConfirmedDialogPrintsOnePageTheCancelledOneNothing)
+{
+    for (const bool confirmed : { false, true }) {
+        Window w;
+        w.load(FullLens);
+        // Frequencies 2 and 3 and f-number 2, set without a redraw: only
+        // the print command reads them.
+        for (QAbstractButton* button : { static_cast<QAbstractButton*>(w.c.frequencyBoxes[2]),
+                                         static_cast<QAbstractButton*>(w.c.fNumberButtons[1]) }) {
+            const QSignalBlocker blocker(button);
+            button->setChecked(true);
+        }
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("bericht.pdf");
+        w.ui.printHandler = [&pdf, confirmed](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return confirmed;
+        };
+        w.c.printButton->click();
+        EXPECT_EQ(w.ui.printDialogs, 1);
+        EXPECT_TRUE(w.ui.messages.isEmpty()) << w.ui.messages.join('|').toStdString();
+        QFile file(pdf);
+        ASSERT_EQ(file.open(QIODevice::ReadOnly), confirmed);
+        if (confirmed) {
+            const QByteArray bytes = file.readAll();
+            EXPECT_TRUE(bytes.startsWith("%PDF"));
+            EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+            EXPECT_EQ(w.form.plotState().FrequencySelected[3], 1);
+            EXPECT_EQ(w.form.plotState().selection.FNumberIndex, 2);
+        }
+    }
+}
+
+} // namespace
