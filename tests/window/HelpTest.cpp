@@ -52,28 +52,4 @@ TEST(HelpCall, TheViewerGetsTheFirstDocumentFoundOrOneClearMessage)
     EXPECT_EQ(ui.messages, QStringList { "Hilfedatei nicht gefunden: " + missing });
 }
 
-TEST(HelpDocument, HasContentsAtTheTopAndNoBrokenInternalLinks)
-{
-    QFile file(HelpDocument);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(file.readAll());
-    QSet<QString> ids;
-    for (const auto& match : QRegularExpression(R"re(id="([^"]+)")re").globalMatch(html)) {
-        ids.insert(match.captured(1));
-    }
-    int links = 0;
-    for (const auto& match : QRegularExpression(R"re(href="#([^"]+)")re").globalMatch(html)) {
-        ++links;
-        EXPECT_TRUE(ids.contains(match.captured(1))) << match.captured(1).toStdString();
-    }
-    EXPECT_GE(links, 10);
-    EXPECT_LT(html.indexOf(QStringLiteral("id=\"inhalt\"")), html.indexOf(QStringLiteral("id=\"mtf\"")));
-    // Every button hint of the window is explained under its own words.
-    for (const char* hint : { "MTF-Datei wählen", "Ergebnis ausdrucken", "gedrückt Einzelgrafik, sonst Überlagerung",
-                              "Ergebnis zur aktuellen Schaltereinstellung", "Grafik löschen", "mehr über MTF",
-                              "Programmende", "Noch keine Datei gelesen !" }) {
-        EXPECT_TRUE(html.contains(QString::fromUtf8(hint))) << hint;
-    }
-}
-
 } // namespace
