@@ -142,11 +142,8 @@ std::optional<double> parseDecimal(std::string_view text)
             return std::nullopt;
         }
     }
-    // from_chars also reads "inf", "nan" and hexadecimal forms; the file
-    // format knows only digits, a point, a sign and an exponent.
-    if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) {
-        return std::nullopt;
-    }
+    // The general format reads no hexadecimal; "inf" and "nan", which it
+    // does read, are refused as not finite.
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {

@@ -22,7 +22,6 @@ public:
 
     // False keeps the plot's ratio as it is set (tests force a ratio).
     void setFollowScreen(bool follow) { m_followScreen = follow; }
-    bool followsScreen() const { return m_followScreen; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
