@@ -1,5 +1,7 @@
 #include "JsonValue.h"
 
+#include "LineParsing.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -10,15 +12,6 @@ void newline(std::string& out, int indent)
 {
     out += '\n';
     out.append(static_cast<std::size_t>(indent), ' ');
-}
-
-template <typename Number>
-
-void appendNumber(std::string& out, Number value)
-{
-    std::array<char, 32> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), result.ptr);
 }
 
 } // namespace
@@ -83,10 +76,10 @@ void JsonValue::write(std::string& out, int indent) const
     } else if (const bool* flag = std::get_if<bool>(&m_value)) {
         out += *flag ? "true" : "false";
     } else if (const long long* integer = std::get_if<long long>(&m_value)) {
-        appendNumber(out, *integer);
+        out += std::to_string(*integer);
     } else if (const double* real = std::get_if<double>(&m_value)) {
         if (std::isfinite(*real)) {
-            appendNumber(out, *real);
+            out += shortestNumber(*real);
         } else {
             out += "null";
         }

@@ -1,19 +1,9 @@
 #include "CsvExport.h"
 
 #include "CurvePipeline.h"
-
-#include <array>
-#include <charconv>
+#include "LineParsing.h"
 
 namespace {
-
-// Shortest text that reads back as the same double, with a decimal point.
-std::string number(double value)
-{
-    std::array<char, 32> text {};
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
-    return std::string(text.data(), result.ptr);
-}
 
 // A field that holds the separator or a quote is quoted.
 std::string field(const std::string& text)
@@ -46,13 +36,13 @@ void appendSeries(std::string& csv, const std::string& prefix, const SeriesCurve
     const std::string start = prefix + (series == Series::Sagittal ? "S" : "T") + ';';
     const SplineState& spline = curve.spline;
     for (int j = 1; j <= spline.CurvePointCount; ++j) {
-        csv += start + "node;" + std::to_string(j) + ';' + number(spline.KnotX[j]) + ';' + number(spline.KnotY[j])
-            + '\n';
+        csv += start + "node;" + std::to_string(j) + ';' + shortestNumber(spline.KnotX[j]) + ';'
+            + shortestNumber(spline.KnotY[j]) + '\n';
     }
     const CurveSamples& samples = curve.samples;
     for (int j = 1; j <= CurveSamples::SampleCount; ++j) {
-        csv += start + "sample;" + std::to_string(j) + ';' + number(samples.CurveSampleX[j]) + ';'
-            + number(samples.CurveSampleY[j]) + '\n';
+        csv += start + "sample;" + std::to_string(j) + ';' + shortestNumber(samples.CurveSampleX[j]) + ';'
+            + shortestNumber(samples.CurveSampleY[j]) + '\n';
     }
 }
 

@@ -25,11 +25,6 @@ struct LineInput
     std::string text;
 };
 
-std::string quotedText(std::string_view bytes)
-{
-    return "„" + decodeWindows1252(bytes) + "“";
-}
-
 // Reads the next line. At the end of the file the error names what was
 // sought (the text describe() returns; built only then) and the line where
 // it was expected, one past the last line.

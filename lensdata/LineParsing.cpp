@@ -3,6 +3,7 @@
 #include "LineFormatError.h"
 #include "TextEncoding.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -10,11 +11,6 @@ namespace {
 
 constexpr std::size_t MaxModulationLineLength = 255;
 constexpr int MaxBoundaries = 10;
-
-std::string quotedText(std::string_view bytes)
-{
-    return "„" + decodeWindows1252(bytes) + "“";
-}
 
 // Long lines are shown by their beginning only.
 std::string quotedExcerpt(std::string_view bytes)
@@ -36,6 +32,18 @@ bool hasIntegerForm(std::string_view text)
 }
 
 } // namespace
+
+std::string quotedText(std::string_view bytes)
+{
+    return "„" + decodeWindows1252(bytes) + "“";
+}
+
+std::string shortestNumber(double value)
+{
+    std::array<char, 32> text {};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    return std::string(text.data(), result.ptr);
+}
 
 void splitLine(std::string_view line, LineTokens& tokens)
 {

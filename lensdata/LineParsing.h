@@ -22,6 +22,13 @@ struct LineTokens
     int valueCount() const { return count > 0 ? count - 1 : 0; }
 };
 
+// A text of the file (Windows-1252 bytes) in German quotes, for messages.
+std::string quotedText(std::string_view bytes);
+
+// The shortest text that reads back as the same double, with a decimal
+// point whatever the locale ("0.1", "25", "1e+20").
+std::string shortestNumber(double value);
+
 // Splits one labelled value line at blanks (the space character only). The
 // first item is the label: counted, not stored. A run of several blanks
 // between two items stays at the front of the following value's text, so
