@@ -2,6 +2,7 @@
 
 #include "FontSetup.h"
 #include "LumivexApplication.h"
+#include "QtTranslations.h"
 #include "QtUiServices.h"
 #include "TForm2.h"
 
@@ -16,6 +17,7 @@ int runGui(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lumivex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lumivex"));
     installFontSubstitutions();
+    installGermanQtTranslations(app);
 
     QtUiServices ui;
     TForm2 Form2(ui);

@@ -3,7 +3,9 @@
 #include "ButtonIcons.h"
 #include "ImageView.h"
 #include "PlotImage.h"
+#include "ValueControlStyle.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
@@ -270,6 +272,18 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     c.Label8 = label(*c.Panel7, "Label8", 284, 24, QStringLiteral(" Rel. Gewichtungen :  "), arial(11));
     c.Label7->setVisible(false);
     c.Label8->setVisible(false);
+
+    // The value controls keep their captions whole in their fixed widths.
+    // The abscissa buttons keep the toolkit's look: their captions are
+    // meant to stay out of their 15-pixel width. The style belongs to the
+    // window.
+    auto* valueStyle = new ValueControlStyle;
+    valueStyle->setParent(&window);
+    for (QFrame* selection : { c.Panel1, c.Panel2, c.Panel3, c.Panel4 }) {
+        for (QAbstractButton* control : selection->findChildren<QAbstractButton*>()) {
+            control->setStyle(valueStyle);
+        }
+    }
 
     return c;
 }

@@ -23,6 +23,8 @@ target_sources(lumivex_gui PRIVATE
     PlotImage.h
     PrintCommand.cpp
     PrintCommand.h
+    QtTranslations.cpp
+    QtTranslations.h
     QtUiServices.cpp
     QtUiServices.h
     ScaledImageCanvas.cpp
@@ -32,6 +34,8 @@ target_sources(lumivex_gui PRIVATE
     TForm2.cpp
     TForm2.h
     UiServices.h
+    ValueControlStyle.cpp
+    ValueControlStyle.h
     resources.qrc
 )
 target_link_libraries(lumivex_gui PUBLIC plot print lensdata Qt6::Widgets Qt6::PrintSupport)
