@@ -3,6 +3,7 @@
 #include "FontSetup.h"
 #include "LumivexApplication.h"
 #include "MainWindow.h"
+#include "QtTranslations.h"
 #include "QtUiServices.h"
 
 #include <QFile>
@@ -16,6 +17,7 @@ int runGui(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lumivex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lumivex"));
     installFontSubstitutions();
+    installGermanQtTranslations(app);
 
     QtUiServices ui;
     MainWindow window(ui);
@@ -24,6 +26,6 @@ int runGui(int argc, char** argv)
     if (argc > 1) {
         window.openLensFileLater(QFile::decodeName(argv[1]));
     }
-    // Closing the main window (BitBtn1, the close box) ends the loop with 0.
+    // Closing the main window (the exit button, the close box) ends the loop with 0.
     return QApplication::exec();
 }

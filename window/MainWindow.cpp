@@ -30,6 +30,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <filesystem>
@@ -321,6 +322,18 @@ void MainWindow::showLens()
             c.frequencyBoxes[k]->setText(*shown.frequencies[k].caption);
         }
         c.frequencyBoxes[k]->setVisible(shown.frequencies[k].shown);
+    }
+    // A load that hides every checked box would leave nothing to draw (a
+    // file with one frequency hides the default box 2): the first box
+    // takes a check, without its handler, so that the redraw after the
+    // load draws it. A box the user unchecked stays unchecked.
+    const auto checkedWhere = [&c](bool hidden) {
+        return std::any_of(c.frequencyBoxes.begin(), c.frequencyBoxes.end(),
+                           [hidden](const QCheckBox* box) { return box->isChecked() && box->isHidden() == hidden; });
+    };
+    if (checkedWhere(true) && !checkedWhere(false)) {
+        const QSignalBlocker blocker(c.frequencyBoxes[0]);
+        c.frequencyBoxes[0]->setChecked(true);
     }
     applyToPanel(shown.imageHeights, c.imageHeightButtons);
     applyToPanel(shown.magnifications, c.magnificationButtons);

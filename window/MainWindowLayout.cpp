@@ -3,7 +3,9 @@
 #include "ButtonIcons.h"
 #include "ImageView.h"
 #include "PlotImage.h"
+#include "ValueControlStyle.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
@@ -272,6 +274,18 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     c.weightLabel = label(*c.lensPanel, "Label8", 284, 24, QStringLiteral(" Rel. Gewichtungen :  "), arial(11));
     c.wavelengthLabel->setVisible(false);
     c.weightLabel->setVisible(false);
+
+    // The value controls keep their captions whole in their fixed widths.
+    // The abscissa buttons keep the toolkit's look: their captions are
+    // meant to stay out of their 15-pixel width. The style belongs to the
+    // window.
+    auto* valueStyle = new ValueControlStyle;
+    valueStyle->setParent(&window);
+    for (QFrame* selection : { c.fNumberPanel, c.frequencyPanel, c.imageHeightPanel, c.magnificationPanel }) {
+        for (QAbstractButton* control : selection->findChildren<QAbstractButton*>()) {
+            control->setStyle(valueStyle);
+        }
+    }
 
     return c;
 }
