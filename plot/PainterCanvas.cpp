@@ -76,12 +76,17 @@ template <typename Line> void PainterCanvas::strokeLine(const Line& line)
             m_painter.drawPath(line);
         }
     };
-    // A single line has no joins; a polyline's dots turn round its corners.
-    const Qt::PenJoinStyle dotJoin = std::is_same_v<Line, QLineF> ? Qt::BevelJoin : Qt::RoundJoin;
+    // A single line has no joins; a polyline's dots turn round its corners,
+    // and its white gaps reach a device pixel wider, so that a line drawn
+    // before along the same points (the other series where both agree)
+    // does not show as an antialiased fringe beside the dots.
+    const bool polyline = !std::is_same_v<Line, QLineF>;
+    const Qt::PenJoinStyle dotJoin = polyline ? Qt::RoundJoin : Qt::BevelJoin;
     const double width = penDeviceWidth();
     m_painter.setBrush(Qt::NoBrush);
     if (m_penStyle == PenStyle::Dotted) {
-        m_painter.setPen(QPen(QColor(255, 255, 255), width, Qt::SolidLine, Qt::FlatCap, dotJoin));
+        m_painter.setPen(
+            QPen(QColor(255, 255, 255), polyline ? width + 1.0 : width, Qt::SolidLine, Qt::FlatCap, dotJoin));
         draw();
         QPen dots(m_penColor, width, Qt::CustomDashLine, Qt::FlatCap, dotJoin);
         const double dot = m_mapping.dotLength * m_mapping.pixelsPerUnit / width; // in pen widths

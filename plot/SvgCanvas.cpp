@@ -147,14 +147,15 @@ void SvgCanvas::flushPath()
     m_pathData.clear();
 }
 
-void SvgCanvas::strokePath(const QByteArray& data, const Pen& pen)
+void SvgCanvas::strokePath(const QByteArray& data, const Pen& pen, double gapWidening)
 {
     const QByteArray width = pen.width == 1 ? QByteArray() : " stroke-width=\"" + number(pen.width) + '"';
     if (pen.style == PenStyle::Dotted) {
         // White first: the gaps between the dots are white, as on the screen.
-        m_body += "<path d=\"" + data + "\" fill=\"none\" stroke=\"#ffffff\"" + width
-            + " stroke-linejoin=\"round\"/>\n<path d=\"" + data + "\" fill=\"none\" stroke=\"" + colour(pen.color) + '"'
-            + width + " stroke-linejoin=\"round\" stroke-dasharray=\"3 3\"/>\n";
+        m_body += "<path d=\"" + data + "\" fill=\"none\" stroke=\"#ffffff\" stroke-width=\""
+            + number(pen.width + gapWidening) + '"' + " stroke-linejoin=\"round\"/>\n<path d=\"" + data
+            + "\" fill=\"none\" stroke=\"" + colour(pen.color) + '"' + width
+            + " stroke-linejoin=\"round\" stroke-dasharray=\"3 3\"/>\n";
     } else {
         m_body += "<path d=\"" + data + "\" fill=\"none\" stroke=\"" + colour(pen.color) + '"' + width
             + " stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n";
@@ -254,7 +255,7 @@ void SvgCanvas::series(const SeriesShape& shape)
         }
     }
     if (!data.isEmpty()) {
-        strokePath(data, Pen { shape.lineColor, std::max(1, shape.lineWidth), shape.lineStyle });
+        strokePath(data, Pen { shape.lineColor, std::max(1, shape.lineWidth), shape.lineStyle }, 0.5);
     }
     if (!shape.realMarkers.empty()) {
         // The outline runs inside the marker's box: half a pen width in from it.

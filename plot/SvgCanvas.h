@@ -17,7 +17,9 @@
 // pen are one path (a line that starts where the previous one ended goes
 // on, any other starts a new subpath); a series of the curves is one path
 // through its real coordinates (the dotted one with a dash pattern over
-// its white underlay) and one group of circle markers.
+// its white underlay, half a unit wider so that the other series drawn
+// along the same points leaves no antialiased fringe) and one group of
+// circle markers.
 class SvgCanvas final : public Canvas
 {
 public:
@@ -46,7 +48,9 @@ private:
     };
     // Writes the lines gathered in m_pathData, if any.
     void flushPath();
-    void strokePath(const QByteArray& data, const Pen& pen);
+    // A dotted pen's white gaps are drawn gapWidening units wider than the
+    // dots.
+    void strokePath(const QByteArray& data, const Pen& pen, double gapWidening = 0.0);
 
     QByteArray m_body;
     QByteArray m_header;
