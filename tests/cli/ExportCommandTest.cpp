@@ -154,7 +154,8 @@ std::optional<double> inkCentre(const QImage& image, int column, double around, 
 }
 
 // At --scale 4 the curves run along the spline itself, not along enlarged
-// whole pixels (which stray up to 3 device pixels from it in stairs): in
+// whole pixels (which stray from it in stairs, 2.4 and 4.8 device pixels
+// around their mean offset in these two charts): in
 // every column away from the markers and from the other curve, the centre
 // of the red ink lies within 1.25 device pixels of the sagittal spline at
 // that column's abscissa, once the mean offset is taken off; the blue dots
@@ -182,8 +183,8 @@ TEST(PngExport, AtScaleFourTheCurvesFollowTheSplineAtEveryColumn)
         const QImage image = readImage(out);
         ASSERT_EQ(image.size(), QSize(1000, 1000));
 
-        // Half way up (no curve reaches the edges there) and through the
-        // ticks left of the y axis.
+        // Along the row half way up (no curve is near the grid's left or
+        // right edge there) and down through the ticks left of the y axis.
         const QRgb blueInk = qRgb(0, 0, 255);
         const double axisX = runCentre(image, { 0, 500 }, { 1, 0 }, blueInk);
         const double rightX = runCentre(image, { 999, 500 }, { -1, 0 }, qRgb(192, 192, 192));
