@@ -1,5 +1,7 @@
 #include "CommandArguments.h"
 
+#include "LineParsing.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -190,7 +192,8 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             result.overlayAll = true;
             continue;
         }
-        const bool takesValue = name == "--dump" || name == "--export" || name == "--scale" || isSelectionOption(name);
+        const bool takesValue
+            = name == "--dump" || name == "--export" || name == "--scale" || name == "--at" || isSelectionOption(name);
         if (!takesValue) {
             return UsageError { "Unbekannte Option " + inQuotes(argument) };
         }
@@ -230,12 +233,23 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             scaleGiven = true;
             continue;
         }
+        if (name == "--at") {
+            // A decimal point, never a comma; blanks around it are no part of a number.
+            result.probeAt = value->starts_with(' ') ? std::nullopt : parseDecimal(*value);
+            if (!result.probeAt) {
+                return UsageError { "Option --at erwartet eine Zahl mit Dezimalpunkt, nicht " + inQuotes(*value) };
+            }
+            continue;
+        }
         if (const std::optional<UsageError> error = applySelectionOption(name, *value, result.selection)) {
             return *error;
         }
         selectionGiven = true;
     }
 
+    if (result.mode != CommandMode::Dump && result.probeAt) {
+        return UsageError { "Option --at gilt nur zusammen mit --dump" };
+    }
     if (result.mode != CommandMode::Export && (scaleGiven || result.overlayAll)) {
         return UsageError { std::string("Option ") + (scaleGiven ? "--scale" : "--overlay-all")
                             + " gilt nur zusammen mit --export" };
@@ -298,7 +312,8 @@ std::string usageText()
 {
     return "Aufruf:\n"
            "  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI\n"
-           "  lumivex --dump DATEI [AUSWAHL]  gibt den Datensatz und die Kurven als JSON aus\n"
+           "  lumivex --dump DATEI [AUSWAHL] [--at X]\n"
+           "                                  gibt den Datensatz und die Kurven als JSON aus\n"
            "  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]\n"
            "                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,\n"
            "                                  ohne Bildschirm; die Endung wählt das Format\n"
@@ -313,6 +328,11 @@ std::string usageText()
            "  --image-height N         Bildhöhe N (Vorgabe 1)\n"
            "  --magnification N        Abbildungsmaßstab N (Vorgabe 1)\n"
            "\n"
+           "DUMP:\n"
+           "  --at X                   liest die Kurven an der Stelle X der Abszisse ab\n"
+           "                           (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,\n"
+           "                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m\n"
+           "\n"
            "EXPORT:\n"
            "  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder\n"
            "                           Abbildungsmaßstab); nicht für .pdf\n"
@@ -322,7 +342,22 @@ std::string usageText()
 
 std::string helpDetails()
 {
-    return "--export, Formate nach der Endung von AUSGABE:\n"
+    return "--dump ... --at X, der Schlüssel Probe:\n"
+           "  Abscissa   k, lpmm, y oder m\n"
+           "  At         X, in den Einheiten der Abszisse\n"
+           "  Position   X auf der Abszisse der Kurven (wie KnotX): bei k, lpmm und m die\n"
+           "             Position in der Liste der Datei, linear zwischen den beiden\n"
+           "             Nachbarwerten (null außerhalb der Liste); bei y X / 100 mal\n"
+           "             MaxImageHeight in mm\n"
+           "  Curves     je gewählter Ortsfrequenz, aufsteigend: FrequencyIndex, Sag und\n"
+           "             Tan (der Spline der Kurve an Position), Node (true an einer\n"
+           "             Stützstelle, auf 1e-9 relativ genau: dann die Tabellenwerte).\n"
+           "             Außerhalb der Kurve (bei y unter 0 oder über der letzten nutzbaren\n"
+           "             Bildhöhe ihrer Zeile) sind Sag und Tan null.\n"
+           "  Ein X, das keine Zahl ist, oder ein Listeneintrag der Abszisse, der keine\n"
+           "  Zahl ist, ist ein falscher Aufruf (Exit-Status 2).\n"
+           "\n"
+           "--export, Formate nach der Endung von AUSGABE:\n"
            "  .png   das Diagramm, 250 x 250 Pixel, wie es das Fenster nach dem Zeichnen in der\n"
            "         Einzelgrafik zeigt\n"
            "  .svg   dasselbe Diagramm als Vektorgrafik\n"
@@ -350,6 +385,7 @@ std::string helpDetails()
            "Beispiele:\n"
            "  lumivex examples/vollformat-objektiv.mtf\n"
            "  lumivex --dump examples/vollformat-objektiv.mtf --abscissa k --frequencies 1,3\n"
+           "  lumivex --dump examples/vollformat-objektiv.mtf --abscissa k --at 4.5\n"
            "  lumivex --export diagramm.png examples/vollformat-objektiv.mtf --scale 4\n"
            "  lumivex --export diagramm.svg examples/vollformat-objektiv.mtf --abscissa m --f-number 3\n"
            "  lumivex --export bericht.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6\n"

@@ -48,6 +48,8 @@ struct CommandArguments
     ExportFormat format = ExportFormat::Png;
     int scale = 1;           // --scale, PNG only: 1..8
     bool overlayAll = false; // --overlay-all: one draw per f-number (per magnification over k)
+    // --dump only: --at X, an abscissa value in the axis's own terms.
+    std::optional<double> probeAt;
 };
 
 inline constexpr int MaxExportScale = 8;

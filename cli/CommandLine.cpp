@@ -3,6 +3,7 @@
 #include "ChartExport.h"
 #include "CommandArguments.h"
 #include "CurvePipeline.h"
+#include "CurveProbe.h"
 #include "ExportFiles.h"
 #include "FontSetup.h"
 #include "JsonValue.h"
@@ -65,8 +66,18 @@ int runDump(const CommandArguments& arguments)
     }
     const ResolvedSelection& selection = std::get<ResolvedSelection>(resolved);
 
+    const AbscissaScale scale(lens, selection.abscissa);
+    if (arguments.probeAt) {
+        if (const int bad = scale.firstNonNumeric()) {
+            return usageError(UsageError { "Option --at: der Listeneintrag " + std::to_string(bad) + " der Abszisse, „"
+                                           + scale.text(bad) + "“, ist keine Zahl" });
+        }
+    }
+    const std::optional<double> position = arguments.probeAt ? scale.positionOf(*arguments.probeAt) : std::nullopt;
+
     const SplineWarningSink warn = warnOnStderr;
     JsonValue::Array curves;
+    JsonValue::Array probes;
     try {
         for (const int frequency : selection.frequencies) {
             CurveSelection fixed = selection.fixed;
@@ -75,6 +86,10 @@ int runDump(const CommandArguments& arguments)
             const SeriesCurve sagittal = computeSeries(curve, Series::Sagittal, warn);
             const SeriesCurve tangential = computeSeries(curve, Series::Tangential, warn);
             curves.push_back(curveJson(frequency, curve, sagittal, tangential));
+            if (arguments.probeAt) {
+                const CurveProbe probe { curve, sagittal.spline, tangential.spline };
+                probes.push_back(probeJson(frequency, position ? probeCurve(probe, *position) : std::nullopt));
+            }
         }
     } catch (const std::exception& error) {
         std::cerr << arguments.lensFile << ": " << error.what() << '\n';
@@ -83,6 +98,15 @@ int runDump(const CommandArguments& arguments)
 
     JsonValue::Object document = lensDataJson(lens);
     document.emplace_back("Curves", std::move(curves));
+    if (arguments.probeAt) {
+        document.emplace_back("Probe",
+                              JsonValue::Object {
+                                  { "Abscissa", abscissaName(selection.abscissa) },
+                                  { "At", *arguments.probeAt },
+                                  { "Position", position ? JsonValue(*position) : JsonValue() },
+                                  { "Curves", std::move(probes) },
+                              });
+    }
     std::cout << JsonValue(std::move(document)).serialize() << '\n';
     std::cout.flush();
     return std::cout ? 0 : ExitFailure;

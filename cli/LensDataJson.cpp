@@ -98,3 +98,28 @@ JsonValue curveJson(int frequencyIndex, const ExtractedCurve& curve, const Serie
         { "ScaleY", sagittal.samples.ScaleY },
     };
 }
+
+const char* abscissaName(Abscissa abscissa)
+{
+    switch (abscissa) {
+    case Abscissa::FNumber:
+        return "k";
+    case Abscissa::Frequency:
+        return "lpmm";
+    case Abscissa::ImageHeight:
+        return "y";
+    case Abscissa::Magnification:
+        return "m";
+    }
+    return "y";
+}
+
+JsonValue probeJson(int frequencyIndex, const std::optional<ProbeValue>& value)
+{
+    return JsonValue::Object {
+        { "FrequencyIndex", frequencyIndex },
+        { "Sag", value ? JsonValue(value->sag) : JsonValue() },
+        { "Tan", value ? JsonValue(value->tan) : JsonValue() },
+        { "Node", value && value->node > 0 },
+    };
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CurvePipeline.h"
+#include "CurveProbe.h"
 #include "JsonValue.h"
 #include "LensData.h"
 
@@ -13,3 +14,10 @@ JsonValue::Object lensDataJson(const LensData& lens);
 // sampled series (the abscissae of the samples are the same for both).
 JsonValue curveJson(int frequencyIndex, const ExtractedCurve& curve, const SeriesCurve& sagittal,
                     const SeriesCurve& tangential);
+
+// The option value that names an abscissa: k, lpmm, y or m.
+const char* abscissaName(Abscissa abscissa);
+
+// One curve of a probe: the frequency, the values (null outside the curve)
+// and whether they are the table's values at a support point.
+JsonValue probeJson(int frequencyIndex, const std::optional<ProbeValue>& value);

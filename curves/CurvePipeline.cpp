@@ -1,10 +1,8 @@
 #include "CurvePipeline.h"
 
-SeriesCurve computeSeries(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn, int plotAreaWidth,
-                          int plotAreaHeight)
+SplineState seriesSpline(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn)
 {
-    SeriesCurve out;
-    auto& spline = out.spline;
+    SplineState spline;
     const auto& values = series == Series::Sagittal ? curve.SagPointValues : curve.TanPointValues;
     spline.CurvePointCount = curve.CurvePointCount;
     for (int i = 1; i <= curve.CurvePointCount; ++i) {
@@ -13,6 +11,14 @@ SeriesCurve computeSeries(const ExtractedCurve& curve, Series series, const Spli
     }
     checkSplineKnots(spline, warn);
     computeSpline(spline);
-    out.samples = sampleCurve(spline, plotAreaWidth, plotAreaHeight);
+    return spline;
+}
+
+SeriesCurve computeSeries(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn, int plotAreaWidth,
+                          int plotAreaHeight)
+{
+    SeriesCurve out;
+    out.spline = seriesSpline(curve, series, warn);
+    out.samples = sampleCurve(out.spline, plotAreaWidth, plotAreaHeight);
     return out;
 }

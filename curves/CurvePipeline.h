@@ -18,6 +18,10 @@ struct SeriesCurve
     CurveSamples samples;
 };
 
+// The spline of one series: the support points with the series' values in
+// KnotY, checked (warnings go to warn) and computed.
+SplineState seriesSpline(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn);
+
 // Copies the series' values into KnotY, checks the knots (warnings go to
 // warn), computes the spline and samples it for a plot area of the given
 // size in pixels.
