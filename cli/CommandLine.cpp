@@ -10,9 +10,9 @@
 #include "LensDataJson.h"
 #include "LensFileReader.h"
 #include "LoadError.h"
+#include "ReportClock.h"
 #include "ReportInput.h"
 
-#include <QDateTime>
 #include <QGuiApplication>
 
 #include <iostream>
@@ -141,7 +141,7 @@ int exportWithApplication(const CommandArguments& arguments, const LensData& len
             // the selection.
             writeReportPdf(out,
                            buildReportInput(lens, selection.abscissa, selection.fixed, chart.frequencies, chart.texts,
-                                            QDateTime::currentDateTime(), warn));
+                                            reportTime(), warn));
             break;
         }
     } catch (const WriteError& error) {

@@ -51,15 +51,16 @@ void appendSeries(std::string& csv, const std::string& prefix, const SeriesCurve
 std::string chartCsv(const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
 {
     std::string csv = std::string(ChartCsvHeader) + '\n';
-    for (const CurveSelection& pass : chart.passes) {
+    for (std::size_t k = 0; k < chart.passes.size(); ++k) {
+        const LensData& passLens = chart.lensOfPass(k, lens);
         for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
-            if (chart.frequencies[i] != 1) {
+            if (chart.frequenciesOfPass(k)[i] != 1) {
                 continue;
             }
-            CurveSelection selection = pass;
+            CurveSelection selection = chart.passes[k];
             selection.FrequencyIndex = i;
-            const ExtractedCurve curve = extractCurve(lens, chart.abscissa, selection);
-            const std::string prefix = fixedColumns(lens, chart.abscissa, selection);
+            const ExtractedCurve curve = extractCurve(passLens, chart.abscissa, selection);
+            const std::string prefix = fixedColumns(passLens, chart.abscissa, selection);
             for (const Series series : { Series::Sagittal, Series::Tangential }) {
                 appendSeries(csv, prefix, computeSeries(curve, series, warn), series);
             }

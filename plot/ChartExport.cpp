@@ -30,13 +30,13 @@ std::vector<CurveSelection> chartPasses(const LensData& lens, Abscissa abscissa,
 
 void drawChartPasses(Canvas& screen, const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
 {
-    bool first = true;
-    for (const CurveSelection& pass : chart.passes) {
-        if (first) {
-            drawChart(screen, lens, chart.abscissa, pass, chart.frequencies, chart.texts, warn);
-            first = false;
+    for (std::size_t i = 0; i < chart.passes.size(); ++i) {
+        const LensData& passLens = chart.lensOfPass(i, lens);
+        const FrequencyFlags& frequencies = chart.frequenciesOfPass(i);
+        if (i == 0) {
+            drawChart(screen, passLens, chart.abscissa, chart.passes[i], frequencies, chart.texts, warn);
         } else {
-            drawSelectedCurves(screen, lens, chart.abscissa, pass, chart.frequencies, chart.texts, warn);
+            drawSelectedCurves(screen, passLens, chart.abscissa, chart.passes[i], frequencies, chart.texts, warn);
         }
     }
 }

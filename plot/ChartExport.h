@@ -10,7 +10,17 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
 #include <vector>
+
+// The lens and the frequencies of one pass where they are not the chart's:
+// the window's overlays go on across the load of another lens file, whose
+// curves are drawn from that file's data with the frequencies it shows.
+struct PassSource
+{
+    std::shared_ptr<const LensData> lens;
+    FrequencyFlags frequencies;
+};
 
 // What an export draws: the draw command once per pass, each pass with its
 // own fixed values, over the same abscissa, frequencies and axis texts.
@@ -20,6 +30,19 @@ struct ChartSelection
     std::vector<CurveSelection> passes; // at least one
     FrequencyFlags frequencies;
     AxisTexts texts;
+    // Empty (every pass draws the chart's lens and frequencies), or one
+    // entry per pass.
+    std::vector<PassSource> sources;
+
+    // The lens and the frequencies pass i draws.
+    const LensData& lensOfPass(std::size_t i, const LensData& chartLens) const
+    {
+        return i < sources.size() && sources[i].lens ? *sources[i].lens : chartLens;
+    }
+    const FrequencyFlags& frequenciesOfPass(std::size_t i) const
+    {
+        return i < sources.size() ? sources[i].frequencies : frequencies;
+    }
 };
 
 // The axis texts the window shows for an abscissa: the start texts for the

@@ -54,17 +54,20 @@ void draw(PlotView& view, const LensData& lens, PlotState& state)
     readChoices(view, abscissa, state.selection);
     const SplineWarningSink warn
         = [&view](SplineWarning warning) { view.showMessage(QString::fromStdString(splineWarningText(warning))); };
-    if (const auto last = drawSelectedCurves(view.plotCanvas(), lens, abscissa, state.selection,
-                                             state.FrequencySelected, state.texts, warn)) {
+    const CurveSelection fixed = state.selection;
+    if (const auto last
+        = drawSelectedCurves(view.plotCanvas(), lens, abscissa, fixed, state.FrequencySelected, state.texts, warn)) {
         state.selection = last->selection;
         state.lastCurve = last->curve;
     }
+    recordDraw(state.drawn, lens, abscissa, fixed, state.FrequencySelected);
     view.refreshPlot();
 }
 
-void clear(PlotView& view, const PlotState& state)
+void clear(PlotView& view, PlotState& state)
 {
     drawPlotFrame(view.plotCanvas(), view.checkedAbscissa(), state.texts);
+    clearDrawnPlot(state.drawn, view.checkedAbscissa(), state.texts);
     view.refreshPlot();
 }
 
@@ -80,6 +83,7 @@ void changeAbscissa(PlotView& view, const LensData& lens, PlotState& state, Absc
     const SelectionPanel own = panelOf(abscissa);
     view.setPanelRaised(own, false);
     drawPlotFrame(view.plotCanvas(), abscissa, state.texts);
+    clearDrawnPlot(state.drawn, abscissa, state.texts);
     view.refreshPlot();
     // With the frequency as the abscissa the check boxes are not read
     // again: the flags as last read decide.

@@ -3,6 +3,7 @@
 #include "AxisTexts.h"
 #include "ChartDrawing.h"
 #include "CurveExtraction.h"
+#include "DrawnPlot.h"
 #include "LensData.h"
 #include "PlotView.h"
 #include "RangeArray.h"
@@ -19,6 +20,8 @@ struct PlotState
     CurveSelection selection;
     // The support points of the most recent extraction.
     ExtractedCurve lastCurve;
+    // What the plot shows since it was last cleared.
+    DrawnPlot drawn;
 };
 
 // The selection and plot control: what the draw, clear, mode and abscissa
@@ -36,7 +39,7 @@ inline const QString NoFileMessage = QStringLiteral("Noch keine Datei gelesen !"
 void draw(PlotView& view, const LensData& lens, PlotState& state);
 
 // The clear command: the empty frame for the checked abscissa.
-void clear(PlotView& view, const PlotState& state);
+void clear(PlotView& view, PlotState& state);
 
 // A change of the frequency set or of the mode: clear, then draw.
 void clearAndDraw(PlotView& view, const LensData& lens, PlotState& state);

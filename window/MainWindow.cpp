@@ -8,17 +8,22 @@
 #include "LensPresentation.h"
 #include "LoadError.h"
 #include "MainWindowLayout.h"
+#include "PlotFileCommands.h"
 #include "PlotFrame.h"
+#include "PlotReadoutTip.h"
 #include "PrintCommand.h"
 #include "UiServices.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMimeData>
@@ -32,6 +37,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <exception>
 #include <filesystem>
 
@@ -90,6 +96,8 @@ MainWindow::MainWindow(UiServices& ui, QWidget* parent)
     setAcceptDrops(true);
 
     m_controls = MainWindowLayout::build(*this, m_plotImage);
+    m_readoutTip = new PlotReadoutTip(*m_controls.plotView, m_plot.drawn);
+    m_plotActions = PlotActions::create(*this, *m_controls.plotView);
     connectControls();
     connectShortcuts();
     runGuarded([this] { showStartState(); });
@@ -149,6 +157,13 @@ void MainWindow::connectControls()
     for (std::size_t k = 0; k < abscissae.size(); ++k) {
         onChecked(c.abscissaButtons[k], [this, abscissa = abscissae[k]] { chooseAbscissa(abscissa); });
     }
+    const auto onTrigger = [this](QAction* action, void (MainWindow::*slot)()) {
+        connect(action, &QAction::triggered, this, [this, slot] { runGuarded([this, slot] { (this->*slot)(); }); });
+    };
+    onTrigger(m_plotActions.save, &MainWindow::savePlot);
+    onTrigger(m_plotActions.copyChart, &MainWindow::copyPlotImage);
+    onTrigger(m_plotActions.copyValues, &MainWindow::copyPlotValues);
+
     // A new fixed value draws on top (or alone in single mode).
     const auto drawOnCheck = [this](const auto& buttons) {
         for (QRadioButton* button : buttons) {
@@ -188,7 +203,9 @@ void MainWindow::showStartState()
     m_lens.FileLoaded = 0;
     m_plot.texts = initialAxisTexts();
     drawPlotFrame(m_plotImage, Abscissa::ImageHeight, m_plot.texts);
+    clearDrawnPlot(m_plot.drawn, Abscissa::ImageHeight, m_plot.texts);
     refreshPlot();
+    m_plotActions.setFileLoaded(false);
 
     m_controls.singleModeButton->setChecked(false); // overlay mode
     m_controls.printButton->setEnabled(false);
@@ -209,6 +226,7 @@ void MainWindow::openLens()
     if (path && !readLens(*path)) {
         return;
     }
+    m_plotActions.setFileLoaded(m_lens.FileLoaded > 0);
     // Also after a cancelled dialog: the data set as it is, shown and drawn
     // again.
     showLens();
@@ -254,6 +272,7 @@ void MainWindow::openLensFile(const QString& path)
             return;
         }
         showLoadedLook();
+        m_plotActions.setFileLoaded(true);
         showLens();
         PlotController::redrawAfterLoad(*this, m_lens, m_plot);
     });
@@ -382,6 +401,23 @@ void MainWindow::showHelp()
     } else {
         m_ui.showMessage(this, HelpFile::missingMessage(m_helpFileCandidates.value(0)));
     }
+}
+
+void MainWindow::savePlot()
+{
+    // PNG at the resolution the plot is shown in, as --scale would draw it.
+    const int scale = std::clamp(static_cast<int>(std::ceil(plotPixelRatio() - 1e-9)), 1, 8);
+    savePlotCommand(*this, m_ui, this, m_lens, m_plot, scale);
+}
+
+void MainWindow::copyPlotImage()
+{
+    QGuiApplication::clipboard()->setImage(m_plotImage.image());
+}
+
+void MainWindow::copyPlotValues()
+{
+    QGuiApplication::clipboard()->setText(plotValuesText(m_lens, m_plot));
 }
 
 Abscissa MainWindow::checkedAbscissa() const

@@ -2,6 +2,7 @@
 
 #include "LensData.h"
 #include "MainWindowControls.h"
+#include "PlotActions.h"
 #include "PlotController.h"
 #include "PlotImage.h"
 #include "PlotView.h"
@@ -14,6 +15,7 @@
 #include <optional>
 
 class AboutBox;
+class PlotReadoutTip;
 class UiServices;
 
 // The main window. It owns every control, the lens data set, the plot image
@@ -25,6 +27,8 @@ class UiServices;
 // Beyond the buttons, a lens can come from the command line or be dropped
 // on the window (openLensFile), and the keys Ctrl+O, Ctrl+P, F1 and Ctrl+Q
 // click the open, print, help and exit buttons while those are enabled.
+// Over the plot a tool tip reads the values at the cursor (PlotReadoutTip),
+// and its context menu saves or copies the chart (PlotActions).
 class MainWindow final : public QWidget, public PlotView
 {
     Q_OBJECT
@@ -43,6 +47,9 @@ public:
     void setPlotPixelRatio(std::optional<double> ratio);
     const LensData& lensData() const { return m_lens; }
     const PlotState& plotState() const { return m_plot; }
+    // The plot's context menu and shortcuts, and its value readout.
+    const PlotActions& plotActions() const { return m_plotActions; }
+    PlotReadoutTip& readoutTip() const { return *m_readoutTip; }
     // The information box, once the info button has created it.
     AboutBox* aboutBox() const { return m_aboutBox; }
 
@@ -95,6 +102,10 @@ private Q_SLOTS:
     void chooseAbscissa(Abscissa abscissa);
     void showAboutBox();
     void showHelp();
+    // The entries of the plot's context menu.
+    void savePlot();
+    void copyPlotImage();
+    void copyPlotValues();
 
 private:
     // The state the window opens in: no lens, the empty frame for the image
@@ -125,4 +136,6 @@ private:
     QString m_weightCaptionPrefix;
     QStringList m_helpFileCandidates;
     AboutBox* m_aboutBox = nullptr; // owned by this window (Qt parent)
+    PlotActions m_plotActions;
+    PlotReadoutTip* m_readoutTip = nullptr; // owned by the plot view (Qt parent)
 };

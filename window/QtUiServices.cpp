@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -29,6 +30,21 @@ std::optional<QString> QtUiServices::openFileName(QWidget* parent, const QString
     const QString path = QFileDialog::getOpenFileName(parent, QString(), QString(), qtFilter(filter));
     if (path.isEmpty()) {
         return std::nullopt;
+    }
+    return path;
+}
+
+std::optional<QString> QtUiServices::saveFileName(QWidget* parent, const QString& filter)
+{
+    QString chosenFilter;
+    QString path = QFileDialog::getSaveFileName(parent, QString(), QString(), qtFilter(filter), &chosenFilter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    // "PNG-Bild (*.png)": a name without an extension takes ".png".
+    const qsizetype star = chosenFilter.indexOf(QStringLiteral("*."));
+    if (QFileInfo(path).suffix().isEmpty() && star >= 0) {
+        path += chosenFilter.mid(star + 1).chopped(1);
     }
     return path;
 }

@@ -21,6 +21,11 @@ public:
     // "Description|*.pattern" form; nullopt when the user cancelled.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter) = 0;
 
+    // Runs the file-save dialog with filters in the same form; a name
+    // chosen without an extension gets the one of the chosen filter.
+    // nullopt when the user cancelled.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter) = 0;
+
     // A modal message box with one text and an OK button.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
 

@@ -34,6 +34,7 @@ public:
     int messages = 0;
 
     std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(QWidget*, const QString&) override { return std::nullopt; }
     void showMessage(QWidget*, const QString& text) override
     {
         ++messages;

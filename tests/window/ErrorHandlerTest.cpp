@@ -48,6 +48,7 @@ TEST(ErrorHandler, AFailingMessageBoxDoesNotEscapeEither)
     struct BrokenMessages final : public UiServices
     {
         std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
+        std::optional<QString> saveFileName(QWidget*, const QString&) override { return std::nullopt; }
         void showMessage(QWidget*, const QString&) override { throw std::bad_alloc(); }
         bool runPrintDialog(QWidget*, QPrinter&) override { return false; }
         int runModal(QDialog&) override { return 0; }

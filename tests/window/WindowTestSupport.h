@@ -64,12 +64,14 @@ class FakeUiServices final : public UiServices
 {
 public:
     std::deque<std::optional<QString>> openAnswers; // nullopt or none left: cancel
+    std::deque<std::optional<QString>> saveAnswers; // likewise for the save dialog
     std::function<bool(QPrinter&)> printHandler;    // none: cancel
     std::function<int(QDialog&)> modalHandler;      // none: accepted unshown
     std::function<void(const QString&)> helpHandler;
 
     QStringList messages;
     QStringList openFilters;
+    QStringList saveFilters;
     QStringList helpPaths;
     int printDialogs = 0;
     QList<QDialog*> modalDialogs;
@@ -82,6 +84,16 @@ public:
         }
         auto answer = openAnswers.front();
         openAnswers.pop_front();
+        return answer;
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString& filter) override
+    {
+        saveFilters << filter;
+        if (saveAnswers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = saveAnswers.front();
+        saveAnswers.pop_front();
         return answer;
     }
     void showMessage(QWidget*, const QString& text) override { messages << text; }

@@ -1,0 +1,160 @@
+#include "DrawnPlot.h"
+
+#include "CurveSampling.h"
+#include "PlotGeometry.h"
+
+#include <algorithm>
+
+namespace {
+
+// A text of the file without the blanks the list layout left around it.
+QString trimmed(const std::string& text)
+{
+    return QString::fromStdString(text).trimmed();
+}
+
+int& ownIndex(Abscissa abscissa, CurveSelection& selection)
+{
+    switch (abscissa) {
+    case Abscissa::FNumber:
+        return selection.FNumberIndex;
+    case Abscissa::Frequency:
+        return selection.FrequencyIndex;
+    case Abscissa::Magnification:
+        return selection.MagnificationIndex;
+    case Abscissa::ImageHeight:
+        break;
+    }
+    return selection.ImageHeightIndex;
+}
+
+// The fixed values that make a curve; the abscissa's own index is not one.
+CurveSelection curveKey(Abscissa abscissa, CurveSelection selection)
+{
+    ownIndex(abscissa, selection) = 0;
+    return selection;
+}
+
+bool sameSelection(const CurveSelection& a, const CurveSelection& b)
+{
+    return a.FrequencyIndex == b.FrequencyIndex && a.FNumberIndex == b.FNumberIndex
+        && a.ImageHeightIndex == b.ImageHeightIndex && a.MagnificationIndex == b.MagnificationIndex;
+}
+
+} // namespace
+
+ReadoutAxis::ReadoutAxis(const LensData& lens, Abscissa abscissa)
+    : scale(lens, abscissa)
+    , maxImageHeight(lens.MaxImageHeight)
+{
+    if (abscissa == Abscissa::Magnification) {
+        for (int i = 1; i <= lens.MagnificationCount; ++i) {
+            distances.push_back(QString::fromStdString(lens.DistanceLabels[i]));
+        }
+    }
+}
+
+QString curveLabel(const LensData& lens, Abscissa abscissa, const CurveSelection& s)
+{
+    QStringList parts;
+    if (abscissa != Abscissa::Frequency) {
+        parts << trimmed(lens.FrequencyText[s.FrequencyIndex]) + QStringLiteral(" LP/mm");
+    }
+    if (abscissa != Abscissa::FNumber) {
+        parts << QStringLiteral("k ") + trimmed(lens.FNumberText[s.FNumberIndex]);
+    }
+    if (abscissa != Abscissa::ImageHeight) {
+        // Over k the heights are named as their panel shows them.
+        const int row = abscissa == Abscissa::FNumber ? 1 : lens.imageHeightRow(s.FNumberIndex);
+        parts << QStringLiteral("y′ ") + trimmed(lens.ImageHeightText[row][s.ImageHeightIndex]) + QStringLiteral(" mm");
+    }
+    if (abscissa != Abscissa::Magnification) {
+        parts << QStringLiteral("ß′ ") + trimmed(lens.MagnificationText[s.MagnificationIndex]);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+void clearDrawnPlot(DrawnPlot& plot, Abscissa abscissa, const AxisTexts& texts)
+{
+    plot.abscissa = abscissa;
+    plot.texts = texts;
+    plot.passes.clear();
+    plot.curves.clear();
+}
+
+void recordDraw(DrawnPlot& plot, const LensData& lens, Abscissa abscissa, const CurveSelection& fixed,
+                const FrequencyFlags& frequencies)
+{
+    if (abscissa != plot.abscissa) {
+        // Every abscissa change clears the plot; should a draw come without
+        // one, the curves before it cannot be read on the new axis.
+        clearDrawnPlot(plot, abscissa, plot.texts);
+    }
+    // One copy of the lens for all the draws from it.
+    std::shared_ptr<const LensData> shared;
+    std::shared_ptr<const ReadoutAxis> axis;
+    if (!plot.passes.empty() && *plot.passes.back().source.lens == lens) {
+        shared = plot.passes.back().source.lens;
+        for (auto curve = plot.curves.rbegin(); curve != plot.curves.rend() && !axis; ++curve) {
+            if (curve->lens == shared) {
+                axis = curve->axis;
+            }
+        }
+    } else {
+        shared = std::make_shared<const LensData>(lens);
+    }
+    if (!axis) {
+        axis = std::make_shared<const ReadoutAxis>(lens, plot.abscissa);
+    }
+
+    for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
+        if (frequencies[i] != 1) {
+            continue;
+        }
+        CurveSelection selection = fixed;
+        selection.FrequencyIndex = i;
+        const CurveSelection key = curveKey(plot.abscissa, selection);
+        const bool known = std::any_of(plot.curves.begin(), plot.curves.end(), [&](const DrawnCurve& curve) {
+            return curve.lens == shared && sameSelection(curveKey(plot.abscissa, curve.selection), key);
+        });
+        if (known) {
+            continue;
+        }
+        DrawnCurve curve;
+        curve.lens = shared;
+        curve.selection = selection;
+        curve.label = curveLabel(lens, plot.abscissa, selection);
+        curve.probe = makeCurveProbe(lens, plot.abscissa, selection);
+        // The scales the drawing used: both series share them.
+        const CurveSamples samples
+            = sampleCurve(curve.probe.sagittal, PlotGeometry::PlotAreaWidth, PlotGeometry::PlotAreaHeight);
+        curve.scaleX = samples.ScaleX;
+        curve.scaleY = samples.ScaleY;
+        curve.pixelsPerUnit = samples.drawable ? samples.ScaleX * curve.probe.curve.AbscissaFactor : 0.0;
+        curve.axis = axis;
+        plot.curves.push_back(std::move(curve));
+    }
+    plot.passes.push_back({ fixed, { shared, frequencies } });
+}
+
+ChartSelection chartOfPlot(const DrawnPlot& plot, const CurveSelection& fixed)
+{
+    ChartSelection chart;
+    chart.abscissa = plot.abscissa;
+    chart.texts = plot.texts;
+    if (plot.passes.empty()) {
+        chart.passes.push_back(fixed); // no frequency flagged: the empty frame
+        return chart;
+    }
+    for (const DrawnPass& pass : plot.passes) {
+        // The abscissa's own index is never read to draw, and is 0 until its
+        // panel has once been read; the CSV looks its text up all the same.
+        CurveSelection fixed = pass.fixed;
+        int& own = ownIndex(plot.abscissa, fixed);
+        own = std::max(own, 1);
+        chart.passes.push_back(fixed);
+        chart.sources.push_back(pass.source);
+    }
+    chart.frequencies = plot.passes.back().source.frequencies;
+    return chart;
+}

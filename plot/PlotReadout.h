@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DrawnPlot.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The values of one curve at the cursor.
+struct ReadoutLine
+{
+    QString label; // the curve's fixed variables
+    double sag = 0.0;
+    double tan = 0.0;
+    bool node = false; // at a support point: the table's values
+
+    bool operator==(const ReadoutLine&) const = default;
+};
+
+// What the plot reads at one pixel column: the abscissa there in the axis's
+// own terms and the values of every curve drawn over it, in the order the
+// curves were first drawn. Empty where no curve reaches.
+struct PlotReadout
+{
+    QString abscissa; // "k 4.2", "20 LP/mm", "y′ 50.0 % (10.8 mm)", "ß′ -0.05, OO′ 530 mm"
+    std::vector<ReadoutLine> lines;
+
+    bool empty() const { return lines.empty(); }
+    // The abscissa line, then one line per curve:
+    // "20 LP/mm, k 2.8, ß′ 0: S 77.2 %  T 70.5 %  interpoliert".
+    QString text() const;
+};
+
+// Reads the plot at column x (logical pixels of the 250 x 250 image, 40 is
+// the y axis). A curve whose support point's marker sits within one pixel
+// of x gives that point's table values ("Stützstelle"); otherwise, where x
+// lies on the curve (from the y axis to its last support point), the
+// splines' values there ("interpoliert"); elsewhere it gives no line. The
+// abscissa is read on the last drawn curve that gives a line. Never throws.
+PlotReadout readPlotAt(const DrawnPlot& plot, double x);
+
+// The column of the next support point right (direction > 0) or left
+// (direction < 0) of x over all curves; a marker within one pixel of x
+// counts as the one at x. nullopt when there is none.
+std::optional<int> neighbourNodeColumn(const DrawnPlot& plot, double x, int direction);

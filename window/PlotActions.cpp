@@ -1,0 +1,39 @@
+#include "PlotActions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+PlotActions PlotActions::create(QWidget& window, QWidget& plot)
+{
+    PlotActions actions;
+    const auto make = [&window](const QString& text, const QKeySequence& key) {
+        auto* action = new QAction(text, &window);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        window.addAction(action); // the shortcut works wherever the focus is
+        return action;
+    };
+    actions.save = make(QStringLiteral("Diagramm speichern unter …"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions.copyChart = make(QStringLiteral("Diagramm kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    actions.copyValues = make(QStringLiteral("Werte kopieren"), QKeySequence());
+
+    actions.menu = new QMenu(&window);
+    actions.menu->addAction(actions.save);
+    actions.menu->addAction(actions.copyChart);
+    actions.menu->addAction(actions.copyValues);
+
+    plot.setContextMenuPolicy(Qt::CustomContextMenu);
+    QMenu* menu = actions.menu;
+    QObject::connect(&plot, &QWidget::customContextMenuRequested, menu,
+                     [menu, &plot](const QPoint& at) { menu->popup(plot.mapToGlobal(at)); });
+    return actions;
+}
+
+void PlotActions::setFileLoaded(bool loaded) const
+{
+    for (QAction* action : { save, copyChart, copyValues }) {
+        action->setEnabled(loaded);
+    }
+}

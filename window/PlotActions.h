@@ -1,0 +1,23 @@
+#pragma once
+
+class QAction;
+class QMenu;
+class QWidget;
+
+// The plot's context menu and its entries, which are also the window's
+// shortcuts: "Diagramm speichern unter …" (Ctrl+S), "Diagramm kopieren"
+// (Ctrl+Shift+C) and "Werte kopieren". Each is enabled only while a lens
+// file is loaded. The window owns them (Qt parent) and connects them.
+struct PlotActions
+{
+    QAction* save = nullptr;
+    QAction* copyChart = nullptr;
+    QAction* copyValues = nullptr;
+    QMenu* menu = nullptr; // the three entries
+
+    // Creates the entries (disabled) on window, whose shortcuts they become,
+    // and opens the menu where plot asks for a context menu.
+    static PlotActions create(QWidget& window, QWidget& plot);
+
+    void setFileLoaded(bool loaded) const;
+};

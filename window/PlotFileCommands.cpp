@@ -1,0 +1,89 @@
+#include "PlotFileCommands.h"
+
+#include "CsvExport.h"
+#include "ExportFiles.h"
+#include "ReportClock.h"
+#include "UiServices.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Warnings were shown when the curves were drawn; a second time would only
+// repeat them.
+const SplineWarningSink Quiet;
+
+} // namespace
+
+std::optional<PlotFileType> plotFileType(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png")) {
+        return PlotFileType::Png;
+    }
+    if (suffix == QLatin1String("svg")) {
+        return PlotFileType::Svg;
+    }
+    if (suffix == QLatin1String("pdf")) {
+        return PlotFileType::Pdf;
+    }
+    if (suffix == QLatin1String("csv")) {
+        return PlotFileType::Csv;
+    }
+    return std::nullopt;
+}
+
+QString plotFileFilter()
+{
+    return QStringLiteral("PNG-Bild|*.png|SVG-Grafik|*.svg|PDF-Bericht|*.pdf|CSV-Werte|*.csv");
+}
+
+void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensData& lens, PlotState& state,
+                     int pngScale)
+{
+    if (lens.FileLoaded <= 0) {
+        view.showMessage(PlotController::NoFileMessage);
+        return;
+    }
+    const std::optional<QString> path = ui.saveFileName(parent, plotFileFilter());
+    if (!path) {
+        return;
+    }
+    const std::optional<PlotFileType> type = plotFileType(*path);
+    if (!type) {
+        view.showMessage(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: "
+                                        "Diagramme werden als .png, .svg, .pdf oder .csv gespeichert")
+                             .arg(*path));
+        return;
+    }
+    try {
+        switch (*type) {
+        case PlotFileType::Png:
+            writeChartPng(*path, lens, chartOfPlot(state.drawn, state.selection), pngScale, Quiet);
+            break;
+        case PlotFileType::Svg:
+            writeChartSvg(*path, lens, chartOfPlot(state.drawn, state.selection), Quiet);
+            break;
+        case PlotFileType::Csv:
+            writeChartCsv(*path, lens, chartOfPlot(state.drawn, state.selection), Quiet);
+            break;
+        case PlotFileType::Pdf: {
+            // The report the print button prints now.
+            const Abscissa abscissa = view.checkedAbscissa();
+            PlotController::readFrequencyChecks(view, lens, state);
+            PlotController::readChoices(view, abscissa, state.selection);
+            writeReportPdf(*path,
+                           buildReportInput(lens, abscissa, state.selection, state.FrequencySelected, state.texts,
+                                            reportTime(), Quiet));
+            break;
+        }
+        }
+    } catch (const WriteError& error) {
+        view.showMessage(QString::fromUtf8(error.what()));
+    }
+}
+
+QString plotValuesText(const LensData& lens, const PlotState& state)
+{
+    return QString::fromStdString(chartCsv(lens, chartOfPlot(state.drawn, state.selection), Quiet));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "LensData.h"
+#include "PlotController.h"
+#include "PlotView.h"
+
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+class UiServices;
+
+// The file types the plot can be saved as, chosen by the file's extension.
+enum class PlotFileType
+{
+    Png, // what the plot shows, as the --export chart
+    Svg,
+    Pdf, // the print report of the current selection
+    Csv, // the points of every curve shown
+};
+
+// The type for a file name (the extension, in any case), or nullopt.
+std::optional<PlotFileType> plotFileType(const QString& path);
+
+// The filters of the save dialog, in the dialog seam's form.
+QString plotFileFilter();
+
+// "Diagramm speichern unter …": the save dialog, then the file written all
+// or nothing through the export writers, as --export writes it: PNG and SVG
+// of every draw since the plot was last cleared, at pngScale for PNG; CSV
+// of the same curves; PDF the report of the current selection (the check
+// boxes and panels read as the print command reads them), stamped with
+// reportTime(). A file that cannot be written, or a name with another
+// extension, is reported in a German message naming it; nothing else
+// changes. Throws RangeError as the drawing does.
+void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensData& lens, PlotState& state,
+                     int pngScale);
+
+// The CSV rows of every curve shown (the header first), as "Werte kopieren"
+// puts them on the clipboard.
+QString plotValuesText(const LensData& lens, const PlotState& state);
