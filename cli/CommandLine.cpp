@@ -69,8 +69,11 @@ int runDump(const CommandArguments& arguments)
     const AbscissaScale scale(lens, selection.abscissa);
     if (arguments.probeAt) {
         if (const int bad = scale.firstNonNumeric()) {
-            return usageError(UsageError { "Option --at: der Listeneintrag " + std::to_string(bad) + " der Abszisse, „"
-                                           + scale.text(bad) + "“, ist keine Zahl" });
+            const char* list = selection.abscissa == Abscissa::FNumber ? "Blendenzahlen"
+                : selection.abscissa == Abscissa::Frequency            ? "Ortsfrequenzen"
+                                                                       : "Abbildungsmaßstäbe";
+            return usageError(
+                UsageError { "Option --at: der Eintrag „" + scale.text(bad) + "“ der " + list + " ist keine Zahl" });
         }
     }
     const std::optional<double> position = arguments.probeAt ? scale.positionOf(*arguments.probeAt) : std::nullopt;
