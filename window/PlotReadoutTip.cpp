@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -67,9 +68,9 @@ bool PlotReadoutTip::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     case QEvent::ToolTip:
-        // The readout takes the place of the plot's own tip while it has
+        // The readout takes the place of the plot's own tip where it has
         // something to say.
-        return !readout().empty();
+        return !readPlotAt(m_plot, static_cast<QHelpEvent*>(event)->pos().x()).empty();
     case QEvent::Leave:
         QToolTip::hideText();
         return false;
