@@ -4,6 +4,7 @@
 #include "PlotGeometry.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -82,6 +83,23 @@ QString listValue(const ReadoutAxis& axis, double position, int node, int decima
                                          QString::fromStdString(scale.text(below + 2)).trimmed());
 }
 
+// Appends value rounded to one decimal ("77.2", "-0.5", "100.0").
+void appendTenths(QString& out, double value)
+{
+    if (!std::isfinite(value) || std::abs(value) > 1e15) {
+        out += QString::number(value, 'f', 1);
+        return;
+    }
+    const long long tenths = std::llround(value * 10.0);
+    const long long whole = std::llabs(tenths) / 10;
+    if (tenths < 0) {
+        out += QLatin1Char('-');
+    }
+    out += QString::number(whole);
+    out += QLatin1Char('.');
+    out += QLatin1Char(static_cast<char>('0' + std::llabs(tenths) % 10));
+}
+
 QString abscissaText(const DrawnCurve& curve, double position, int node)
 {
     const ReadoutAxis& axis = *curve.axis;
@@ -113,11 +131,20 @@ QString abscissaText(const DrawnCurve& curve, double position, int node)
 
 QString PlotReadout::text() const
 {
-    QString out = abscissa;
+    // Built by hand, as it is on every mouse move: QString::number is
+    // several times slower than this for one decimal.
+    QString out;
+    out.reserve(abscissa.size() + static_cast<qsizetype>(lines.size()) * 72);
+    out += abscissa;
     for (const ReadoutLine& line : lines) {
-        out += QLatin1Char('\n') + line.label + QStringLiteral(": S ") + QString::number(line.sag, 'f', 1)
-            + QStringLiteral(" %  T ") + QString::number(line.tan, 'f', 1) + QStringLiteral(" %  ")
-            + (line.node ? QStringLiteral("Stützstelle") : QStringLiteral("interpoliert"));
+        out += QLatin1Char('\n');
+        out += line.label;
+        out += QLatin1String(": S ");
+        appendTenths(out, line.sag);
+        out += QLatin1String(" %  T ");
+        appendTenths(out, line.tan);
+        out += QLatin1String(" %  ");
+        out += line.node ? QStringLiteral("Stützstelle") : QStringLiteral("interpoliert");
     }
     return out;
 }
