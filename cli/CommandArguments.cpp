@@ -381,6 +381,8 @@ std::string helpDetails()
            "Die Beschriftung folgt dem Fenster: bei Abszisse y die Texte, mit denen das\n"
            "Fenster startet, sonst die Texte nach der Wahl der Abszisse.\n"
            "Spline-Warnungen erscheinen als Zeilen \"Warnung: ...\" auf stderr.\n"
+           "Der Bericht (.pdf) trägt Datum und Uhrzeit des Aufrufs, oder den Zeitpunkt aus der\n"
+           "Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt ist.\n"
            "\n"
            "Beispiele:\n"
            "  lumivex examples/vollformat-objektiv.mtf\n"
