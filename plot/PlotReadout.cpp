@@ -194,11 +194,12 @@ std::optional<int> neighbourNodeColumn(const DrawnPlot& plot, double x, int dire
             from = column;
         }
     }
+    // Distances counted in the direction of the step: the nearest positive one.
+    const int sign = direction > 0 ? 1 : -1;
     std::optional<int> next;
     for (const int column : columns) {
-        if (direction > 0 && column > from && (!next || column < *next)) {
-            next = column;
-        } else if (direction < 0 && column < from && (!next || column > *next)) {
+        const double ahead = sign * (column - from);
+        if (ahead > 0 && (!next || ahead < sign * (*next - from))) {
             next = column;
         }
     }
