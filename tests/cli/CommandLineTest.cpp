@@ -48,8 +48,8 @@ TEST(Dump, KeysInOrderAndTheDataSet)
     EXPECT_EQ(texts(json["FrequencyText"]), (Texts { "5", "10", "20", "30", "40", "50", "60", "80" }));
     EXPECT_EQ(texts(json["MagnificationText"]),
               (Texts { "0", "-0.02", "-0.05", "-0.1", "-0.15", "-0.2", "-0.3", "-0.5", "-1" }));
-    EXPECT_EQ(texts(json["DistanceText"]), (Texts { "-1E20", "2598.7", "1100.2", "602.7", "438.5", "357.7", "279.4",
-                                                    "222.7", "197.7" }));
+    EXPECT_EQ(texts(json["DistanceText"]),
+              (Texts { "-1E20", "2598.7", "1100.2", "602.7", "438.5", "357.7", "279.4", "222.7", "197.7" }));
     EXPECT_EQ(texts(json["DistanceLabels"]),
               (Texts { "unendlich", "2599", "1100", "603", "438", "358", "279", "223", "198" }));
     EXPECT_EQ(json["ImageHeightText"].toArray().size(), 1); // one common row
@@ -100,10 +100,10 @@ TEST(DumpCurves, StartCurveOverTheImageHeight)
 // straight lines, known at every sample.
 TEST(DumpCurves, SelectionOptionsPickTheTableEntries)
 {
-    const QJsonArray curves
-        = dumpJson(Worked, { "--abscissa", "k", "--frequencies", "2,1", "--image-height", "3", "--magnification", "2" })
-              ["Curves"]
-                  .toArray();
+    const QJsonArray curves = dumpJson(Worked,
+                                       { "--abscissa", "k", "--frequencies", "2,1", "--image-height", "3",
+                                         "--magnification", "2" })["Curves"]
+                                  .toArray();
     ASSERT_EQ(curves.size(), 2);
     const QJsonValue first = curves[0];
     EXPECT_EQ(first["FrequencyIndex"].toInt(), 1);

@@ -202,8 +202,8 @@ TEST(CsvExport, OverTheImageHeightOnePassPerFNumberAndQuotedTexts)
 {
     const TemporaryDirectory directory;
     const std::string lensFile = directory.write("linse.mtf", workedExampleEdited([](int i, const std::string& line) {
-        return i == 14 ? "k 2.8 5\"6" : i == 19 ? "f 10 2;0" : line;
-    }));
+                                                     return i == 14 ? "k 2.8 5\"6" : i == 19 ? "f 10 2;0" : line;
+                                                 }));
     const std::string out = directory.file("points.csv");
     runOk({ "--export", out, lensFile, "--overlay-all", "--frequencies", "2", "--magnification", "2" });
     const std::vector<std::string> rows = fileLines(out);

@@ -55,11 +55,12 @@ TEST(Spline, ThreePointsByHand)
 {
     const auto spline = splineThrough({ { 0, 0 }, { 1, 1 }, { 2, 0 } });
     EXPECT_NEAR(spline.SecondDerivative[2], -3, 1e-12);
-    expectValues(spline, { { -1, { -1, 0, 3 } },
-                           { 0, { 0, 1.5, 0 } },
-                           { 0.5, { 0.6875, 1.125, -1.5 } },
-                           { 2, { 0, -1.5, 0 } },
-                           { 3, { -1, 0, 3 } } });
+    expectValues(spline,
+                 { { -1, { -1, 0, 3 } },
+                   { 0, { 0, 1.5, 0 } },
+                   { 0.5, { 0.6875, 1.125, -1.5 } },
+                   { 2, { 0, -1.5, 0 } },
+                   { 3, { -1, 0, 3 } } });
 }
 
 // Five points on uneven intervals, so that the elimination and the back
@@ -71,11 +72,12 @@ TEST(Spline, FivePointsOnUnevenIntervals)
     EXPECT_NEAR(spline.SecondDerivative[2], -2110.0 / 31, 1e-12);
     EXPECT_NEAR(spline.SecondDerivative[3], 2610.0 / 31, 1e-12);
     EXPECT_NEAR(spline.SecondDerivative[4], -2140.0 / 31, 1e-12);
-    expectValues(spline, { { 0.5, { 7255.0 / 248, 12215.0 / 372, -1055.0 / 31 } },
-                           { 2, { 805.0 / 31, -2110.0 / 93, 250.0 / 31 } },
-                           { 3.5, { 9685.0 / 248, 17255.0 / 372, 235.0 / 31 } },
-                           { 5, { 1930.0 / 31, -1930.0 / 93, -1070.0 / 31 } },
-                           { 7, { -70.0 / 31, -1930.0 / 93, 1070.0 / 31 } } });
+    expectValues(spline,
+                 { { 0.5, { 7255.0 / 248, 12215.0 / 372, -1055.0 / 31 } },
+                   { 2, { 805.0 / 31, -2110.0 / 93, 250.0 / 31 } },
+                   { 3.5, { 9685.0 / 248, 17255.0 / 372, 235.0 / 31 } },
+                   { 5, { 1930.0 / 31, -1930.0 / 93, -1070.0 / 31 } },
+                   { 7, { -70.0 / 31, -1930.0 / 93, 1070.0 / 31 } } });
 }
 
 TEST(Spline, InnerKnotIsEvaluatedOnTheIntervalBelowIt)

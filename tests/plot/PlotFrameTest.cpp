@@ -15,35 +15,6 @@ QString blanks(int count)
     return QString(count, QLatin1Char(' '));
 }
 
-// The blanks centre the texts in the proportional face, so every one counts.
-TEST(AxisTexts, ExactTextsWithTheirBlanks)
-{
-    const QString from = QStringLiteral("min <=");
-    const QString to = QStringLiteral("=> max");
-    struct Case
-    {
-        Abscissa abscissa;
-        QString range;
-        QString variable;
-    };
-    const Case cases[] = {
-        { Abscissa::FNumber, from + blanks(21) + "k" + blanks(20) + to, blanks(21) + "Blendenzahl" + blanks(23) },
-        { Abscissa::Frequency, from + blanks(18) + "LP/mm" + blanks(13) + to, blanks(21) + "Linienpaare" + blanks(13) },
-        { Abscissa::ImageHeight, blanks(30) + "y ' [%]" + blanks(27), blanks(27) + "Bildhöhe" + blanks(15) },
-        { Abscissa::Magnification, from + blanks(20) + "ß '" + blanks(19) + to, blanks(16) + "Abbildungsmaßstab" },
-    };
-    for (const Case& c : cases) {
-        const AxisTexts texts = axisTextsFor(c.abscissa);
-        EXPECT_EQ(texts.AxisRangeText, c.range);
-        EXPECT_EQ(texts.AxisVariableText, c.variable);
-        EXPECT_EQ(texts.AxisTitleY, QStringLiteral("Modulation [%]"));
-    }
-    EXPECT_EQ(initialAxisTexts().AxisRangeText, blanks(19) + "Bildhöhe [%]" + blanks(6));
-    EXPECT_EQ(initialAxisTexts().AxisVariableText, blanks(1));
-    // One character per umlaut, not the two bytes of its UTF-8 form.
-    EXPECT_EQ(axisTextsFor(Abscissa::ImageHeight).AxisVariableText.size(), 27 + 8 + 15);
-}
-
 // Grid positions of the 250 x 250 plot: 40 px margin, steps of 34 px.
 constexpr int grid[] = { 40, 74, 108, 142, 176, 210 };
 
