@@ -124,6 +124,13 @@ TEST(ImageCanvas, LinesPaintUpToButExcludingTheirEnd)
         { "half step", 5, 2, path(PenStyle::Solid, { { 0, 0 }, { 4, 1 } }), "rrr..|...r.|" },
         { "half step reversed", 5, 2, path(PenStyle::Solid, { { 4, 1 }, { 0, 0 } }), ".r...|..rrr|" },
         { "steep half step", 2, 5, path(PenStyle::Solid, { { 0, 0 }, { 1, 4 } }), "r.|r.|r.|.r|..|" },
+        { "three pixels wide", 7, 5,
+          [](Canvas& c) {
+              c.setPen(red, 3, PenStyle::Solid);
+              c.moveTo(1, 2);
+              c.lineTo(5, 2);
+          },
+          ".......|rrrrrr.|rrrrrr.|rrrrrr.|.......|" },
         { "zero length paints nothing", 3, 3, path(PenStyle::Solid, { { 1, 1 }, { 1, 1 } }), "...|...|...|" },
         { "dotted: 3 on, 3 off in white", 22, 1, path(PenStyle::Dotted, { { 0, 0 }, { 20, 0 } }),
           "bbbwwwbbbwwwbbbwwwbb..|" },
@@ -243,36 +250,6 @@ TEST(ImageCanvas, RepeatedAndCutTextsGiveTheSamePixels)
         const QImage cut = textImage(inside.size(), QPoint(120, 120) - inside.topLeft(), text, 11, angle);
         EXPECT_EQ(cut, whole.copy(inside)) << angle;
     }
-}
-
-TEST(PlotFrameImage, DecisivePixelsAndTheBlankRow)
-{
-    QImage image = filled(250, 250);
-    ImageCanvas canvas(image);
-    DrawPlotFrame(canvas, Abscissa::ImageHeight, initialAxisTexts());
-    // x, y, colour: axes over the grid, ticks, grid, the closing grid line
-    // on the right, its corner left out by every line ending there, the
-    // whole image cleared.
-    const std::tuple<int, int, QColor> pixels[] = {
-        { 40, 40, blue },    { 209, 210, blue },  { 38, 74, blue },    { 74, 212, blue },
-        { 100, 74, silver }, { 74, 100, silver }, { 210, 40, silver }, { 210, 209, silver },
-        { 210, 210, white }, { 100, 100, white }, { 245, 5, white },
-    };
-    for (const auto& [x, y, colour] : pixels) {
-        EXPECT_EQ(at(image, x, y), colour) << x << "," << y;
-    }
-    const QRect value = inkBox(image, QRect(0, 30, 40, 20)); // "100" left of the y axis
-    EXPECT_TRUE(!value.isNull() && QRect(22, 36, 15, 10).contains(value));
-    // "Modulation [%]" turned about its cell's corner (5, 155) reads upward.
-    const QRect title = inkBox(image, QRect(0, 0, 20, 250));
-    EXPECT_TRUE(title.left() >= 5 && title.right() <= 15 && title.bottom() <= 154 && title.top() >= 83) << title.top();
-
-    // Another abscissa's texts over it, as every later draw command writes
-    // them: the 63 blanks cover the whole row of values.
-    ASSERT_FALSE(inkBox(image, QRect(30, 214, 200, 12)).isNull());
-    DrawAxisTitles(canvas, DrawTarget::Screen, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
-    EXPECT_TRUE(inkBox(image, QRect(30, 213, 200, 14)).isNull());
-    EXPECT_EQ(at(image, 100, 210), blue); // the axis stays
 }
 
 // The plot drawn four times larger through a painter (a crisp export): every
