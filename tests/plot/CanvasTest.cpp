@@ -100,10 +100,10 @@ void expectPictures(const std::vector<PictureCase>& cases)
     }
 }
 
-std::function<void(Canvas&)> path(PenStyle style, std::vector<QPoint> points)
+std::function<void(Canvas&)> path(PenStyle style, std::vector<QPoint> points, int width = 1)
 {
-    return [style, points](Canvas& canvas) {
-        canvas.setPen(style == PenStyle::Solid ? red : blue, 1, style);
+    return [style, points, width](Canvas& canvas) {
+        canvas.setPen(style == PenStyle::Solid ? red : blue, width, style);
         canvas.moveTo(points.front().x(), points.front().y());
         for (std::size_t i = 1; i < points.size(); ++i) {
             canvas.lineTo(points[i].x(), points[i].y());
@@ -124,13 +124,11 @@ TEST(ImageCanvas, LinesPaintUpToButExcludingTheirEnd)
         { "half step", 5, 2, path(PenStyle::Solid, { { 0, 0 }, { 4, 1 } }), "rrr..|...r.|" },
         { "half step reversed", 5, 2, path(PenStyle::Solid, { { 4, 1 }, { 0, 0 } }), ".r...|..rrr|" },
         { "steep half step", 2, 5, path(PenStyle::Solid, { { 0, 0 }, { 1, 4 } }), "r.|r.|r.|.r|..|" },
-        { "three pixels wide", 7, 5,
-          [](Canvas& c) {
-              c.setPen(red, 3, PenStyle::Solid);
-              c.moveTo(1, 2);
-              c.lineTo(5, 2);
-          },
+        // Wide pens: centred when odd, one more pixel right and down when even.
+        { "three pixels wide", 7, 5, path(PenStyle::Solid, { { 1, 2 }, { 5, 2 } }, 3),
           ".......|rrrrrr.|rrrrrr.|rrrrrr.|.......|" },
+        { "two pixels wide", 7, 4, path(PenStyle::Solid, { { 1, 1 }, { 5, 1 } }, 2),
+          ".......|.rrrrr.|.rrrrr.|.......|" },
         { "zero length paints nothing", 3, 3, path(PenStyle::Solid, { { 1, 1 }, { 1, 1 } }), "...|...|...|" },
         { "dotted: 3 on, 3 off in white", 22, 1, path(PenStyle::Dotted, { { 0, 0 }, { 20, 0 } }),
           "bbbwwwbbbwwwbbbwwwbb..|" },
@@ -215,16 +213,22 @@ QImage textImage(QSize size, QPoint at, const QString& text, int height, int ang
 TEST(ImageCanvas, TextCellAtTheReferencePointAndTurnedAboutIt)
 {
     const QString text = QStringLiteral("100");
-    const QImage upright = textImage({ 60, 60 }, { 22, 36 }, text, 9, 0);
-    EXPECT_EQ(nonBackground(upright, sentinel), QRect(22, 36, 15, 10));
-    int glyphPixels = 0;
-    for (int y = 36; y < 46; ++y) {
-        for (int x = 22; x < 37; ++x) {
-            glyphPixels += at(upright, x, y) == black ? 1 : 0;
-            EXPECT_TRUE(at(upright, x, y) == black || at(upright, x, y) == yellow) << x << "," << y;
+    EXPECT_EQ(nonBackground(textImage({ 60, 60 }, { 22, 36 }, text, 9, 0), sentinel), QRect(22, 36, 15, 10));
+    for (const int angle : { 0, 30 }) { // also a turned cell keeps hard edges
+        const QImage image = textImage({ 60, 60 }, { 22, 36 }, text, 9, angle);
+        int glyphPixels = 0;
+        int cellPixels = 0; // about the cell's area, 15 x 10, at any angle
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 60; ++x) {
+                glyphPixels += at(image, x, y) == black ? 1 : 0;
+                cellPixels += at(image, x, y) == sentinel ? 0 : 1;
+                ASSERT_TRUE(at(image, x, y) == black || at(image, x, y) == yellow || at(image, x, y) == sentinel)
+                    << angle << " at " << x << "," << y;
+            }
         }
+        EXPECT_GT(glyphPixels, 20);
+        EXPECT_NEAR(cellPixels, 150, 5) << angle;
     }
-    EXPECT_GT(glyphPixels, 20);
     EXPECT_EQ(nonBackground(textImage({ 60, 60 }, { 30, 30 }, text, 9, 90), sentinel), QRect(30, 15, 10, 15));
     EXPECT_EQ(nonBackground(textImage({ 60, 60 }, { 30, 30 }, text, 9, -90), sentinel), QRect(20, 30, 10, 15));
 }
@@ -265,12 +269,14 @@ TEST(PainterCanvas, FrameAtFourTimesTheSize)
         mapping.antialias = false;
         PainterCanvas canvas(painter, mapping);
         DrawPlotFrame(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
+        canvas.setBrush(yellow);
+        canvas.text(10, 10, QStringLiteral("   "), fontOf(9)); // a cell without ink, 4 * 10.05 high
     }
     // x, y in device pixels: the y axis on 160 .. 163, the x axis, a grid
-    // line, the paper to the corner.
+    // line, the paper to the corner, the text cell.
     const std::tuple<int, int, QColor> pixels[] = {
-        { 159, 400, white }, { 160, 400, blue },   { 163, 400, blue },  { 164, 400, white },
-        { 402, 842, blue },  { 402, 298, silver }, { 402, 402, white }, { 982, 982, white },
+        { 159, 400, white },  { 160, 400, blue },  { 163, 400, blue },  { 164, 400, white }, { 402, 842, blue },
+        { 402, 298, silver }, { 402, 402, white }, { 982, 982, white }, { 45, 78, yellow },  { 45, 82, white },
     };
     for (const auto& [x, y, colour] : pixels) {
         EXPECT_EQ(at(image, x, y), colour) << x << "," << y;

@@ -141,6 +141,14 @@ INSTANTIATE_TEST_SUITE_P(AllAbscissae, PageLayout,
                          ::testing::Values(Abscissa::FNumber, Abscissa::Frequency, Abscissa::ImageHeight,
                                            Abscissa::Magnification));
 
+TEST(PrintReport, SettingsListEveryCheckedFrequencyUpToTheEighth)
+{
+    ReportInput input = smallReport(Abscissa::FNumber);
+    input.lens.FrequencyText[8] = "80";
+    input.frequencySelected[8] = true;
+    EXPECT_EQ(printed(input).textsEqual(QStringLiteral("Ortsfrequenz              : 20 120 80 ")).size(), 1U);
+}
+
 TEST(PrintReport, FrameGridAndTicks)
 {
     const RecordingCanvas page = printed(smallReport(Abscissa::ImageHeight));
