@@ -16,8 +16,7 @@ constexpr std::array<Abscissa, 4> Abscissae { Abscissa::FNumber, Abscissa::Frequ
 
 // Every selection the panels allow for one abscissa: all values of the three
 // other variables (the abscissa's own index is not read and stays 1).
-template <typename Visit>
-void forEachSelection(const LensData& lens, Abscissa abscissa, Visit visit)
+template <typename Visit> void forEachSelection(const LensData& lens, Abscissa abscissa, Visit visit)
 {
     const auto countOr1 = [&](Abscissa variable, int count) { return variable == abscissa ? 1 : count; };
     const int frequencies = countOr1(Abscissa::Frequency, lens.FrequencyCount);
@@ -44,16 +43,15 @@ struct CurveTally
 
 // Extracts, splines and samples both series of every curve over the given
 // abscissae.
-template <typename Range>
-CurveTally computeCurves(const LensData& lens, const Range& abscissae)
+template <typename Range> CurveTally computeCurves(const LensData& lens, const Range& abscissae)
 {
     CurveTally tally;
     const SplineWarningSink countWarning = [&](SplineWarning) { ++tally.warnings; };
     for (const Abscissa abscissa : abscissae) {
         forEachSelection(lens, abscissa, [&](const CurveSelection& selection) {
-            const ExtractedCurve curve = ExtractCurve(lens, abscissa, selection);
+            const ExtractedCurve curve = extractCurve(lens, abscissa, selection);
             for (const Series s : { Series::Sagittal, Series::Tangential }) {
-                SeriesCurve result = ComputeSeries(curve, s, countWarning);
+                SeriesCurve result = computeSeries(curve, s, countWarning);
                 benchmark::DoNotOptimize(result);
                 ++tally.series;
                 tally.notDrawable += result.samples.drawable ? 0 : 1;
@@ -112,9 +110,9 @@ void BM_OneCurve(benchmark::State& state)
     const LensData lens = readLensFile(ExampleFile, LensData {});
     const CurveSelection selection { 1, 1, 1, 1 };
     for (auto _ : state) {
-        const ExtractedCurve curve = ExtractCurve(lens, Abscissa::ImageHeight, selection);
-        SeriesCurve sag = ComputeSeries(curve, Series::Sagittal, {});
-        SeriesCurve tan = ComputeSeries(curve, Series::Tangential, {});
+        const ExtractedCurve curve = extractCurve(lens, Abscissa::ImageHeight, selection);
+        SeriesCurve sag = computeSeries(curve, Series::Sagittal, {});
+        SeriesCurve tan = computeSeries(curve, Series::Tangential, {});
         benchmark::DoNotOptimize(sag);
         benchmark::DoNotOptimize(tan);
     }

@@ -36,7 +36,7 @@ void BM_DrawCommand(benchmark::State& state)
     QImage image(PlotGeometry::ImageSize, PlotGeometry::ImageSize, QImage::Format_RGB32);
     ImageCanvas canvas(image);
     for (auto _ : state) {
-        auto last = DrawChart(canvas, lens, abscissa, fixed, every, texts, {});
+        auto last = drawChart(canvas, lens, abscissa, fixed, every, texts, {});
         benchmark::DoNotOptimize(last);
         benchmark::ClobberMemory();
     }
@@ -53,7 +53,7 @@ void BM_EmptyFrame(benchmark::State& state)
     QImage image(PlotGeometry::ImageSize, PlotGeometry::ImageSize, QImage::Format_RGB32);
     ImageCanvas canvas(image);
     for (auto _ : state) {
-        DrawChart(canvas, lens, Abscissa::FNumber, {}, FrequencyFlags {}, texts, {});
+        drawChart(canvas, lens, Abscissa::FNumber, {}, FrequencyFlags {}, texts, {});
         benchmark::ClobberMemory();
     }
 }

@@ -41,8 +41,7 @@ void setPoint(ExtractedCurve& curve, int i, double x, const LensData& lens, int 
 }
 
 // One support point per list entry, at positions 0, 1, 2, ...
-template <typename Indices>
-ExtractedCurve positionCurve(const LensData& lens, int count, Indices indicesOfPoint)
+template <typename Indices> ExtractedCurve positionCurve(const LensData& lens, int count, Indices indicesOfPoint)
 {
     ExtractedCurve curve;
     curve.CurvePointCount = std::max(count, 0);
@@ -103,7 +102,7 @@ struct PointIndices
 
 } // namespace
 
-ExtractedCurve ExtractCurve(const LensData& lens, Abscissa abscissa, const CurveSelection& s)
+ExtractedCurve extractCurve(const LensData& lens, Abscissa abscissa, const CurveSelection& s)
 {
     switch (abscissa) {
     case Abscissa::FNumber:

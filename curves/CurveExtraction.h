@@ -50,4 +50,4 @@ struct ExtractedCurve
 // with none it is empty (n = 0); neither can be drawn as a line.
 //
 // Throws RangeError for an index outside the data set's table shapes.
-ExtractedCurve ExtractCurve(const LensData& lens, Abscissa abscissa, const CurveSelection& selection);
+ExtractedCurve extractCurve(const LensData& lens, Abscissa abscissa, const CurveSelection& selection);

@@ -1,6 +1,6 @@
 #include "CurvePipeline.h"
 
-SeriesCurve ComputeSeries(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn, int plotAreaWidth,
+SeriesCurve computeSeries(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn, int plotAreaWidth,
                           int plotAreaHeight)
 {
     SeriesCurve out;
@@ -11,8 +11,8 @@ SeriesCurve ComputeSeries(const ExtractedCurve& curve, Series series, const Spli
         spline.KnotX[i] = curve.KnotX[i];
         spline.KnotY[i] = values[i];
     }
-    CheckSplineKnots(spline, warn);
-    ComputeSpline(spline);
-    out.samples = SampleCurve(spline, plotAreaWidth, plotAreaHeight);
+    checkSplineKnots(spline, warn);
+    computeSpline(spline);
+    out.samples = sampleCurve(spline, plotAreaWidth, plotAreaHeight);
     return out;
 }

@@ -21,5 +21,5 @@ struct SeriesCurve
 // Copies the series' values into KnotY, checks the knots (warnings go to
 // warn), computes the spline and samples it for a plot area of the given
 // size in pixels.
-SeriesCurve ComputeSeries(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn,
+SeriesCurve computeSeries(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn,
                           int plotAreaWidth = 170, int plotAreaHeight = 170);

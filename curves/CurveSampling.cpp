@@ -10,7 +10,7 @@ constexpr double SampleShift = 1E-8;
 
 } // namespace
 
-CurveSamples SampleCurve(const SplineState& spline, int plotAreaWidth, int plotAreaHeight)
+CurveSamples sampleCurve(const SplineState& spline, int plotAreaWidth, int plotAreaHeight)
 {
     CurveSamples out;
     out.CurveMaxY = 100.0;
@@ -31,7 +31,7 @@ CurveSamples SampleCurve(const SplineState& spline, int plotAreaWidth, int plotA
     bool finite = true;
     for (int j = 1; j <= CurveSamples::SampleCount; ++j) {
         double sampleX = first + (j - 1) * step - SampleShift;
-        double sampleY = EvaluateSpline(spline, sampleX).value;
+        double sampleY = evaluateSpline(spline, sampleX).value;
         if (!std::isfinite(sampleX) || !std::isfinite(sampleY)) {
             finite = false;
             sampleX = std::isfinite(sampleX) ? sampleX : 0.0;

@@ -37,4 +37,4 @@ struct CurveSamples
 //   the markers stay on the y axis instead of at an infinite pixel;
 // - a spline with non-finite coefficients (zero-width interval) or
 //   abscissae too large to sample: the non-finite samples are replaced by 0.
-CurveSamples SampleCurve(const SplineState& spline, int plotAreaWidth, int plotAreaHeight);
+CurveSamples sampleCurve(const SplineState& spline, int plotAreaWidth, int plotAreaHeight);

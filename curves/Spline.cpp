@@ -31,7 +31,7 @@ std::string splineWarningText(SplineWarning warning)
     return {};
 }
 
-void CheckSplineKnots(SplineState& spline, const SplineWarningSink& warn)
+void checkSplineKnots(SplineState& spline, const SplineWarningSink& warn)
 {
     const int n = checkedPointCount(spline);
     for (int i = 1; i <= n - 1; ++i) {
@@ -49,7 +49,7 @@ void CheckSplineKnots(SplineState& spline, const SplineWarningSink& warn)
     }
 }
 
-void ComputeSpline(SplineState& spline)
+void computeSpline(SplineState& spline)
 {
     const int n = checkedPointCount(spline);
     if (n < 2) {
@@ -105,7 +105,7 @@ void ComputeSpline(SplineState& spline)
     }
 }
 
-SplineValue EvaluateSpline(const SplineState& spline, double x)
+SplineValue evaluateSpline(const SplineState& spline, double x)
 {
     const int n = checkedPointCount(spline);
     if (n < 2) {

@@ -52,7 +52,7 @@ using SplineWarningSink = std::function<void(SplineWarning)>;
 // width within 1E-20 of zero is Singular, then (independently) a width not
 // above 1E-20 is NotMonotonic. warn may be empty. Must run before
 // ComputeSpline, which reads IntervalRise.
-void CheckSplineKnots(SplineState& spline, const SplineWarningSink& warn);
+void checkSplineKnots(SplineState& spline, const SplineWarningSink& warn);
 
 // Second derivatives and coefficients with natural end conditions
 // (M_1 = M_n = 0). Never throws for degenerate input other than a count
@@ -63,9 +63,9 @@ void CheckSplineKnots(SplineState& spline, const SplineWarningSink& warn);
 //   only with decreasing abscissae): the IEEE division yields infinite or
 //   NaN coefficients. They are never used to index anything; SampleCurve
 //   sees the non-finite values and marks the curve as not drawable.
-void ComputeSpline(SplineState& spline);
+void computeSpline(SplineState& spline);
 
 // Value, slope and curvature at x. x below x_2 (also below x_1) uses the
 // first interval, x equal to x_(i+1) stays in interval i, and x above x_n
 // uses the last interval: both end polynomials are extended outwards.
-SplineValue EvaluateSpline(const SplineState& spline, double x);
+SplineValue evaluateSpline(const SplineState& spline, double x);

@@ -40,8 +40,8 @@ private:
     {
         return ((checkedIndex(fNumber, FNumbers) * Frequencies + checkedIndex(frequency, Frequencies)) * ImageHeights
                 + checkedIndex(imageHeight, ImageHeights))
-                   * Magnifications
-               + checkedIndex(magnification, Magnifications);
+            * Magnifications
+            + checkedIndex(magnification, Magnifications);
     }
 
     RangeArray<std::uint8_t, 0, FNumbers * Frequencies * ImageHeights * Magnifications - 1> m_values;

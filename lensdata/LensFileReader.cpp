@@ -25,11 +25,6 @@ struct LineInput
     std::string text;
 };
 
-std::string quotedText(std::string_view bytes)
-{
-    return "„" + decodeWindows1252(bytes) + "“";
-}
-
 // Reads the next line. At the end of the file the error names what was
 // sought (the text describe() returns; built only then) and the line where
 // it was expected, one past the last line.
@@ -64,7 +59,7 @@ void seekMarker(LineInput& input, std::string_view marker)
 void splitCurrentLine(const LineInput& input, LineTokens& tokens)
 {
     try {
-        SplitLine(input.text, tokens);
+        splitLine(input.text, tokens);
     } catch (const LineFormatError& error) {
         throw LoadError(input.lineNumber, error.what());
     }
@@ -198,7 +193,7 @@ void readDistances(LineInput& input, LineTokens& tokens, LensData& lens)
         // line put into that token, as the format has always done.
         const std::string& distance = tokens.LineToken[3];
         try {
-            lens.DistanceLabels[i] = DistanceLabel(distance, i == 1);
+            lens.DistanceLabels[i] = distanceLabel(distance, i == 1);
         } catch (const LineFormatError& error) {
             throw LoadError(input.lineNumber, error.what());
         }
@@ -208,7 +203,7 @@ void readDistances(LineInput& input, LineTokens& tokens, LensData& lens)
     // labels show them (or 0 for entries no file has filled).
     for (int i = lens.MagnificationCount + 1; i <= LensData::MaxMagnifications; ++i) {
         try {
-            lens.DistanceLabels[i] = DistanceLabel(lens.DistanceText[i], i == 1);
+            lens.DistanceLabels[i] = distanceLabel(lens.DistanceText[i], i == 1);
         } catch (const LineFormatError& error) {
             throw LoadError(input.lineNumber, error.what());
         }
@@ -225,7 +220,7 @@ void readModulationLines(LineInput& input, LensData& lens, ModulationTable& tabl
             });
             std::vector<int> values;
             try {
-                values = ParseModulationLine(input.text, lens.FrequencyCount);
+                values = parseModulationLine(input.text, lens.FrequencyCount);
             } catch (const LineFormatError& error) {
                 throw LoadError(input.lineNumber, error.what());
             }
@@ -294,7 +289,7 @@ LensData readLensFile(const std::filesystem::path& path, const LensData& current
     return readLensData(in, current);
 }
 
-std::string DistanceLabel(std::string_view distanceText, bool firstEntry)
+std::string distanceLabel(std::string_view distanceText, bool firstEntry)
 {
     if (firstEntry && distanceText == InfinityMarker) {
         return "unendlich";

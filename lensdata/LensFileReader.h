@@ -24,4 +24,4 @@ LensData readLensData(std::istream& in, const LensData& current);
 // (an entry no file has filled), else the distance rounded to the nearest
 // integer, a half to the even neighbour. Throws LineFormatError when the
 // text is not a number or the rounded value does not fit a 32-bit integer.
-std::string DistanceLabel(std::string_view distanceText, bool firstEntry);
+std::string distanceLabel(std::string_view distanceText, bool firstEntry);

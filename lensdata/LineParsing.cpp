@@ -3,6 +3,7 @@
 #include "LineFormatError.h"
 #include "TextEncoding.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -10,11 +11,6 @@ namespace {
 
 constexpr std::size_t MaxModulationLineLength = 255;
 constexpr int MaxBoundaries = 10;
-
-std::string quotedText(std::string_view bytes)
-{
-    return "„" + decodeWindows1252(bytes) + "“";
-}
 
 // Long lines are shown by their beginning only.
 std::string quotedExcerpt(std::string_view bytes)
@@ -37,7 +33,19 @@ bool hasIntegerForm(std::string_view text)
 
 } // namespace
 
-void SplitLine(std::string_view line, LineTokens& tokens)
+std::string quotedText(std::string_view bytes)
+{
+    return "„" + decodeWindows1252(bytes) + "“";
+}
+
+std::string shortestNumber(double value)
+{
+    std::array<char, 32> text {};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    return std::string(text.data(), result.ptr);
+}
+
+void splitLine(std::string_view line, LineTokens& tokens)
 {
     std::string padded;
     padded.reserve(line.size() + 2);
@@ -68,7 +76,7 @@ void SplitLine(std::string_view line, LineTokens& tokens)
     tokens.count = count;
 }
 
-std::vector<int> ParseModulationLine(std::string_view line, int valueCount)
+std::vector<int> parseModulationLine(std::string_view line, int valueCount)
 {
     if (line.size() > MaxModulationLineLength) {
         throw LineFormatError("Bereichsfehler: Modulationszeile ist " + std::to_string(line.size())
@@ -142,11 +150,8 @@ std::optional<double> parseDecimal(std::string_view text)
             return std::nullopt;
         }
     }
-    // from_chars also reads "inf", "nan" and hexadecimal forms; the file
-    // format knows only digits, a point, a sign and an exponent.
-    if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string_view::npos) {
-        return std::nullopt;
-    }
+    // The general format reads no hexadecimal; "inf" and "nan", which it
+    // does read, are refused as not finite.
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {

@@ -22,12 +22,19 @@ struct LineTokens
     int valueCount() const { return count > 0 ? count - 1 : 0; }
 };
 
+// A text of the file (Windows-1252 bytes) in German quotes, for messages.
+std::string quotedText(std::string_view bytes);
+
+// The shortest text that reads back as the same double, with a decimal
+// point whatever the locale ("0.1", "25", "1e+20").
+std::string shortestNumber(double value);
+
 // Splits one labelled value line at blanks (the space character only). The
 // first item is the label: counted, not stored. A run of several blanks
 // between two items stays at the front of the following value's text, so
 // "k  2.8" yields the value " 2.8". Throws LineFormatError for a 16th value
 // (after storing the first 15).
-void SplitLine(std::string_view line, LineTokens& tokens);
+void splitLine(std::string_view line, LineTokens& tokens);
 
 // The values of one modulation line: valueCount integers in 0..255. A value
 // is the text between two boundaries, where a boundary is a blank followed
@@ -37,7 +44,7 @@ void SplitLine(std::string_view line, LineTokens& tokens);
 // that is not an integer. Throws LineFormatError for a line longer than 255
 // characters, more than 10 boundaries, none at all, fewer values than
 // valueCount, a value that is not an integer or one outside 0..255.
-std::vector<int> ParseModulationLine(std::string_view line, int valueCount);
+std::vector<int> parseModulationLine(std::string_view line, int valueCount);
 
 // A real number as written in the file: optional leading blanks, optional
 // sign, digits with a decimal point and an optional exponent (E or e).

@@ -19,8 +19,7 @@ public:
 // A fixed-size array with a declared index range Low..High (inclusive).
 // Every access is checked: an index outside the range throws RangeError,
 // so a wrong index is never a silent read or write.
-template <typename T, int Low, int High>
-class RangeArray
+template <typename T, int Low, int High> class RangeArray
 {
     static_assert(Low <= High);
 
@@ -44,5 +43,5 @@ private:
         return static_cast<std::size_t>(index - Low);
     }
 
-    std::array<T, static_cast<std::size_t>(High - Low + 1)> m_items{};
+    std::array<T, static_cast<std::size_t>(High - Low + 1)> m_items {};
 };

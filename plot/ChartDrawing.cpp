@@ -4,7 +4,7 @@
 #include "CurvePipeline.h"
 #include "PlotFrame.h"
 
-std::optional<LastExtraction> DrawSelectedCurves(Canvas& screen, const LensData& lens, Abscissa abscissa,
+std::optional<LastExtraction> drawSelectedCurves(Canvas& screen, const LensData& lens, Abscissa abscissa,
                                                  const CurveSelection& fixed, const FrequencyFlags& frequencies,
                                                  const AxisTexts& texts, const SplineWarningSink& warn)
 {
@@ -15,20 +15,20 @@ std::optional<LastExtraction> DrawSelectedCurves(Canvas& screen, const LensData&
         }
         CurveSelection selection = fixed;
         selection.FrequencyIndex = i;
-        const ExtractedCurve curve = ExtractCurve(lens, abscissa, selection);
-        DrawAxisTitles(screen, DrawTarget::Screen, abscissa, texts);
+        const ExtractedCurve curve = extractCurve(lens, abscissa, selection);
+        drawAxisTitles(screen, abscissa, texts);
         // Sagittal first: the tangential curve covers it where they meet.
-        DrawCurve(screen, ComputeSeries(curve, Series::Sagittal, warn), curve.AbscissaFactor, Series::Sagittal);
-        DrawCurve(screen, ComputeSeries(curve, Series::Tangential, warn), curve.AbscissaFactor, Series::Tangential);
+        drawCurve(screen, computeSeries(curve, Series::Sagittal, warn), curve.AbscissaFactor, Series::Sagittal);
+        drawCurve(screen, computeSeries(curve, Series::Tangential, warn), curve.AbscissaFactor, Series::Tangential);
         last = LastExtraction { selection, curve };
     }
     return last;
 }
 
-std::optional<LastExtraction> DrawChart(Canvas& screen, const LensData& lens, Abscissa abscissa,
+std::optional<LastExtraction> drawChart(Canvas& screen, const LensData& lens, Abscissa abscissa,
                                         const CurveSelection& fixed, const FrequencyFlags& frequencies,
                                         const AxisTexts& texts, const SplineWarningSink& warn)
 {
-    DrawPlotFrame(screen, abscissa, texts);
-    return DrawSelectedCurves(screen, lens, abscissa, fixed, frequencies, texts, warn);
+    drawPlotFrame(screen, abscissa, texts);
+    return drawSelectedCurves(screen, lens, abscissa, fixed, frequencies, texts, warn);
 }

@@ -30,13 +30,13 @@ struct LastExtraction
 // variable in `fixed` is not read. Spline warnings go to warn as they arise
 // and drawing goes on. Returns the last extraction, or nullopt when no flag
 // is set. Throws RangeError for an index outside the data set's tables.
-std::optional<LastExtraction> DrawSelectedCurves(Canvas& screen, const LensData& lens, Abscissa abscissa,
+std::optional<LastExtraction> drawSelectedCurves(Canvas& screen, const LensData& lens, Abscissa abscissa,
                                                  const CurveSelection& fixed, const FrequencyFlags& frequencies,
                                                  const AxisTexts& texts, const SplineWarningSink& warn);
 
 // The 250 x 250 screen image as the draw command leaves it in single mode:
 // the empty frame for the abscissa, then DrawSelectedCurves. Throws as
 // DrawSelectedCurves.
-std::optional<LastExtraction> DrawChart(Canvas& screen, const LensData& lens, Abscissa abscissa,
+std::optional<LastExtraction> drawChart(Canvas& screen, const LensData& lens, Abscissa abscissa,
                                         const CurveSelection& fixed, const FrequencyFlags& frequencies,
                                         const AxisTexts& texts, const SplineWarningSink& warn);

@@ -46,7 +46,7 @@ void drawSampleLine(Canvas& canvas, const CurveSamples& samples, int step, const
 const CurveStyle CurveStyle::Screen { screenPosition, 1, 1, 2, false, 1 };
 const CurveStyle CurveStyle::Page { pagePosition, 2, 2, 4, true, 2 };
 
-void DrawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series, const CurveStyle& style)
+void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series, const CurveStyle& style)
 {
     const CurveSamples& samples = curve.samples;
     const CurveMapping mapping { samples.ScaleX, samples.ScaleY, abscissaFactor };
@@ -75,7 +75,7 @@ void DrawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor,
     }
 }
 
-void DrawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series)
+void drawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series)
 {
-    DrawSeries(screen, curve, abscissaFactor, series, CurveStyle::Screen);
+    drawSeries(screen, curve, abscissaFactor, series, CurveStyle::Screen);
 }

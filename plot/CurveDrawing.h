@@ -15,7 +15,7 @@
 // A curve that is not drawable (see CurveSamples::drawable) gets its
 // markers only; points without a finite position are left out, and the
 // line segments that would touch them are skipped.
-void DrawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series);
+void drawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series);
 
 // Where and how a series is drawn: the screen image and the printed page
 // differ only in these.
@@ -38,5 +38,5 @@ struct CurveStyle
 // (the first line has zero length), then white markers outlined black.
 // Not-drawable curves get their markers only; a point without a position
 // breaks the line.
-void DrawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series,
+void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series,
                 const CurveStyle& style);

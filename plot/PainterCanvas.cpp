@@ -137,3 +137,14 @@ void PainterCanvas::text(int x, int y, const QString& text, const CanvasFont& fo
     m_painter.drawText(QPointF(0.0, metrics.ascent()), text);
     m_painter.restore();
 }
+
+CanvasMapping scaledScreenMapping(double scale)
+{
+    CanvasMapping mapping;
+    mapping.pixelsPerUnit = scale;
+    mapping.yUp = false;
+    mapping.pixelCentres = true;
+    mapping.dotLength = 3.0;
+    mapping.antialias = true;
+    return mapping;
+}

@@ -19,6 +19,11 @@ struct CanvasMapping
     bool antialias = true;
 };
 
+// Units are pixels of the 250 x 250 screen image drawn `scale` device
+// pixels large: lines through the pixel centres, boxes covering whole
+// pixels, the dotted pen's 3-on-3-off pattern in screen pixels.
+CanvasMapping scaledScreenMapping(double scale);
+
 // Draws on any QPainter (SVG, PDF, printer, a big PNG) by mapping points
 // onto the painter's device; the painter is never flipped or scaled, so text
 // stays upright. Pen widths are logical and become device pixels through the

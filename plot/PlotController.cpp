@@ -33,16 +33,16 @@ namespace {
 
 } // namespace
 
-void Draw(PlotView& view, const LensData& lens, PlotState& state)
+void draw(PlotView& view, const LensData& lens, PlotState& state)
 {
     if (lens.FileLoaded <= 0) {
         view.showMessage(NoFileMessage);
         return;
     }
     if (view.isSingleMode()) {
-        Clear(view, state);
+        clear(view, state);
     }
-    ReadFrequencyChecks(view, lens, state);
+    readFrequencyChecks(view, lens, state);
 
     if (!anyFrequencySelected(state)) {
         view.refreshPlot();
@@ -51,10 +51,10 @@ void Draw(PlotView& view, const LensData& lens, PlotState& state)
     const Abscissa abscissa = view.checkedAbscissa();
     // The fixed variables are read right before the extraction; with no
     // frequency selected they keep the values of their last reading.
-    ReadChoices(view, abscissa, state.selection);
+    readChoices(view, abscissa, state.selection);
     const SplineWarningSink warn
         = [&view](SplineWarning warning) { view.showMessage(QString::fromStdString(splineWarningText(warning))); };
-    if (const auto last = DrawSelectedCurves(view.plotCanvas(), lens, abscissa, state.selection,
+    if (const auto last = drawSelectedCurves(view.plotCanvas(), lens, abscissa, state.selection,
                                              state.FrequencySelected, state.texts, warn)) {
         state.selection = last->selection;
         state.lastCurve = last->curve;
@@ -62,67 +62,67 @@ void Draw(PlotView& view, const LensData& lens, PlotState& state)
     view.refreshPlot();
 }
 
-void Clear(PlotView& view, const PlotState& state)
+void clear(PlotView& view, const PlotState& state)
 {
-    DrawPlotFrame(view.plotCanvas(), view.checkedAbscissa(), state.texts);
+    drawPlotFrame(view.plotCanvas(), view.checkedAbscissa(), state.texts);
     view.refreshPlot();
 }
 
-void ClearAndDraw(PlotView& view, const LensData& lens, PlotState& state)
+void clearAndDraw(PlotView& view, const LensData& lens, PlotState& state)
 {
-    Clear(view, state);
-    Draw(view, lens, state);
+    clear(view, state);
+    draw(view, lens, state);
 }
 
-void ChangeAbscissa(PlotView& view, const LensData& lens, PlotState& state, Abscissa abscissa)
+void changeAbscissa(PlotView& view, const LensData& lens, PlotState& state, Abscissa abscissa)
 {
     state.texts = axisTextsFor(abscissa);
     const SelectionPanel own = panelOf(abscissa);
     view.setPanelRaised(own, false);
-    DrawPlotFrame(view.plotCanvas(), abscissa, state.texts);
+    drawPlotFrame(view.plotCanvas(), abscissa, state.texts);
     view.refreshPlot();
     // With the frequency as the abscissa the check boxes are not read
     // again: the flags as last read decide.
     if (abscissa != Abscissa::Frequency) {
-        ReadFrequencyChecks(view, lens, state);
+        readFrequencyChecks(view, lens, state);
     }
     if (anyFrequencySelected(state)) {
-        Draw(view, lens, state);
+        draw(view, lens, state);
     }
     view.setPanelControlsEnabled(own, false);
     switch (abscissa) {
     case Abscissa::FNumber:
-        EnableImageHeightPanel(view);
-        EnableFrequencyPanel(view);
-        EnableMagnificationPanel(view);
+        enableImageHeightPanel(view);
+        enableFrequencyPanel(view);
+        enableMagnificationPanel(view);
         break;
     case Abscissa::Frequency:
-        EnableFNumberPanel(view);
-        EnableImageHeightPanel(view);
-        EnableMagnificationPanel(view);
+        enableFNumberPanel(view);
+        enableImageHeightPanel(view);
+        enableMagnificationPanel(view);
         break;
     case Abscissa::ImageHeight:
-        EnableFNumberPanel(view);
-        EnableFrequencyPanel(view);
-        EnableMagnificationPanel(view);
+        enableFNumberPanel(view);
+        enableFrequencyPanel(view);
+        enableMagnificationPanel(view);
         break;
     case Abscissa::Magnification:
-        EnableFNumberPanel(view);
-        EnableFrequencyPanel(view);
-        EnableImageHeightPanel(view);
+        enableFNumberPanel(view);
+        enableFrequencyPanel(view);
+        enableImageHeightPanel(view);
         break;
     }
 }
 
-void RedrawAfterLoad(PlotView& view, const LensData& lens, PlotState& state)
+void redrawAfterLoad(PlotView& view, const LensData& lens, PlotState& state)
 {
-    ReadFrequencyChecks(view, lens, state);
+    readFrequencyChecks(view, lens, state);
     if (anyFrequencySelected(state)) {
-        Draw(view, lens, state);
+        draw(view, lens, state);
     }
 }
 
-void ReadFrequencyChecks(const PlotView& view, const LensData& lens, PlotState& state)
+void readFrequencyChecks(const PlotView& view, const LensData& lens, PlotState& state)
 {
     // A box hidden by a load keeps its check mark for a later file.
     const bool fileLoaded = lens.FileLoaded > 0;
@@ -132,60 +132,60 @@ void ReadFrequencyChecks(const PlotView& view, const LensData& lens, PlotState& 
     }
 }
 
-void ReadChoices(const PlotView& view, Abscissa abscissa, CurveSelection& selection)
+void readChoices(const PlotView& view, Abscissa abscissa, CurveSelection& selection)
 {
     switch (abscissa) {
     case Abscissa::FNumber:
-        ReadImageHeightChoice(view, selection);
-        ReadMagnificationChoice(view, selection);
+        readImageHeightChoice(view, selection);
+        readMagnificationChoice(view, selection);
         break;
     case Abscissa::Frequency:
-        ReadFNumberChoice(view, selection);
-        ReadImageHeightChoice(view, selection);
-        ReadMagnificationChoice(view, selection);
+        readFNumberChoice(view, selection);
+        readImageHeightChoice(view, selection);
+        readMagnificationChoice(view, selection);
         break;
     case Abscissa::ImageHeight:
-        ReadFNumberChoice(view, selection);
-        ReadMagnificationChoice(view, selection);
+        readFNumberChoice(view, selection);
+        readMagnificationChoice(view, selection);
         break;
     case Abscissa::Magnification:
-        ReadFNumberChoice(view, selection);
-        ReadImageHeightChoice(view, selection);
+        readFNumberChoice(view, selection);
+        readImageHeightChoice(view, selection);
         break;
     }
 }
 
-void ReadFNumberChoice(const PlotView& view, CurveSelection& selection)
+void readFNumberChoice(const PlotView& view, CurveSelection& selection)
 {
     readChoice(view, SelectionPanel::FNumber, selection.FNumberIndex);
 }
 
-void ReadImageHeightChoice(const PlotView& view, CurveSelection& selection)
+void readImageHeightChoice(const PlotView& view, CurveSelection& selection)
 {
     readChoice(view, SelectionPanel::ImageHeight, selection.ImageHeightIndex);
 }
 
-void ReadMagnificationChoice(const PlotView& view, CurveSelection& selection)
+void readMagnificationChoice(const PlotView& view, CurveSelection& selection)
 {
     readChoice(view, SelectionPanel::Magnification, selection.MagnificationIndex);
 }
 
-void EnableFNumberPanel(PlotView& view)
+void enableFNumberPanel(PlotView& view)
 {
     enablePanel(view, SelectionPanel::FNumber);
 }
 
-void EnableFrequencyPanel(PlotView& view)
+void enableFrequencyPanel(PlotView& view)
 {
     enablePanel(view, SelectionPanel::Frequency);
 }
 
-void EnableImageHeightPanel(PlotView& view)
+void enableImageHeightPanel(PlotView& view)
 {
     enablePanel(view, SelectionPanel::ImageHeight);
 }
 
-void EnableMagnificationPanel(PlotView& view)
+void enableMagnificationPanel(PlotView& view)
 {
     enablePanel(view, SelectionPanel::Magnification);
 }

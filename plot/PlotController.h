@@ -33,46 +33,46 @@ inline const QString NoFileMessage = QStringLiteral("Noch keine Datei gelesen !"
 // frequency in ascending order, extracts the curve, rewrites the axis
 // texts and draws the sagittal and then the tangential series. Spline
 // warnings are shown as messages in the order they arise; drawing goes on.
-void Draw(PlotView& view, const LensData& lens, PlotState& state);
+void draw(PlotView& view, const LensData& lens, PlotState& state);
 
 // The clear command: the empty frame for the checked abscissa.
-void Clear(PlotView& view, const PlotState& state);
+void clear(PlotView& view, const PlotState& state);
 
 // A change of the frequency set or of the mode: clear, then draw.
-void ClearAndDraw(PlotView& view, const LensData& lens, PlotState& state);
+void clearAndDraw(PlotView& view, const LensData& lens, PlotState& state);
 
 // The option button of an abscissa has become the checked one: new axis
 // texts, the own panel lowered, the empty frame, a draw when a frequency is
 // selected, the own panel's controls disabled and the other three panels
 // enabled.
-void ChangeAbscissa(PlotView& view, const LensData& lens, PlotState& state, Abscissa abscissa);
+void changeAbscissa(PlotView& view, const LensData& lens, PlotState& state, Abscissa abscissa);
 
 // The last step of a load (also after a cancelled dialog): draws once when
 // a frequency is selected.
-void RedrawAfterLoad(PlotView& view, const LensData& lens, PlotState& state);
+void redrawAfterLoad(PlotView& view, const LensData& lens, PlotState& state);
 
 // FrequencySelected[i] := 1 when check box i is checked and shown, else 0.
 // A box hidden by a load does not count, so nothing is drawn beyond the
 // loaded file's counts; while no file has been read nothing can be drawn
 // anyway, and a checked box counts as it is, so that the draw command
 // reports the missing file.
-void ReadFrequencyChecks(const PlotView& view, const LensData& lens, PlotState& state);
+void readFrequencyChecks(const PlotView& view, const LensData& lens, PlotState& state);
 
 // Reads the option panels the extraction uses for an abscissa (never the
 // abscissa's own panel) into the selection.
-void ReadChoices(const PlotView& view, Abscissa abscissa, CurveSelection& selection);
+void readChoices(const PlotView& view, Abscissa abscissa, CurveSelection& selection);
 
 // Each stores the index of its panel's checked option button into the
 // selection; with none checked the index keeps its value.
-void ReadFNumberChoice(const PlotView& view, CurveSelection& selection);
-void ReadImageHeightChoice(const PlotView& view, CurveSelection& selection);
-void ReadMagnificationChoice(const PlotView& view, CurveSelection& selection);
+void readFNumberChoice(const PlotView& view, CurveSelection& selection);
+void readImageHeightChoice(const PlotView& view, CurveSelection& selection);
+void readMagnificationChoice(const PlotView& view, CurveSelection& selection);
 
 // Raise the panel's bevel and enable its controls.
-void EnableFNumberPanel(PlotView& view);
-void EnableFrequencyPanel(PlotView& view);
-void EnableImageHeightPanel(PlotView& view);
-void EnableMagnificationPanel(PlotView& view);
+void enableFNumberPanel(PlotView& view);
+void enableFrequencyPanel(PlotView& view);
+void enableImageHeightPanel(PlotView& view);
+void enableMagnificationPanel(PlotView& view);
 
 // The panel whose variable runs along the x axis for an abscissa.
 SelectionPanel panelOf(Abscissa abscissa);

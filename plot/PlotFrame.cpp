@@ -10,7 +10,7 @@ constexpr int TickTextHeight = 9;
 
 } // namespace
 
-void DrawRotatedText(Canvas& canvas, int x, int y, const QString& text, int height, int angle)
+void drawRotatedText(Canvas& canvas, int x, int y, const QString& text, int height, int angle)
 {
     if (text.isEmpty()) {
         return;
@@ -21,7 +21,7 @@ void DrawRotatedText(Canvas& canvas, int x, int y, const QString& text, int heig
     canvas.text(x, y, text, font, angle);
 }
 
-void DrawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
+void drawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
 {
     using namespace PlotGeometry;
     constexpr int h = TickTextHeight;
@@ -37,7 +37,7 @@ void DrawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
         const int y = Margin + GridStep * i;
         screen.setPen(blue, 1, PenStyle::Solid);
         screen.moveTo(Margin - 2, y);
-        DrawRotatedText(screen, Margin - 2 * h, y - h / 2, QString::number((5 - i) * 20), h, 0);
+        drawRotatedText(screen, Margin - 2 * h, y - h / 2, QString::number((5 - i) * 20), h, 0);
         screen.lineTo(Margin, y);
         screen.setPen(silver, 1, PenStyle::Solid);
         screen.moveTo(Margin, y);
@@ -51,7 +51,7 @@ void DrawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
         screen.setPen(blue, 1, PenStyle::Solid);
         screen.moveTo(x, bottom + 2);
         if (abscissa == Abscissa::ImageHeight) {
-            DrawRotatedText(screen, x - h / 2, bottom + h / 2, QString::number(i * 20), h, 0);
+            drawRotatedText(screen, x - h / 2, bottom + h / 2, QString::number(i * 20), h, 0);
         }
         screen.lineTo(x, bottom);
         screen.setPen(silver, 1, PenStyle::Solid);
@@ -67,40 +67,29 @@ void DrawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
 
     AxisTexts frameTexts = texts;
     frameTexts.AxisTitleY = QStringLiteral("Modulation [%]");
-    DrawAxisTitles(screen, DrawTarget::Screen, abscissa, frameTexts);
+    drawAxisTitles(screen, abscissa, frameTexts);
 }
 
-void DrawAxisTitles(Canvas& canvas, DrawTarget target, Abscissa abscissa, const AxisTexts& texts)
+void drawAxisTitles(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
 {
     using namespace PlotGeometry;
-    if (target == DrawTarget::Screen) {
-        constexpr int H = ImageSize;
-        DrawRotatedText(canvas, 5, H - 10 - PlotAreaHeight / 2, texts.AxisTitleY, 10, 90);
-        DrawRotatedText(canvas, 32, H - 2 * 9, texts.AxisRangeText, 10, 0);
-        DrawRotatedText(canvas, 32, H - 18 - 220, texts.AxisVariableText, 11, 0);
-        if (abscissa == Abscissa::ImageHeight) {
-            DrawPercentTickValues(canvas);
-        } else {
-            // Blanks on the opaque background wipe the tick-value row.
-            DrawRotatedText(canvas, 32, H - 18 - 20, QString(63, QLatin1Char(' ')), 10, 0);
-        }
-        return; // the window repaints the image
+    constexpr int H = ImageSize;
+    drawRotatedText(screen, 5, H - 10 - PlotAreaHeight / 2, texts.AxisTitleY, 10, 90);
+    drawRotatedText(screen, 32, H - 2 * 9, texts.AxisRangeText, 10, 0);
+    drawRotatedText(screen, 32, H - 18 - 220, texts.AxisVariableText, 11, 0);
+    if (abscissa == Abscissa::ImageHeight) {
+        drawPercentTickValues(screen);
+    } else {
+        // Blanks on the opaque background wipe the tick-value row.
+        drawRotatedText(screen, 32, H - 18 - 20, QString(63, QLatin1Char(' ')), 10, 0);
     }
-
-    // The page: 0.1 mm, y up; the title is fixed and reads upward with -90.
-    constexpr int height = 20;
-    DrawRotatedText(canvas, PrintPlotLeft + 24, PrintPlotTop - (PlotAreaHeight + 20) * 24 / 10, texts.AxisRangeText,
-                    height, 0);
-    DrawRotatedText(canvas, PrintPlotLeft + 24, PrintPlotTop + 57, texts.AxisVariableText, height, 0);
-    DrawRotatedText(canvas, PrintPlotLeft - 96, PrintPlotTop - (PlotAreaHeight - 60) * 24 / 10,
-                    QStringLiteral("Modulation [%]"), height, -90);
 }
 
-void DrawPercentTickValues(Canvas& screen)
+void drawPercentTickValues(Canvas& screen)
 {
     using namespace PlotGeometry;
     for (int i = 0; i <= 5; ++i) {
-        DrawRotatedText(screen, Margin + GridStep * i - TickTextHeight / 2, ImageSize - Margin + TickTextHeight / 2,
+        drawRotatedText(screen, Margin + GridStep * i - TickTextHeight / 2, ImageSize - Margin + TickTextHeight / 2,
                         QString::number(i * 20), TickTextHeight, 0);
     }
 }

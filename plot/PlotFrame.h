@@ -10,15 +10,15 @@
 // Writes one text with face "Arial", the given character height and angle
 // (degrees; 90 reads bottom to top on the screen, -90 on the y-up page),
 // its top-left reference point at (x, y). An empty text draws nothing.
-void DrawRotatedText(Canvas& canvas, int x, int y, const QString& text, int height, int angle);
+void drawRotatedText(Canvas& canvas, int x, int y, const QString& text, int height, int angle);
 
 // Clears the 250 x 250 screen image and draws the empty diagram for the
 // abscissa (grid, axes, tick values), then the axis texts.
-void DrawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts);
+void drawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts);
 
-// Writes the three axis texts on the target; on the screen also the x tick
-// values (image height) or the blank row that covers them (otherwise).
-void DrawAxisTitles(Canvas& canvas, DrawTarget target, Abscissa abscissa, const AxisTexts& texts);
+// Writes the three axis texts on the screen image, and the x tick values
+// (image height) or the blank row that covers them (otherwise).
+void drawAxisTitles(Canvas& screen, Abscissa abscissa, const AxisTexts& texts);
 
 // The x tick values "0" .. "100" under the screen plot.
-void DrawPercentTickValues(Canvas& screen);
+void drawPercentTickValues(Canvas& screen);

@@ -6,26 +6,26 @@
 namespace PlotGeometry {
 
 inline constexpr int ImageSize = 250;
-inline constexpr int PlotMargin = 4;              // in units of 10 px
-inline constexpr int Margin = 10 * PlotMargin;    // 40 px on every side
+inline constexpr int PlotMargin = 4;                          // in units of 10 px
+inline constexpr int Margin = 10 * PlotMargin;                // 40 px on every side
 inline constexpr int PlotAreaWidth = ImageSize - 2 * Margin;  // 170
 inline constexpr int PlotAreaHeight = ImageSize - 2 * Margin; // 170
 inline constexpr int GridStep = PlotAreaHeight / 5;           // 34
 
-// Printer placement; the printed diagram is the screen one scaled by 24/10.
+// The printed diagram is the screen one scaled by 24/10: a length in screen
+// pixels as a length on the page (0.1 mm), truncated toward zero.
+constexpr int screenToPage(int screenLength)
+{
+    return screenLength * 24 / 10;
+}
+
+// Printer placement.
 inline constexpr int PrintOffsetX = 200;
 inline constexpr int PrintOffsetY = -400;
-inline constexpr int PrintPlotLeft = PrintOffsetX + 24 * PlotMargin; // 296
-inline constexpr int PrintPlotTop = PrintOffsetY - 24 * PlotMargin;  // -496
-inline constexpr int PrintPlotWidth = PlotAreaWidth * 24 / 10;       // 408
-inline constexpr int PrintPlotHeight = PlotAreaHeight * 24 / 10;     // 408
-inline constexpr int PrintPlotBottom = PrintPlotTop - PrintPlotHeight; // -904
+inline constexpr int PrintPlotLeft = PrintOffsetX + screenToPage(Margin); // 296
+inline constexpr int PrintPlotTop = PrintOffsetY - screenToPage(Margin);  // -496
+inline constexpr int PrintPlotWidth = screenToPage(PlotAreaWidth);        // 408
+inline constexpr int PrintPlotHeight = screenToPage(PlotAreaHeight);      // 408
+inline constexpr int PrintPlotBottom = PrintPlotTop - PrintPlotHeight;    // -904
 
 } // namespace PlotGeometry
-
-// The surface a text routine writes to.
-enum class DrawTarget
-{
-    Screen = 1,
-    Printer = 2,
-};

@@ -63,10 +63,6 @@ public:
     // Lines from a to b (exactly, in this direction) with the given colour
     // and style; how many were drawn.
     int countLines(QPoint from, QPoint to, const QColor& color, PenStyle style = PenStyle::Solid) const;
-    bool hasLine(QPoint from, QPoint to, const QColor& color, PenStyle style = PenStyle::Solid) const
-    {
-        return countLines(from, to, color, style) > 0;
-    }
     // The texts with exactly this content, in drawing order.
     std::vector<CanvasOp> textsEqual(const QString& text) const;
     // Index in ops() of the first operation of this kind whose start is at

@@ -13,14 +13,31 @@ std::vector<ReportCurve> computeReportCurves(const LensData& lens, Abscissa absc
         }
         CurveSelection current = selection;
         current.FrequencyIndex = k;
-        const ExtractedCurve extracted = ExtractCurve(lens, abscissa, current);
+        const ExtractedCurve extracted = extractCurve(lens, abscissa, current);
         ReportCurve curve;
-        curve.sagittal = ComputeSeries(extracted, Series::Sagittal, warn);
-        curve.tangential = ComputeSeries(extracted, Series::Tangential, warn);
+        curve.sagittal = computeSeries(extracted, Series::Sagittal, warn);
+        curve.tangential = computeSeries(extracted, Series::Tangential, warn);
         curve.AbscissaFactor = extracted.AbscissaFactor;
         curves.push_back(curve);
     }
     return curves;
+}
+
+ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const CurveSelection& selection,
+                             const FrequencyFlags& frequencies, const AxisTexts& texts, const QDateTime& now,
+                             const SplineWarningSink& warn)
+{
+    ReportInput input;
+    input.lens = lens;
+    input.abscissa = abscissa;
+    input.selection = selection;
+    for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
+        input.frequencySelected[i] = frequencies[i] == 1;
+    }
+    input.axisTexts = texts;
+    stampReport(input, now);
+    input.curves = computeReportCurves(lens, abscissa, selection, input.frequencySelected, warn);
+    return input;
 }
 
 void stampReport(ReportInput& input, const QDateTime& when)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AxisTexts.h"
+#include "ChartDrawing.h"
 #include "CurveExtraction.h"
 #include "CurvePipeline.h"
 #include "LensData.h"
@@ -49,3 +50,12 @@ std::vector<ReportCurve> computeReportCurves(const LensData& lens, Abscissa absc
 
 // Date and time of the footer in the system's short formats.
 void stampReport(ReportInput& input, const QDateTime& when);
+
+// The report of a selection, as the print button and the PDF export both
+// print it: the settings lines of `selection`, the curves of every
+// frequency flagged 1 in ascending order, the axis texts as given and the
+// footer stamped with now. Spline warnings go to warn. Throws RangeError
+// for indices outside the tables.
+ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const CurveSelection& selection,
+                             const FrequencyFlags& frequencies, const AxisTexts& texts, const QDateTime& now,
+                             const SplineWarningSink& warn);

@@ -83,7 +83,7 @@ TEST(CurveExtractionTest, PositionAbscissaeTakeOnePointPerListEntry)
             xs.push_back(i - 1);
             indices.push_back(i);
         }
-        const auto curve = ExtractCurve(lens, abscissa, selection);
+        const auto curve = extractCurve(lens, abscissa, selection);
         expectCurve(curve, selection, varying, xs, indices);
         EXPECT_EQ(curve.AbscissaFactor, 1.0);
     }
@@ -92,12 +92,12 @@ TEST(CurveExtractionTest, PositionAbscissaeTakeOnePointPerListEntry)
 TEST(CurveExtractionTest, IndicesOutsideTheTablesAreRangeFaults)
 {
     auto lens = patternLens(3, 3, 3, { "0", "5", "10" }, 3, 10);
-    EXPECT_THROW(ExtractCurve(lens, Abscissa::FNumber, { 0, 1, 1, 1 }), RangeError);   // frequency 0
-    EXPECT_THROW(ExtractCurve(lens, Abscissa::FNumber, { 1, 1, 7, 1 }), RangeError);   // image height 7
-    EXPECT_THROW(ExtractCurve(lens, Abscissa::Frequency, { 1, 9, 1, 1 }), RangeError); // f-number 9
-    EXPECT_THROW(ExtractCurve(lens, Abscissa::ImageHeight, { 1, 1, 1, 10 }), RangeError);
+    EXPECT_THROW(extractCurve(lens, Abscissa::FNumber, { 0, 1, 1, 1 }), RangeError);   // frequency 0
+    EXPECT_THROW(extractCurve(lens, Abscissa::FNumber, { 1, 1, 7, 1 }), RangeError);   // image height 7
+    EXPECT_THROW(extractCurve(lens, Abscissa::Frequency, { 1, 9, 1, 1 }), RangeError); // f-number 9
+    EXPECT_THROW(extractCurve(lens, Abscissa::ImageHeight, { 1, 1, 1, 10 }), RangeError);
     lens.ImageHeightPerFNumber = 1;
-    EXPECT_THROW(ExtractCurve(lens, Abscissa::ImageHeight, { 1, 0, 1, 1 }), RangeError); // no row 0
+    EXPECT_THROW(extractCurve(lens, Abscissa::ImageHeight, { 1, 0, 1, 1 }), RangeError); // no row 0
 }
 
 // Over image height: the second height mirrored at the axis, then the usable
@@ -107,7 +107,7 @@ TEST(CurveExtractionTest, IndicesOutsideTheTablesAreRangeFaults)
 void expectHeightCurve(const LensData& lens, CurveSelection selection, const std::vector<double>& xs,
                        const std::vector<int>& columns, double abscissaFactor)
 {
-    const auto curve = ExtractCurve(lens, Abscissa::ImageHeight, selection);
+    const auto curve = extractCurve(lens, Abscissa::ImageHeight, selection);
     expectCurve(curve, selection, &CurveSelection::ImageHeightIndex, xs, columns);
     EXPECT_DOUBLE_EQ(curve.AbscissaFactor, abscissaFactor);
 }
@@ -162,14 +162,14 @@ TEST(CurveExtractionTest, ImageHeightRowsWithFewOrOddHeights)
 std::vector<SplineWarning> compute(const ExtractedCurve& curve, Series series, SeriesCurve& result)
 {
     std::vector<SplineWarning> warnings;
-    result = ComputeSeries(curve, series, [&](SplineWarning w) { warnings.push_back(w); });
+    result = computeSeries(curve, series, [&](SplineWarning w) { warnings.push_back(w); });
     return warnings;
 }
 
 TEST(CurvePipelineTest, EachSeriesGetsItsOwnValuesOnTheSameAbscissae)
 {
     const auto lens = patternLens(4, 2, 1, { "0", "5", "10" }, 3, 10);
-    const auto curve = ExtractCurve(lens, Abscissa::FNumber, { 2, 0, 3, 1 });
+    const auto curve = extractCurve(lens, Abscissa::FNumber, { 2, 0, 3, 1 });
     SeriesCurve sag;
     SeriesCurve tan;
     EXPECT_TRUE(compute(curve, Series::Sagittal, sag).empty());
@@ -179,7 +179,7 @@ TEST(CurvePipelineTest, EachSeriesGetsItsOwnValuesOnTheSameAbscissae)
         EXPECT_EQ(sag.spline.KnotX[i], i - 1.0);
         EXPECT_EQ(sag.spline.KnotY[i], sagPattern(i, 2, 3, 1)) << i;
         EXPECT_EQ(tan.spline.KnotY[i], tanPattern(i, 2, 3, 1)) << i;
-        EXPECT_NEAR(EvaluateSpline(tan.spline, i - 1.0).value, tanPattern(i, 2, 3, 1), 1e-9) << i;
+        EXPECT_NEAR(evaluateSpline(tan.spline, i - 1.0).value, tanPattern(i, 2, 3, 1), 1e-9) << i;
     }
     EXPECT_EQ(sag.samples.CurveSampleX, tan.samples.CurveSampleX);
     EXPECT_EQ(sag.samples.ScaleX, tan.samples.ScaleX);
@@ -190,7 +190,7 @@ TEST(CurvePipelineTest, EachSeriesGetsItsOwnValuesOnTheSameAbscissae)
 TEST(CurvePipelineTest, RepeatedHeightWarnsForEachSeriesAndIsNotDrawn)
 {
     const auto lens = patternLens(1, 1, 1, { "0", "5", "5", "10" }, 4, 10);
-    const auto curve = ExtractCurve(lens, Abscissa::ImageHeight, { 1, 1, 0, 1 });
+    const auto curve = extractCurve(lens, Abscissa::ImageHeight, { 1, 1, 0, 1 });
     for (const Series series : { Series::Sagittal, Series::Tangential }) {
         SeriesCurve result;
         EXPECT_EQ(compute(curve, series, result),

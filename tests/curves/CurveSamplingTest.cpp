@@ -16,9 +16,9 @@ CurveSamples sampled(const std::vector<double>& x, const std::vector<double>& y,
         spline.KnotX[i] = x[i - 1];
         spline.KnotY[i] = y[i - 1];
     }
-    CheckSplineKnots(spline, {});
-    ComputeSpline(spline);
-    return SampleCurve(spline, width, height);
+    checkSplineKnots(spline, {});
+    computeSpline(spline);
+    return sampleCurve(spline, width, height);
 }
 
 TEST(CurveSamplingTest, PositionCurveEndsOnTheRightEdge)

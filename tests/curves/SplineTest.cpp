@@ -18,12 +18,12 @@ SplineState splineThrough(const Points& points, std::vector<SplineWarning>* warn
         spline.KnotX[i] = points[i - 1].first;
         spline.KnotY[i] = points[i - 1].second;
     }
-    CheckSplineKnots(spline, [&](SplineWarning w) {
+    checkSplineKnots(spline, [&](SplineWarning w) {
         if (warnings) {
             warnings->push_back(w);
         }
     });
-    ComputeSpline(spline);
+    computeSpline(spline);
     return spline;
 }
 
@@ -33,7 +33,7 @@ using Expected = std::vector<std::pair<double, std::array<double, 3>>>;
 void expectValues(const SplineState& spline, const Expected& rows)
 {
     for (const auto& [x, expected] : rows) {
-        const SplineValue v = EvaluateSpline(spline, x);
+        const SplineValue v = evaluateSpline(spline, x);
         EXPECT_NEAR(v.value, expected[0], 1e-12) << x;
         EXPECT_NEAR(v.slope, expected[1], 1e-12) << x;
         EXPECT_NEAR(v.curvature, expected[2], 1e-12) << x;
@@ -83,13 +83,13 @@ TEST(Spline, FivePointsOnUnevenIntervals)
 TEST(Spline, InnerKnotIsEvaluatedOnTheIntervalBelowIt)
 {
     auto spline = splineThrough({ { 0, 10 }, { 1, 30 }, { 3, 20 }, { 4, 60 } });
-    const SplineValue at3 = EvaluateSpline(spline, 3);
+    const SplineValue at3 = evaluateSpline(spline, 3);
     // Spoil the polynomial of interval 3 (from x_3 = 3): x = 3 belongs to interval 2.
     spline.CoefConstant[3] = 1000;
     spline.CoefLinear[3] = 1000;
-    EXPECT_NEAR(EvaluateSpline(spline, 3).value, 20, 1e-12);
-    EXPECT_EQ(EvaluateSpline(spline, 3).slope, at3.slope);
-    EXPECT_GT(EvaluateSpline(spline, 3 + 1e-9).value, 500);
+    EXPECT_NEAR(evaluateSpline(spline, 3).value, 20, 1e-12);
+    EXPECT_EQ(evaluateSpline(spline, 3).slope, at3.slope);
+    EXPECT_GT(evaluateSpline(spline, 3 + 1e-9).value, 500);
 }
 
 TEST(Spline, WarningsInOrderPerIntervalAndTest)
@@ -114,26 +114,26 @@ TEST(Spline, WarningsInOrderPerIntervalAndTest)
         std::vector<SplineWarning> warnings;
         auto spline = splineThrough(points, &warnings); // computes without throwing
         EXPECT_EQ(warnings, expected) << ::testing::PrintToString(xs);
-        EXPECT_NO_THROW(CheckSplineKnots(spline, {})) << "an empty sink is allowed";
+        EXPECT_NO_THROW(checkSplineKnots(spline, {})) << "an empty sink is allowed";
     }
 }
 
 TEST(Spline, FewerThanTwoPointsAreAConstantAndTwentyOneARangeFault)
 {
-    EXPECT_EQ(EvaluateSpline(splineThrough({ { 3, 42 } }), -10).value, 42);
-    EXPECT_EQ(EvaluateSpline(splineThrough({ { 3, 42 } }), 3).slope, 0);
-    EXPECT_EQ(EvaluateSpline(splineThrough({}), 1).value, 0);
+    EXPECT_EQ(evaluateSpline(splineThrough({ { 3, 42 } }), -10).value, 42);
+    EXPECT_EQ(evaluateSpline(splineThrough({ { 3, 42 } }), 3).slope, 0);
+    EXPECT_EQ(evaluateSpline(splineThrough({}), 1).value, 0);
 
     Points points;
     for (int i = 1; i <= 20; ++i) {
         points.emplace_back(i, i % 3);
     }
     auto spline = splineThrough(points);
-    EXPECT_NEAR(EvaluateSpline(spline, 20).value, 2, 1e-9);
+    EXPECT_NEAR(evaluateSpline(spline, 20).value, 2, 1e-9);
     spline.CurvePointCount = 21;
-    EXPECT_THROW(CheckSplineKnots(spline, {}), RangeError);
-    EXPECT_THROW(ComputeSpline(spline), RangeError);
-    EXPECT_THROW(EvaluateSpline(spline, 1), RangeError);
+    EXPECT_THROW(checkSplineKnots(spline, {}), RangeError);
+    EXPECT_THROW(computeSpline(spline), RangeError);
+    EXPECT_THROW(evaluateSpline(spline, 1), RangeError);
 }
 
 } // namespace

@@ -275,9 +275,9 @@ TEST(DistanceLabel, RoundsHalfToEvenAndShowsInfinityOnlyForTheFirst)
     for (const auto& [text, first, label] : rows) {
         SCOPED_TRACE('"' + text + '"' + (first ? " (first)" : ""));
         if (label) {
-            EXPECT_EQ(DistanceLabel(text, first), label);
+            EXPECT_EQ(distanceLabel(text, first), label);
         } else {
-            EXPECT_THROW(DistanceLabel(text, first), LineFormatError);
+            EXPECT_THROW(distanceLabel(text, first), LineFormatError);
         }
     }
 }

@@ -25,7 +25,7 @@ TEST(SplitLine, CountsTheLabelAndKeepsExtraBlanksInFront)
     };
     for (const auto& [line, count, values] : rows) {
         LineTokens tokens;
-        SplitLine(line, tokens);
+        splitLine(line, tokens);
         std::vector<std::string> read;
         for (int i = 1; i <= tokens.valueCount(); ++i) {
             read.push_back(tokens.LineToken[i]);
@@ -50,7 +50,7 @@ TEST(ModulationLine, ReadsTheValuesBetweenBoundaries)
         { std::string(248, 'x') + " 92 85 ", 2, { 92, 85 } },          // 255 characters
     };
     for (const auto& [line, valueCount, values] : rows) {
-        EXPECT_EQ(ParseModulationLine(line, valueCount), values) << '"' << line << '"';
+        EXPECT_EQ(parseModulationLine(line, valueCount), values) << '"' << line << '"';
     }
 }
 

@@ -268,7 +268,7 @@ TEST(PainterCanvas, FrameAtFourTimesTheSize)
         mapping.pixelsPerUnit = 4;
         mapping.antialias = false;
         PainterCanvas canvas(painter, mapping);
-        DrawPlotFrame(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
+        drawPlotFrame(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
         canvas.setBrush(yellow);
         canvas.text(10, 10, QStringLiteral("   "), fontOf(9)); // a cell without ink, 4 * 10.05 high
     }

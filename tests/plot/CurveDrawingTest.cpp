@@ -41,7 +41,7 @@ SeriesCurve makeCurve(double maxX = 5.0, double shift = -1e-8)
 RecordingCanvas recorded(const SeriesCurve& curve, double factor, Series series)
 {
     RecordingCanvas canvas;
-    DrawCurve(canvas, curve, factor, series);
+    drawCurve(canvas, curve, factor, series);
     return canvas;
 }
 
@@ -126,7 +126,7 @@ TEST(DrawCurve, DegenerateCurvesDrawWhatTheyCan)
 {
     const auto expectCounts = [](const SeriesCurve& curve, std::size_t lines, std::size_t markers, const char* what) {
         RecordingCanvas canvas;
-        EXPECT_NO_THROW(DrawCurve(canvas, curve, 1.0, Series::Sagittal)) << what;
+        EXPECT_NO_THROW(drawCurve(canvas, curve, 1.0, Series::Sagittal)) << what;
         EXPECT_EQ(canvas.lines().size(), lines) << what;
         EXPECT_EQ(canvas.ellipses().size(), markers) << what;
     };
@@ -164,8 +164,8 @@ TEST(DrawCurve, HugeOrInfiniteScaleDrawsNothingAcrossThePlot)
         QImage image(250, 250, QImage::Format_RGB32);
         image.fill(sentinel);
         ImageCanvas canvas(image);
-        DrawCurve(canvas, curve, 1.0, Series::Sagittal);
-        DrawCurve(canvas, curve, 1.0, Series::Tangential);
+        drawCurve(canvas, curve, 1.0, Series::Sagittal);
+        drawCurve(canvas, curve, 1.0, Series::Tangential);
         // Every sample right of the axis lies far off to the right; only the
         // marker of the support point (0, 20 %) may show, on the y axis.
         const QRect allowed(QPoint(38, 174), QPoint(41, 177));

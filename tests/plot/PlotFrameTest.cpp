@@ -30,7 +30,7 @@ TEST_P(FrameGeometry, EveryLineAndTextOfTheFrame)
     AxisTexts texts = axisTextsFor(abscissa);
     texts.AxisTitleY = QStringLiteral("stale title"); // the frame writes its own
     RecordingCanvas canvas;
-    DrawPlotFrame(canvas, abscissa, texts);
+    drawPlotFrame(canvas, abscissa, texts);
 
     ASSERT_FALSE(canvas.ops().empty());
     const CanvasOp& first = canvas.ops().front();

@@ -1,6 +1,7 @@
-#include "PrintReport.h"
+#include "ExportFiles.h"
 #include "RecordingCanvas.h"
-#include "ReportOutput.h"
+#include "ReportDrawing.h"
+#include "ReportPrinter.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -76,7 +77,7 @@ ReportInput smallReport(Abscissa abscissa)
 RecordingCanvas printed(const ReportInput& input)
 {
     RecordingCanvas page;
-    PrintReport(page, input);
+    drawReport(page, input);
     return page;
 }
 
@@ -201,7 +202,7 @@ TEST(PrintReport, CurvesOfEveryCheckedFrequency)
 
     RecordingCanvas page;
     const ReportInput input = smallReport(Abscissa::FNumber);
-    PrintCurve(page, input.curves.front().tangential, 1.0, Series::Tangential);
+    drawPageCurve(page, input.curves.front().tangential, 1.0, Series::Tangential);
     const std::vector<CanvasOp> markers = page.ellipses();
     ASSERT_EQ(markers.size(), 2U);
     EXPECT_EQ(markers[0].from, QPoint(496, -635));
@@ -231,11 +232,11 @@ TEST(PrintReport, BadSelectionIndexThrowsBeforeDrawing)
     ReportInput input = smallReport(Abscissa::ImageHeight);
     input.selection.FNumberIndex = 0;
     RecordingCanvas page;
-    EXPECT_THROW(PrintReport(page, input), RangeError);
+    EXPECT_THROW(drawReport(page, input), RangeError);
     EXPECT_TRUE(page.ops().empty());
     input = smallReport(Abscissa::FNumber); // the abscissa's own index is not read
     input.selection.FNumberIndex = 0;
-    EXPECT_NO_THROW(PrintReport(page, input));
+    EXPECT_NO_THROW(drawReport(page, input));
 }
 
 TEST(ReportOutput, PdfFileAndPrinterPdfHaveOnePageAndErrorsLeaveNoFile)

@@ -1,0 +1,69 @@
+#include "CsvExport.h"
+
+#include "CurvePipeline.h"
+#include "LineParsing.h"
+
+namespace {
+
+// A field that holds the separator or a quote is quoted.
+std::string field(const std::string& text)
+{
+    if (text.find_first_of(";\"\n\r") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+// The columns before "series" for one pass and frequency.
+std::string fixedColumns(const LensData& lens, Abscissa abscissa, const CurveSelection& selection)
+{
+    const auto unless
+        = [abscissa](Abscissa own, const std::string& text) { return abscissa == own ? std::string() : field(text); };
+    const int row = lens.imageHeightRow(selection.FNumberIndex);
+    return std::to_string(selection.FrequencyIndex) + ';'
+        + unless(Abscissa::Frequency, lens.FrequencyText[selection.FrequencyIndex]) + ';'
+        + unless(Abscissa::FNumber, lens.FNumberText[selection.FNumberIndex]) + ';'
+        + unless(Abscissa::ImageHeight, lens.ImageHeightText[row][selection.ImageHeightIndex]) + ';'
+        + unless(Abscissa::Magnification, lens.MagnificationText[selection.MagnificationIndex]) + ';';
+}
+
+void appendSeries(std::string& csv, const std::string& prefix, const SeriesCurve& curve, Series series)
+{
+    const std::string start = prefix + (series == Series::Sagittal ? "S" : "T") + ';';
+    const SplineState& spline = curve.spline;
+    for (int j = 1; j <= spline.CurvePointCount; ++j) {
+        csv += start + "node;" + std::to_string(j) + ';' + shortestNumber(spline.KnotX[j]) + ';'
+            + shortestNumber(spline.KnotY[j]) + '\n';
+    }
+    const CurveSamples& samples = curve.samples;
+    for (int j = 1; j <= CurveSamples::SampleCount; ++j) {
+        csv += start + "sample;" + std::to_string(j) + ';' + shortestNumber(samples.CurveSampleX[j]) + ';'
+            + shortestNumber(samples.CurveSampleY[j]) + '\n';
+    }
+}
+
+} // namespace
+
+std::string chartCsv(const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
+{
+    std::string csv = std::string(ChartCsvHeader) + '\n';
+    for (const CurveSelection& pass : chart.passes) {
+        for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
+            if (chart.frequencies[i] != 1) {
+                continue;
+            }
+            CurveSelection selection = pass;
+            selection.FrequencyIndex = i;
+            const ExtractedCurve curve = extractCurve(lens, chart.abscissa, selection);
+            const std::string prefix = fixedColumns(lens, chart.abscissa, selection);
+            for (const Series series : { Series::Sagittal, Series::Tangential }) {
+                appendSeries(csv, prefix, computeSeries(curve, series, warn), series);
+            }
+        }
+    }
+    return csv;
+}

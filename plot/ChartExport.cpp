@@ -1,0 +1,60 @@
+#include "ChartExport.h"
+
+#include "ImageCanvas.h"
+#include "PainterCanvas.h"
+#include "PlotGeometry.h"
+
+#include <QPainter>
+
+AxisTexts windowAxisTexts(Abscissa abscissa)
+{
+    return abscissa == Abscissa::ImageHeight ? initialAxisTexts() : axisTextsFor(abscissa);
+}
+
+std::vector<CurveSelection> chartPasses(const LensData& lens, Abscissa abscissa, const CurveSelection& fixed,
+                                        bool overlayAll)
+{
+    if (!overlayAll) {
+        return { fixed };
+    }
+    const bool overMagnification = abscissa == Abscissa::FNumber;
+    const int count = overMagnification ? lens.MagnificationCount : lens.FNumberCount;
+    std::vector<CurveSelection> passes;
+    for (int index = 1; index <= count; ++index) {
+        CurveSelection pass = fixed;
+        (overMagnification ? pass.MagnificationIndex : pass.FNumberIndex) = index;
+        passes.push_back(pass);
+    }
+    return passes;
+}
+
+void drawChartPasses(Canvas& screen, const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
+{
+    bool first = true;
+    for (const CurveSelection& pass : chart.passes) {
+        if (first) {
+            drawChart(screen, lens, chart.abscissa, pass, chart.frequencies, chart.texts, warn);
+            first = false;
+        } else {
+            drawSelectedCurves(screen, lens, chart.abscissa, pass, chart.frequencies, chart.texts, warn);
+        }
+    }
+}
+
+QImage renderChartImage(const LensData& lens, const ChartSelection& chart, int scale, const SplineWarningSink& warn)
+{
+    const int size = PlotGeometry::ImageSize * scale;
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (scale == 1) {
+        // The very canvas the window draws on, so the pixels are the screen's.
+        ImageCanvas canvas(image);
+        drawChartPasses(canvas, lens, chart, warn);
+        return image;
+    }
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, scaledScreenMapping(scale));
+    drawChartPasses(canvas, lens, chart, warn);
+    painter.end();
+    return image;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "AxisTexts.h"
+#include "Canvas.h"
+#include "ChartDrawing.h"
+#include "CurveExtraction.h"
+#include "LensData.h"
+#include "Spline.h"
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+// What an export draws: the draw command once per pass, each pass with its
+// own fixed values, over the same abscissa, frequencies and axis texts.
+struct ChartSelection
+{
+    Abscissa abscissa = Abscissa::ImageHeight;
+    std::vector<CurveSelection> passes; // at least one
+    FrequencyFlags frequencies;
+    AxisTexts texts;
+};
+
+// The axis texts the window shows for an abscissa: the start texts for the
+// image height (the window opens with it and never rewrites them until the
+// abscissa is changed), the texts of an abscissa change for the others.
+AxisTexts windowAxisTexts(Abscissa abscissa);
+
+// The passes of an export: `fixed` alone, or, to overlay as a user would,
+// one pass per f-number of the lens in ascending order (per magnification
+// when the f-number is the abscissa), the other fixed values kept.
+std::vector<CurveSelection> chartPasses(const LensData& lens, Abscissa abscissa, const CurveSelection& fixed,
+                                        bool overlayAll);
+
+// The screen image after the passes: the first pass as the draw command
+// in single mode (from the empty frame), the later ones added on top as in
+// overlay mode. Throws RangeError as the curve extraction does.
+void drawChartPasses(Canvas& screen, const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn);
+
+// The chart as a 250 * scale square image. Scale 1 is the screen image
+// itself, pixel for pixel; a larger scale redraws the same drawing as
+// vector graphics at that size (lines, markers and text stay crisp).
+QImage renderChartImage(const LensData& lens, const ChartSelection& chart, int scale, const SplineWarningSink& warn);

@@ -1,0 +1,168 @@
+#include "ReportDrawing.h"
+
+#include "CurveDrawing.h"
+#include "PlotFrame.h"
+#include "PlotGeometry.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+const QColor black(0, 0, 0);
+const QColor blue(0, 0, 255);
+const QColor white(255, 255, 255);
+
+QString text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+// The report's own texts are set in the character-cell height, as the
+// canvas font of the page.
+void writeText(Canvas& page, int x, int y, const QString& line, int cellHeight)
+{
+    CanvasFont font;
+    font.family = QStringLiteral("Arial");
+    font.height = cellHeight;
+    font.cellHeight = true;
+    page.text(x, y, line, font);
+}
+
+struct SettingsLine
+{
+    int y;
+    QString text;
+};
+
+// The four settings lines; the line of the abscissa's own variable is left
+// out and its place stays empty.
+std::vector<SettingsLine> settingsLines(const ReportInput& input)
+{
+    using namespace ReportLayout;
+    const LensData& lens = input.lens;
+    const CurveSelection& s = input.selection;
+    std::vector<SettingsLine> lines;
+    if (input.abscissa != Abscissa::FNumber) {
+        lines.push_back(
+            { FNumberY, QStringLiteral("Blende                       : ") + text(lens.FNumberText[s.FNumberIndex]) });
+    }
+    if (input.abscissa != Abscissa::Frequency) {
+        // Each frequency's whole text: a three-digit frequency must not
+        // lose its last digit.
+        QString frequencies;
+        for (int k = 1; k <= LensData::MaxFrequencies; ++k) {
+            if (input.frequencySelected[k]) {
+                frequencies += text(lens.FrequencyText[k]) + QLatin1Char(' ');
+            }
+        }
+        lines.push_back({ FrequencyY, QStringLiteral("Ortsfrequenz              : ") + frequencies });
+    }
+    if (input.abscissa != Abscissa::ImageHeight) {
+        lines.push_back(
+            { ImageHeightY,
+              QStringLiteral("Bildhöhe                    : ") + text(lens.ImageHeightText[1][s.ImageHeightIndex]) });
+    }
+    if (input.abscissa != Abscissa::Magnification) {
+        lines.push_back(
+            { MagnificationY,
+              QStringLiteral("Abbildungsmaßstab   : ") + text(lens.MagnificationText[s.MagnificationIndex]) });
+    }
+    return lines;
+}
+
+// The range text under the diagram, the variable text above it and the
+// fixed ordinate title, which reads upward (-90 on the y-up page).
+void drawPageAxisTitles(Canvas& page, const AxisTexts& texts)
+{
+    using namespace PlotGeometry;
+    constexpr int height = ReportLayout::AxisTextHeight;
+    drawRotatedText(page, PrintPlotLeft + 24, PrintPlotTop - screenToPage(PlotAreaHeight + 20), texts.AxisRangeText,
+                    height, 0);
+    drawRotatedText(page, PrintPlotLeft + 24, PrintPlotTop + 57, texts.AxisVariableText, height, 0);
+    drawRotatedText(page, PrintPlotLeft - 96, PrintPlotTop - screenToPage(PlotAreaHeight - 60),
+                    QStringLiteral("Modulation [%]"), height, -90);
+}
+
+} // namespace
+
+void drawPageGrid(Canvas& page, Abscissa abscissa, const AxisTexts& texts)
+{
+    using namespace PlotGeometry;
+    constexpr int h = ReportLayout::AxisTextHeight;
+    constexpr int d = GridStep; // 34 screen pixels
+    const int bottom = PrintPlotBottom;
+    const int right = PrintPlotLeft + PrintPlotWidth;
+
+    for (int i = 1; i <= 4; ++i) {
+        const int y = PrintPlotTop - screenToPage(i * d);
+        page.setPen(black, 1, PenStyle::Solid);
+        drawRotatedText(page, PrintPlotLeft - screenToPage(h), y + screenToPage(h / 4), QString::number((5 - i) * 20),
+                        h, 0);
+        page.moveTo(PrintPlotLeft - 9, y);
+        page.lineTo(PrintPlotLeft, y);
+        page.setPen(blue, 1, PenStyle::Dotted);
+        page.moveTo(PrintPlotLeft, y);
+        page.lineTo(right, y);
+        page.setPen(blue, 1, PenStyle::Solid);
+    }
+
+    for (int i = 1; i <= 4; ++i) {
+        const int x = PrintPlotLeft + screenToPage(i * d);
+        page.setPen(black, 1, PenStyle::Solid);
+        if (abscissa == Abscissa::ImageHeight) {
+            drawRotatedText(page, x - 12, bottom - 12, QString::number(i * 20), h, 0);
+        }
+        page.moveTo(x, PrintPlotTop - screenToPage(PlotAreaHeight + 4));
+        page.lineTo(x, bottom);
+        page.setPen(blue, 1, PenStyle::Dotted);
+        page.moveTo(x, PrintPlotTop);
+        page.lineTo(x, bottom);
+        page.setPen(blue, 1, PenStyle::Solid);
+    }
+
+    drawPageAxisTitles(page, texts);
+}
+
+void drawPageCurve(Canvas& page, const SeriesCurve& curve, double abscissaFactor, Series series)
+{
+    // On paper the abscissa takes the factor too, so an image-height curve
+    // ends where it ends on the screen.
+    drawSeries(page, curve, abscissaFactor, series, CurveStyle::Page);
+}
+
+void drawReport(Canvas& page, const ReportInput& input)
+{
+    using namespace PlotGeometry;
+    using namespace ReportLayout;
+    // Every list access first, so a bad index stops before the page is
+    // touched.
+    const std::vector<SettingsLine> settings = settingsLines(input);
+    const LensData& lens = input.lens;
+
+    page.setBrush(white);
+    page.setPen(black, 2, PenStyle::Solid);
+    page.rectangle(PrintPlotLeft, PrintPlotTop, PrintPlotLeft + PrintPlotWidth, PrintPlotBottom);
+
+    drawPageGrid(page, input.abscissa, input.axisTexts);
+
+    writeText(page, TextLeft, TitleY, QStringLiteral("Lumivex des Objektivs: ") + text(lens.LensName), TitleHeight);
+    for (const SettingsLine& line : settings) {
+        writeText(page, SettingsLeft, line.y, line.text, LineHeight);
+    }
+    writeText(page, SettingsLeft, WavelengthHeadingY, QStringLiteral("Wellenlänge / rel. Gewichtung "), LineHeight);
+    writeText(page, SettingsLeft, WavelengthY, text(lens.WavelengthText), LineHeight);
+    writeText(page, SettingsLeft, WeightY, text(lens.WeightText), LineHeight);
+
+    for (const ReportCurve& curve : input.curves) {
+        drawPageCurve(page, curve.sagittal, curve.AbscissaFactor, Series::Sagittal);
+        drawPageCurve(page, curve.tangential, curve.AbscissaFactor, Series::Tangential);
+    }
+
+    writeText(page, TextLeft, RuleY, QString(74, QLatin1Char('_')), LineHeight);
+    writeText(page, TextLeft, FooterY,
+              QStringLiteral("     Programm: Lumivex / ") + input.dateText + QStringLiteral("  ") + input.timeText
+                  + input.makerText,
+              FooterHeight);
+}

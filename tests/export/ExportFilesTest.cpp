@@ -1,0 +1,131 @@
+// Every export file is written all or nothing: a new file replaces the old
+// one only when complete, and a failure leaves the old bytes and no stray
+// temporary file behind.
+#include "ExportFiles.h"
+#include "LensFileReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const QByteArray OldBytes = "the old file\n";
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString oldFile(const QTemporaryDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(OldBytes);
+    return path;
+}
+
+QStringList entries(const QTemporaryDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+LensData smallLens()
+{
+    return readLensFile(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf", LensData {});
+}
+
+ChartSelection chart(int fNumberIndex = 1)
+{
+    ChartSelection chart;
+    chart.passes = { CurveSelection { 2, fNumberIndex, 1, 1 } };
+    chart.frequencies[2] = 1;
+    chart.texts = windowAxisTexts(chart.abscissa);
+    return chart;
+}
+
+using Writer = std::function<void(const QString& path, const ChartSelection& chart)>;
+
+struct Format
+{
+    const char* name;
+    Writer write;
+    QByteArray start; // how a complete file begins
+};
+
+const Format formats[] = {
+    { "bild.png", [](const QString& p, const ChartSelection& c) { writeChartPng(p, smallLens(), c, 2, {}); },
+      "\x89PNG" },
+    { "bild.svg", [](const QString& p, const ChartSelection& c) { writeChartSvg(p, smallLens(), c, {}); }, "<?xml" },
+    { "daten.csv", [](const QString& p, const ChartSelection& c) { writeChartCsv(p, smallLens(), c, {}); },
+      "frequency_index;" },
+    { "bericht.pdf",
+      [](const QString& p, const ChartSelection& c) {
+          writeReportPdf(p, buildReportInput(smallLens(), c.abscissa, c.passes[0], c.frequencies, c.texts, {}, {}));
+      },
+      "%PDF" },
+};
+
+TEST(ExportFiles, ASuccessfulExportReplacesTheFileAndKeepsItsPermissions)
+{
+    for (const Format& format : formats) {
+        QTemporaryDir dir;
+        const QString path = oldFile(dir, format.name);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        format.write(path, chart());
+        EXPECT_TRUE(contents(path).startsWith(format.start)) << format.name;
+        const auto ownerGroupOther = QFile::permissions(path) & 0x7077;
+        EXPECT_EQ(ownerGroupOther, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup) << format.name;
+        EXPECT_EQ(entries(dir), QStringList { format.name }) << format.name;
+    }
+}
+
+TEST(ExportFiles, AChartThatCannotBeDrawnLeavesTheOldFile)
+{
+    for (const Format& format : formats) {
+        QTemporaryDir dir;
+        const QString path = oldFile(dir, format.name);
+        EXPECT_THROW(format.write(path, chart(9)), RangeError) << format.name; // no ninth f-number
+        EXPECT_EQ(contents(path), OldBytes) << format.name;
+        EXPECT_EQ(entries(dir), QStringList { format.name }) << format.name;
+    }
+}
+
+TEST(ExportFiles, AWriteThatFailsMidwayLeavesTheOldBytesAndNoTemporaryFile)
+{
+    QTemporaryDir dir;
+    const QString path = oldFile(dir, QStringLiteral("bild.png"));
+    const auto halfThenFail = [](QIODevice& file) {
+        file.write(QByteArray(100000, 'x'));
+        throw WriteError(QStringLiteral("bild.png"));
+    };
+    EXPECT_THROW(writeFileAtomically(path, halfThenFail), WriteError);
+    EXPECT_EQ(contents(path), OldBytes);
+    EXPECT_EQ(entries(dir), QStringList { "bild.png" });
+}
+
+TEST(ExportFiles, AnUnwritableTargetNamesTheFileAndLeavesNothing)
+{
+    QTemporaryDir dir;
+    const QString file = oldFile(dir, QStringLiteral("datei"));
+    QDir(dir.path()).mkdir(QStringLiteral("ordner.png"));
+    for (const QString& path : { file + QStringLiteral("/bild.png"), dir.filePath(QStringLiteral("ordner.png")) }) {
+        try {
+            writeFileAtomically(path, QByteArray("new"));
+            ADD_FAILURE() << "written: " << path.toStdString();
+        } catch (const WriteError& error) {
+            EXPECT_EQ(error.what(), "Die Datei „" + path.toStdString() + "“ kann nicht geschrieben werden");
+        }
+    }
+    EXPECT_EQ(contents(file), OldBytes);
+    EXPECT_EQ(entries(dir), QStringList({ "datei", "ordner.png" }));
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("ordner.png"))).isEmpty());
+}
+
+} // namespace

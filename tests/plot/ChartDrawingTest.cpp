@@ -1,0 +1,128 @@
+#include "ChartDrawing.h"
+
+#include "PlotFrame.h"
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+namespace {
+
+using Kind = CanvasOp::Kind;
+
+// Three f-numbers, three frequencies. Every curve over the f-number is flat:
+// frequency q has sagittal 20 q and tangential 20 q + 10 percent.
+LensData flatLens()
+{
+    LensData lens;
+    lens.FNumberCount = 3;
+    lens.FrequencyCount = 3;
+    lens.ImageHeightCount = 2;
+    lens.MagnificationCount = 2;
+    for (int k = 0; k < 3; ++k) {
+        for (int q = 0; q < 3; ++q) {
+            for (int h = 0; h < 2; ++h) {
+                for (int m = 0; m < 2; ++m) {
+                    lens.SagModulation.set(k, q, h, m, static_cast<std::uint8_t>(20 * (q + 1)));
+                    lens.TanModulation.set(k, q, h, m, static_cast<std::uint8_t>(20 * (q + 1) + 10));
+                }
+            }
+        }
+    }
+    lens.FileLoaded = 1;
+    return lens;
+}
+
+FrequencyFlags flags(const std::vector<int>& frequencies)
+{
+    FrequencyFlags result;
+    for (const int q : frequencies) {
+        result[q] = 1;
+    }
+    return result;
+}
+
+// The operations after the frame, one letter each (t text, r red line, b
+// blue line, o marker) with runs collapsed, and the rows of the lines and
+// markers in drawing order, repeats collapsed.
+std::pair<std::string, std::vector<int>> summary(const std::vector<CanvasOp>& ops, std::size_t from)
+{
+    std::string kinds;
+    std::vector<int> rows;
+    for (std::size_t i = from; i < ops.size(); ++i) {
+        const CanvasOp& op = ops[i];
+        const char kind = op.kind == Kind::Text ? 't'
+            : op.kind == Kind::Ellipse          ? 'o'
+            : op.penColor == QColor(255, 0, 0)  ? 'r'
+                                                : 'b';
+        if (kinds.empty() || kinds.back() != kind) {
+            kinds += kind;
+        }
+        const int row = op.kind == Kind::Ellipse ? (op.from.y() + op.to.y()) / 2 : op.to.y();
+        if (op.kind != Kind::Text && (rows.empty() || rows.back() != row)) {
+            rows.push_back(row);
+        }
+    }
+    return { kinds, rows };
+}
+
+// The frame as the clear command draws it, then per checked frequency
+// (ascending) the axis texts, the red sagittal line and its markers, the
+// blue tangential line and its markers: rows 210 - trunc(1.7 * percent).
+TEST(DrawChart, FrameThenFrequenciesAscendingSagittalRedBeforeTangentialBlue)
+{
+    const AxisTexts texts = axisTextsFor(Abscissa::FNumber);
+    RecordingCanvas canvas;
+    const auto last = drawChart(canvas, flatLens(), Abscissa::FNumber, { 0, 2, 1, 2 }, flags({ 3, 1 }), texts, {});
+    RecordingCanvas frame;
+    drawPlotFrame(frame, Abscissa::FNumber, texts);
+    ASSERT_GE(canvas.ops().size(), frame.ops().size());
+    for (std::size_t i = 0; i < frame.ops().size(); ++i) {
+        EXPECT_TRUE(canvas.ops()[i].kind == frame.ops()[i].kind && canvas.ops()[i].from == frame.ops()[i].from
+                    && canvas.ops()[i].text == frame.ops()[i].text)
+            << i;
+    }
+    const auto [kinds, rows] = summary(canvas.ops(), frame.ops().size());
+    EXPECT_EQ(kinds, "trobotrobo");
+    EXPECT_EQ(rows, (std::vector { 176, 159, 108, 91 }));
+    // Markers at the k positions 0, 1, 2.
+    std::set<int> markerXs;
+    for (const CanvasOp& marker : canvas.ellipses()) {
+        markerXs.insert(marker.from.x() + 2);
+    }
+    EXPECT_EQ(markerXs, (std::set<int> { 40, 125, 210 }));
+
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(last->selection.FrequencyIndex, 3);
+    EXPECT_EQ(last->selection.FNumberIndex, 2);
+    EXPECT_EQ(last->selection.MagnificationIndex, 2);
+    EXPECT_EQ(last->curve.CurvePointCount, 3);
+    EXPECT_EQ(last->curve.SagPointValues[1], 60);
+}
+
+TEST(DrawChart, NoFrequencySelectedDrawsTheEmptyFrameOnly)
+{
+    RecordingCanvas canvas;
+    RecordingCanvas frame;
+    const AxisTexts texts = initialAxisTexts();
+    EXPECT_FALSE(drawChart(canvas, flatLens(), Abscissa::ImageHeight, { 0, 1, 1, 1 }, flags({}), texts, {}));
+    drawPlotFrame(frame, Abscissa::ImageHeight, texts);
+    EXPECT_EQ(canvas.ops().size(), frame.ops().size());
+}
+
+// Over the abscissa given: two support points over the magnification.
+TEST(DrawSelectedCurves, FollowsTheAbscissaGiven)
+{
+    RecordingCanvas canvas;
+    drawSelectedCurves(canvas, flatLens(), Abscissa::Magnification, { 0, 1, 1, 1 }, flags({ 2 }),
+                       axisTextsFor(Abscissa::Magnification), {});
+    std::set<int> markerXs;
+    for (const CanvasOp& marker : canvas.ellipses()) {
+        markerXs.insert(marker.from.x() + 2);
+    }
+    EXPECT_EQ(markerXs, (std::set<int> { 40, 210 }));
+}
+
+} // namespace

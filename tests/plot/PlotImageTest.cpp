@@ -1,0 +1,198 @@
+// The window's plot at a device pixel ratio: pixel-exact at 1, a sharp
+// painter drawing at larger ratios, overlays, and a change of ratio.
+#include "PlotImage.h"
+#include "CurveDrawing.h"
+#include "CurvePipeline.h"
+#include "ImageCanvas.h"
+#include "LensFileReader.h"
+#include "PainterCanvas.h"
+#include "PlotFrame.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace {
+
+using Drawing = std::function<void(Canvas&)>;
+
+void frame(Canvas& canvas)
+{
+    drawPlotFrame(canvas, Abscissa::ImageHeight, initialAxisTexts());
+}
+
+// The curves of frequency 2 over the image height for one f-number, as the
+// draw command adds them.
+void drawCurves(Canvas& canvas, int fNumber)
+{
+    static const LensData lens = readLensFile(LUMIVEX_SOURCE_DIR "/examples/vollformat-objektiv.mtf", LensData());
+    const ExtractedCurve curve = extractCurve(lens, Abscissa::ImageHeight, CurveSelection { 2, fNumber, 1, 1 });
+    const SplineWarningSink ignore = [](SplineWarning) {};
+    for (const Series series : { Series::Sagittal, Series::Tangential }) {
+        drawCurve(canvas, computeSeries(curve, series, ignore), curve.AbscissaFactor, series);
+    }
+}
+
+// The frame and the curves of f-number 1, then, overlaid, those of 8.
+void drawOverlay(Canvas& canvas)
+{
+    frame(canvas);
+    drawCurves(canvas, 1);
+    drawCurves(canvas, 8);
+}
+
+// The reference: at ratio 1 the classic pixel rules on a plain image; at a
+// larger ratio the whole drawing with one painter on an image of that many
+// pixels per unit, as a scaled export draws it.
+QImage reference(double ratio, const Drawing& draw)
+{
+    const int size = static_cast<int>(std::ceil(250 * ratio));
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (ratio == 1.0) {
+        ImageCanvas canvas(image);
+        draw(canvas);
+        return image;
+    }
+    QPainter painter(&image);
+    CanvasMapping mapping;
+    mapping.pixelsPerUnit = ratio;
+    mapping.pixelCentres = true;
+    mapping.dotLength = 3.0;
+    mapping.antialias = true;
+    PainterCanvas canvas(painter, mapping);
+    draw(canvas);
+    painter.end();
+    return image;
+}
+
+// Pixels only: the plot's image also carries its device pixel ratio.
+bool samePixels(QImage a, QImage b)
+{
+    a.setDevicePixelRatio(1.0);
+    b.setDevicePixelRatio(1.0);
+    return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(PlotImage, EachRatioDrawsTheReferencePictureOnCeilOf250TimesRatioPixels)
+{
+    // 250 * 1.25 = 312.5: the image is rounded up to whole pixels.
+    const std::pair<double, int> rows[] = { { 1.0, 250 }, { 1.25, 313 }, { 2.0, 500 }, { 3.0, 750 } };
+    for (const auto& [ratio, pixels] : rows) {
+        PlotImage plot(ratio);
+        EXPECT_EQ(plot.image().size(), QSize(pixels, pixels)) << ratio;
+        EXPECT_EQ(plot.image().devicePixelRatio(), ratio);
+        drawOverlay(plot);
+        EXPECT_TRUE(samePixels(plot.image(), reference(ratio, drawOverlay))) << ratio;
+    }
+}
+
+TEST(PlotImage, TheSharpDrawingIsNotAnEnlargedBitmap)
+{
+    PlotImage plot(2.0);
+    drawOverlay(plot);
+    EXPECT_FALSE(samePixels(plot.image(), reference(1.0, drawOverlay).scaled(500, 500)));
+    // The frame's left edge is the logical column 40: two device columns of
+    // dark ink, the white plot area right beside them.
+    for (const int y : { 250, 300, 380 }) {
+        EXPECT_LT(qGray(plot.image().pixel(80, y)), 64) << y;
+        EXPECT_LT(qGray(plot.image().pixel(81, y)), 64) << y;
+        EXPECT_GT(qGray(plot.image().pixel(79, y)), 128) << y;
+    }
+}
+
+TEST(PlotImage, CopiesTakenEarlierKeepWhatTheyShowed)
+{
+    for (const double ratio : { 1.0, 2.0 }) {
+        PlotImage plot(ratio);
+        frame(plot);
+        const QImage copy = plot.image();
+        drawCurves(plot, 1);
+        EXPECT_EQ(copy.devicePixelRatio(), ratio);
+        EXPECT_TRUE(samePixels(copy, reference(ratio, frame))) << ratio;
+        EXPECT_FALSE(samePixels(copy, plot.image())) << ratio;
+    }
+}
+
+TEST(PlotImage, ARatioChangeRedrawsTheSamePictureAndDrawingGoesOnFromThere)
+{
+    PlotImage plot(1.0);
+    drawOverlay(plot);
+    plot.setDevicePixelRatio(2.0);
+    EXPECT_EQ(plot.image().size(), QSize(500, 500));
+    EXPECT_EQ(plot.image().devicePixelRatio(), 2.0);
+    EXPECT_TRUE(samePixels(plot.image(), reference(2.0, drawOverlay)));
+    plot.setDevicePixelRatio(1.0);
+    EXPECT_TRUE(samePixels(plot.image(), reference(1.0, drawOverlay)));
+
+    // The pen, brush and position in force carry over to the new ratio.
+    const Drawing before = [](Canvas& canvas) {
+        frame(canvas);
+        canvas.setPen(QColor(0, 0, 255), 1, PenStyle::Dotted);
+        canvas.setBrush(QColor(255, 255, 0));
+        canvas.moveTo(45, 60);
+        canvas.lineTo(120, 150);
+    };
+    const Drawing after = [](Canvas& canvas) {
+        canvas.lineTo(200, 70);
+        canvas.ellipse(100, 100, 130, 120);
+    };
+    PlotImage changed(1.0);
+    before(changed);
+    changed.setDevicePixelRatio(2.0);
+    after(changed);
+    EXPECT_TRUE(samePixels(changed.image(), reference(2.0, [&](Canvas& canvas) {
+                               before(canvas);
+                               after(canvas);
+                           })));
+}
+
+TEST(PlotImage, AClearStartsTheRecordAfresh)
+{
+    PlotImage plot(1.0);
+    drawOverlay(plot);
+    plot.fillRect(0, 0, 250, 250, QColor(255, 255, 255));
+    drawCurves(plot, 8);
+    plot.setDevicePixelRatio(2.0);
+    EXPECT_TRUE(samePixels(plot.image(), reference(2.0, [](Canvas& canvas) { drawCurves(canvas, 8); })));
+}
+
+TEST(PlotImage, BeyondTheRecordLimitARatioChangeRescalesThePixels)
+{
+    PlotImage plot(1.0);
+    frame(plot);
+    plot.fillRect(60, 60, 160, 160, QColor(255, 0, 0));
+    // Zero-length lines paint nothing but count as operations.
+    plot.moveTo(10, 10);
+    for (std::size_t i = 0; i < PlotImage::MaxRecordedOps; ++i) {
+        plot.lineTo(10, 10);
+    }
+    EXPECT_FALSE(plot.canRedraw());
+    plot.setDevicePixelRatio(2.0);
+    ASSERT_EQ(plot.image().size(), QSize(500, 500));
+    EXPECT_EQ(plot.image().pixel(200, 200), qRgb(255, 0, 0)) << "the picture is kept, enlarged";
+    EXPECT_EQ(plot.image().pixel(30, 30), qRgb(255, 255, 255));
+    frame(plot);
+    EXPECT_TRUE(plot.canRedraw()) << "after the next clear";
+}
+
+TEST(PlotImage, RatiosOutsideTheUsefulRangeAreClamped)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, double> rows[]
+        = { { 0.5, 1.0 }, { 0.0, 1.0 }, { -2.0, 1.0 }, { nan, 1.0 }, { inf, 1.0 }, { 12.0, 8.0 }, { 1.5, 1.5 } };
+    for (const auto& [asked, taken] : rows) {
+        EXPECT_EQ(PlotImage(asked).devicePixelRatio(), taken) << asked;
+        PlotImage changed(2.0);
+        changed.setDevicePixelRatio(asked);
+        EXPECT_EQ(changed.devicePixelRatio(), taken) << asked;
+        EXPECT_EQ(changed.image().width(), static_cast<int>(std::ceil(250 * taken))) << asked;
+    }
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+// The real start-up path: runGui builds the application and the window and
+// returns the exit code when the window is closed. A start-up function
+// registered for this binary looks at the window from inside the event
+// loop and closes it, the way a user would.
+#include "GuiMain.h"
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool closeBox = false; // else the exit button
+QString observed;      // what the window showed, or why it was not seen
+
+void lookAndClose()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<MainWindow*>(widget);
+        if (form == nullptr || form->objectName() != "Form2" || !form->isVisible()) {
+            continue;
+        }
+        const MainWindowControls& c = form->controls();
+        observed = QStringList { QCoreApplication::applicationName(),
+                                 QGuiApplication::applicationDisplayName(),
+                                 form->windowTitle(),
+                                 QFontInfo(c.abscissaCaption->font()).family(),
+                                 c.lensNameLabel->text(),
+                                 c.fNumberPanel->isHidden() ? "hidden" : "shown",
+                                 QString::number(form->lensData().FileLoaded) }
+                       .join('|');
+        if (closeBox) {
+            form->close();
+        } else {
+            c.exitButton->click();
+        }
+        return;
+    }
+    observed = QStringLiteral("no window");
+    QCoreApplication::exit(98);
+}
+
+void closeTheWindowOnceTheLoopRuns()
+{
+    // A lens named on the command line is loaded from an event posted
+    // before the loop starts; an event posted from the first timer comes
+    // after it.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), lookAndClose, Qt::QueuedConnection);
+    });
+    QTimer::singleShot(10000, QCoreApplication::instance(), [] { QCoreApplication::exit(99); });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(closeTheWindowOnceTheLoopRuns)
+
+namespace {
+
+int runProgram(QByteArray file = {})
+{
+    observed.clear();
+    char name[] = "lumivex";
+    char* argv[] = { name, file.data(), nullptr };
+    return runGui(file.isEmpty() ? 1 : 2, argv);
+}
+
+TEST(GuiMain, TheExitButtonAndTheCloseBoxEndTheProgramWithZero)
+{
+    for (const bool byCloseBox : { false, true }) {
+        closeBox = byCloseBox;
+        EXPECT_EQ(runProgram(), 0) << byCloseBox;
+        // No file: the start state.
+        EXPECT_EQ(observed.toStdString(), "Lumivex|Lumivex|Lumivex|Liberation Sans||hidden|0");
+    }
+}
+
+TEST(GuiMain, AFileOnTheCommandLineIsLoadedOnceTheWindowIsUp)
+{
+    closeBox = false;
+    EXPECT_EQ(runProgram(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf"), 0);
+    EXPECT_EQ(observed.toStdString(), "Lumivex|Lumivex|Lumivex|Liberation Sans|Testlinse 2.8/50 |shown|1");
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#include "GuiMain.h"
+
+#include "FontSetup.h"
+#include "LumivexApplication.h"
+#include "MainWindow.h"
+#include "QtTranslations.h"
+#include "QtUiServices.h"
+
+#include <QFile>
+
+int runGui(int argc, char** argv)
+{
+    // The application takes its own options out of argc and argv; what is
+    // left after the program name is the lens file, if one was given (the
+    // command line has been checked before the window starts).
+    LumivexApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumivex"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lumivex"));
+    installFontSubstitutions();
+    installGermanQtTranslations(app);
+
+    QtUiServices ui;
+    MainWindow window(ui);
+    app.setErrorReporter([&ui, &window](const QString& text) { ui.showMessage(&window, text); });
+    window.show();
+    if (argc > 1) {
+        window.openLensFileLater(QFile::decodeName(argv[1]));
+    }
+    // Closing the main window (the exit button, the close box) ends the loop with 0.
+    return QApplication::exec();
+}

@@ -1,0 +1,478 @@
+#include "MainWindow.h"
+
+#include "AboutBox.h"
+#include "HelpFile.h"
+#include "ImageView.h"
+#include "LensFileDrop.h"
+#include "LensFileReader.h"
+#include "LensPresentation.h"
+#include "LoadError.h"
+#include "MainWindowLayout.h"
+#include "PlotFrame.h"
+#include "PrintCommand.h"
+#include "UiServices.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <algorithm>
+#include <array>
+#include <exception>
+#include <filesystem>
+
+namespace {
+
+template <std::size_t N>
+void applyToPanel(const std::array<ValueControlState, N>& states, const std::array<QRadioButton*, N>& buttons)
+{
+    for (std::size_t k = 0; k < N; ++k) {
+        if (states[k].caption) {
+            buttons[k]->setText(*states[k].caption);
+        }
+        buttons[k]->setVisible(states[k].shown);
+    }
+    // A hidden button never stays the chosen one: the first button, which
+    // is always shown, takes over without running a handler.
+    for (QRadioButton* button : buttons) {
+        if (button->isChecked() && button->isHidden()) {
+            const QSignalBlocker blocker(buttons[0]);
+            buttons[0]->setChecked(true);
+        }
+    }
+}
+
+// A lens file is read, never taken away: a drop is accepted as a copy (or a
+// link, where the source offers no copy), never as a move, which would let
+// the source delete the file afterwards. nullopt: the drop is refused.
+std::optional<Qt::DropAction> lensDropAction(const QDropEvent& event)
+{
+    if (!droppedLensFile(*event.mimeData())) {
+        return std::nullopt;
+    }
+    if (event.possibleActions() & Qt::CopyAction) {
+        return Qt::CopyAction;
+    }
+    if (event.possibleActions() & Qt::LinkAction) {
+        return Qt::LinkAction;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+MainWindow::MainWindow(UiServices& ui, QWidget* parent)
+    : QWidget(parent)
+    , m_ui(ui)
+    // Drawn from the start at the ratio of the screen the window opens on.
+    , m_plotImage(devicePixelRatioF())
+    , m_helpFileCandidates(HelpFile::candidates(QCoreApplication::applicationDirPath()))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Lumivex"));
+    setFont(MainWindowLayout::pixelFont(QStringLiteral("System"), 13));
+    // The layout does not follow a resize, so the client area is fixed.
+    setFixedSize(MainWindowLayout::ClientWidth, MainWindowLayout::ClientHeight);
+    setAcceptDrops(true);
+
+    m_controls = MainWindowLayout::build(*this, m_plotImage);
+    connectControls();
+    connectShortcuts();
+    runGuarded([this] { showStartState(); });
+
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::runGuarded(const std::function<void()>& body) noexcept
+{
+    // Showing the message can itself fail (out of memory); then there is
+    // nothing left to report to, and the program still goes on.
+    try {
+        try {
+            body();
+        } catch (const std::exception& error) {
+            m_ui.showMessage(this, QString::fromUtf8(error.what()));
+        } catch (...) {
+            m_ui.showMessage(this, QStringLiteral("Unbekannter Fehler"));
+        }
+    } catch (...) {
+    }
+}
+
+template <typename Button> void MainWindow::onClick(Button* button, void (MainWindow::*slot)())
+{
+    connect(button, &Button::clicked, this, [this, slot] { runGuarded([this, slot] { (this->*slot)(); }); });
+}
+
+template <typename Button> void MainWindow::onChecked(Button* button, const std::function<void()>& slot)
+{
+    connect(button, &Button::toggled, this, [this, slot](bool checked) {
+        if (checked) {
+            runGuarded(slot);
+        }
+    });
+}
+
+void MainWindow::connectControls()
+{
+    const MainWindowControls& c = m_controls;
+    // Closing the main window ends the event loop and the program.
+    connect(c.exitButton, &QPushButton::clicked, this, &QWidget::close);
+    onClick(c.openButton, &MainWindow::openLens);
+    onClick(c.printButton, &MainWindow::printSelection);
+    onClick(c.singleModeButton, &MainWindow::redrawFromEmpty);
+    onClick(c.drawButton, &MainWindow::draw);
+    onClick(c.clearButton, &MainWindow::clearPlot);
+    onClick(c.infoButton, &MainWindow::showAboutBox);
+    onClick(c.helpButton, &MainWindow::showHelp);
+
+    constexpr std::array abscissae { Abscissa::FNumber, Abscissa::Frequency, Abscissa::ImageHeight,
+                                     Abscissa::Magnification };
+    for (std::size_t k = 0; k < abscissae.size(); ++k) {
+        onChecked(c.abscissaButtons[k], [this, abscissa = abscissae[k]] { chooseAbscissa(abscissa); });
+    }
+    // A new fixed value draws on top (or alone in single mode).
+    const auto drawOnCheck = [this](const auto& buttons) {
+        for (QRadioButton* button : buttons) {
+            onChecked(button, [this] { draw(); });
+        }
+    };
+    drawOnCheck(c.fNumberButtons);
+    drawOnCheck(c.imageHeightButtons);
+    drawOnCheck(c.magnificationButtons);
+    // A frequency checked or unchecked changes the set of curves.
+    for (QCheckBox* box : c.frequencyBoxes) {
+        connect(box, &QCheckBox::toggled, this, [this] { runGuarded([this] { redrawFromEmpty(); }); });
+    }
+}
+
+void MainWindow::connectShortcuts()
+{
+    // Each key clicks its button, so exactly the button's slot runs under
+    // the error handler, and only while the button is enabled (a disabled
+    // button ignores click() too; the check keeps the rule in sight here).
+    const auto bind = [this](const QKeySequence& key, QAbstractButton* button) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isEnabled()) {
+                button->click();
+            }
+        });
+    };
+    bind(QKeySequence(Qt::CTRL | Qt::Key_O), m_controls.openButton);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_P), m_controls.printButton);
+    bind(QKeySequence(Qt::Key_F1), m_controls.helpButton);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Q), m_controls.exitButton);
+}
+
+void MainWindow::showStartState()
+{
+    m_lens.FileLoaded = 0;
+    m_plot.texts = initialAxisTexts();
+    drawPlotFrame(m_plotImage, Abscissa::ImageHeight, m_plot.texts);
+    refreshPlot();
+
+    m_controls.singleModeButton->setChecked(false); // overlay mode
+    m_controls.printButton->setEnabled(false);
+    m_controls.singleModeButton->setEnabled(false);
+    m_controls.drawButton->setEnabled(false);
+    m_controls.clearButton->setEnabled(false);
+
+    m_wavelengthCaptionPrefix = m_controls.wavelengthLabel->text();
+    m_weightCaptionPrefix = m_controls.weightLabel->text();
+}
+
+void MainWindow::openLens()
+{
+    // The window takes its loaded look before the dialog, and keeps it
+    // whatever the dialog and the read bring.
+    showLoadedLook();
+    const auto path = m_ui.openFileName(this, QStringLiteral("MTF-Datei|*.mtf"));
+    if (path && !readLens(*path)) {
+        return;
+    }
+    // Also after a cancelled dialog: the data set as it is, shown and drawn
+    // again.
+    showLens();
+    PlotController::redrawAfterLoad(*this, m_lens, m_plot);
+}
+
+void MainWindow::showLoadedLook()
+{
+    const MainWindowControls& c = m_controls;
+    for (QFrame* panel : { c.fNumberPanel, c.frequencyPanel, c.imageHeightPanel, c.magnificationPanel }) {
+        panel->setVisible(true);
+    }
+    c.instructionText->setVisible(false);
+    c.printButton->setEnabled(true);
+    c.singleModeButton->setEnabled(true);
+    c.drawButton->setEnabled(true);
+    c.clearButton->setEnabled(true);
+}
+
+bool MainWindow::readLens(const QString& path)
+{
+    try {
+        // All or nothing: the data set is replaced only by a complete read.
+        m_lens = readLensFile(std::filesystem::path(QFile::encodeName(path).toStdString()), m_lens);
+    } catch (const FileOpenError& error) {
+        showMessage(QString::fromUtf8(error.what()));
+        return false;
+    }
+    for (int k = 1; k <= m_lens.MagnificationCount; ++k) {
+        QLabel* label = m_controls.distanceLabels[static_cast<std::size_t>(k - 1)];
+        label->setText(QString::fromStdString(m_lens.DistanceLabels[k]));
+        label->adjustSize();
+    }
+    return true;
+}
+
+void MainWindow::openLensFile(const QString& path)
+{
+    runGuarded([this, &path] {
+        // The file is read first: with no lens to show, the window stays
+        // as it is. From there on as a load through the dialog.
+        if (!readLens(path)) {
+            return;
+        }
+        showLoadedLook();
+        showLens();
+        PlotController::redrawAfterLoad(*this, m_lens, m_plot);
+    });
+}
+
+void MainWindow::openLensFileLater(const QString& path)
+{
+    QMetaObject::invokeMethod(
+        this, [this, path] { openLensFile(path); }, Qt::QueuedConnection);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (const auto action = lensDropAction(*event)) {
+        event->setDropAction(*action);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const auto action = lensDropAction(*event);
+    if (!action) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(*action);
+    event->accept();
+    openLensFileLater(*droppedLensFile(*event->mimeData()));
+}
+
+void MainWindow::setPlotPixelRatio(std::optional<double> ratio)
+{
+    m_controls.plotView->setFollowScreen(!ratio);
+    m_plotImage.setDevicePixelRatio(ratio.value_or(m_controls.plotView->devicePixelRatioF()));
+    refreshPlot();
+}
+
+void MainWindow::showLens()
+{
+    const MainWindowControls& c = m_controls;
+    const LensPresentation shown = presentLens(m_lens, m_wavelengthCaptionPrefix, m_weightCaptionPrefix);
+    c.lensNameLabel->setText(shown.lensName);
+    c.lensNameLabel->adjustSize();
+    // A long name would run into the wavelength lines: it is cut there,
+    // and the whole name is in the tool tip.
+    const int room = c.wavelengthLabel->x() - c.lensNameLabel->x() - 4;
+    const bool cut = c.lensNameLabel->width() > room;
+    if (cut) {
+        c.lensNameLabel->resize(room, c.lensNameLabel->height());
+    }
+    c.lensNameLabel->setToolTip(cut ? shown.lensName : QString());
+    c.wavelengthLabel->setText(shown.wavelengthCaption);
+    c.wavelengthLabel->adjustSize();
+    c.wavelengthLabel->setVisible(true);
+    c.weightLabel->setText(shown.weightCaption);
+    c.weightLabel->adjustSize();
+    c.weightLabel->setVisible(true);
+
+    applyToPanel(shown.fNumbers, c.fNumberButtons);
+    for (std::size_t k = 0; k < c.frequencyBoxes.size(); ++k) {
+        // A hidden box keeps its check mark; it does not count while hidden.
+        if (shown.frequencies[k].caption) {
+            c.frequencyBoxes[k]->setText(*shown.frequencies[k].caption);
+        }
+        c.frequencyBoxes[k]->setVisible(shown.frequencies[k].shown);
+    }
+    // A load that hides every checked box would leave nothing to draw (a
+    // file with one frequency hides the default box 2): the first box
+    // takes a check, without its handler, so that the redraw after the
+    // load draws it. A box the user unchecked stays unchecked.
+    const auto checkedWhere = [&c](bool hidden) {
+        return std::any_of(c.frequencyBoxes.begin(), c.frequencyBoxes.end(),
+                           [hidden](const QCheckBox* box) { return box->isChecked() && box->isHidden() == hidden; });
+    };
+    if (checkedWhere(true) && !checkedWhere(false)) {
+        const QSignalBlocker blocker(c.frequencyBoxes[0]);
+        c.frequencyBoxes[0]->setChecked(true);
+    }
+    applyToPanel(shown.imageHeights, c.imageHeightButtons);
+    applyToPanel(shown.magnifications, c.magnificationButtons);
+    for (std::size_t k = 0; k < c.distanceLabels.size(); ++k) {
+        c.distanceLabels[k]->setVisible(shown.distancesShown[k]);
+    }
+}
+
+void MainWindow::draw()
+{
+    PlotController::draw(*this, m_lens, m_plot);
+}
+
+void MainWindow::clearPlot()
+{
+    PlotController::clear(*this, m_plot);
+}
+
+void MainWindow::redrawFromEmpty()
+{
+    PlotController::clearAndDraw(*this, m_lens, m_plot);
+}
+
+void MainWindow::chooseAbscissa(Abscissa abscissa)
+{
+    PlotController::changeAbscissa(*this, m_lens, m_plot, abscissa);
+}
+
+void MainWindow::printSelection()
+{
+    printCommand(*this, m_ui, this, m_lens, m_plot, QDateTime::currentDateTime());
+}
+
+void MainWindow::showAboutBox()
+{
+    if (m_aboutBox == nullptr) {
+        m_aboutBox = new AboutBox(this);
+    }
+    m_ui.runModal(*m_aboutBox);
+}
+
+void MainWindow::showHelp()
+{
+    if (const auto path = HelpFile::find(m_helpFileCandidates)) {
+        m_ui.showHelp(this, *path);
+    } else {
+        m_ui.showMessage(this, HelpFile::missingMessage(m_helpFileCandidates.value(0)));
+    }
+}
+
+Abscissa MainWindow::checkedAbscissa() const
+{
+    switch (m_controls.abscissaGroup->checkedId()) {
+    case 0:
+        return Abscissa::FNumber;
+    case 1:
+        return Abscissa::Frequency;
+    case 3:
+        return Abscissa::Magnification;
+    default:
+        return Abscissa::ImageHeight;
+    }
+}
+
+bool MainWindow::isFrequencyChecked(int index) const
+{
+    return m_controls.frequencyBoxes.at(static_cast<std::size_t>(index - 1))->isChecked();
+}
+
+bool MainWindow::isFrequencyShown(int index) const
+{
+    return !m_controls.frequencyBoxes.at(static_cast<std::size_t>(index - 1))->isHidden();
+}
+
+std::optional<int> MainWindow::checkedOption(SelectionPanel panel) const
+{
+    const QButtonGroup* group = nullptr;
+    switch (panel) {
+    case SelectionPanel::FNumber:
+        group = m_controls.fNumberGroup;
+        break;
+    case SelectionPanel::ImageHeight:
+        group = m_controls.imageHeightGroup;
+        break;
+    case SelectionPanel::Magnification:
+        group = m_controls.magnificationGroup;
+        break;
+    case SelectionPanel::Frequency:
+        return std::nullopt;
+    }
+    const int id = group->checkedId();
+    if (id < 0) {
+        return std::nullopt;
+    }
+    return id + 1;
+}
+
+bool MainWindow::isSingleMode() const
+{
+    return m_controls.singleModeButton->isChecked();
+}
+
+void MainWindow::setPanelRaised(SelectionPanel panel, bool raised)
+{
+    QFrame* frames[] = { m_controls.fNumberPanel, m_controls.frequencyPanel, m_controls.imageHeightPanel,
+                         m_controls.magnificationPanel };
+    MainWindowLayout::setPanelRaised(*frames[static_cast<int>(panel)], raised);
+}
+
+void MainWindow::setPanelControlsEnabled(SelectionPanel panel, bool enabled)
+{
+    auto setAll = [enabled](const auto& controls) {
+        for (QWidget* control : controls) {
+            control->setEnabled(enabled);
+        }
+    };
+    switch (panel) {
+    case SelectionPanel::FNumber:
+        setAll(m_controls.fNumberButtons);
+        break;
+    case SelectionPanel::Frequency:
+        setAll(m_controls.frequencyBoxes);
+        break;
+    case SelectionPanel::ImageHeight:
+        setAll(m_controls.imageHeightButtons);
+        break;
+    case SelectionPanel::Magnification:
+        setAll(m_controls.magnificationButtons);
+        setAll(m_controls.distanceLabels);
+        break;
+    }
+}
+
+void MainWindow::refreshPlot()
+{
+    m_controls.plotView->update();
+}
+
+void MainWindow::showMessage(const QString& text)
+{
+    m_ui.showMessage(this, text);
+}

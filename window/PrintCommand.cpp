@@ -1,0 +1,28 @@
+#include "PrintCommand.h"
+
+#include "ReportInput.h"
+#include "ReportPrinter.h"
+#include "UiServices.h"
+
+#include <QPrinter>
+
+void printCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensData& lens, PlotState& state,
+                  const QDateTime& now)
+{
+    if (lens.FileLoaded <= 0) {
+        view.showMessage(PlotController::NoFileMessage);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ui.runPrintDialog(parent, printer)) {
+        return;
+    }
+
+    PlotController::readFrequencyChecks(view, lens, state);
+    PlotController::readChoices(view, view.checkedAbscissa(), state.selection);
+    const SplineWarningSink warn
+        = [&view](SplineWarning warning) { view.showMessage(QString::fromStdString(splineWarningText(warning))); };
+    printReport(printer,
+                buildReportInput(lens, view.checkedAbscissa(), state.selection, state.FrequencySelected, state.texts,
+                                 now, warn));
+}

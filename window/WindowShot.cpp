@@ -1,0 +1,100 @@
+// lumivex_window_shot: pictures of the real window for the documentation.
+//
+//   lumivex_window_shot FILE OUT.png [--abscissae PREFIX]
+//
+// Opens the main window, loads FILE as the program does for a file named
+// on its command line, and saves what the window shows (its client area,
+// QWidget::grab) as OUT.png. With --abscissae it then chooses the four
+// abscissae in turn and saves PREFIX-k.png, PREFIX-lpmm.png, PREFIX-y.png
+// and PREFIX-m.png. Any message the window would show in a box is printed
+// on stderr instead and makes the exit status 1, so a picture of an error
+// never slips into the documentation. Runs on any platform plugin;
+// QT_QPA_PLATFORM=offscreen needs no display.
+#include "FontSetup.h"
+#include "MainWindow.h"
+#include "UiServices.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QWindow>
+
+#include <array>
+#include <iostream>
+
+namespace {
+
+// No dialog is ever shown: the file dialog counts as cancelled, messages
+// go to stderr.
+class ShotUiServices final : public UiServices
+{
+public:
+    int messages = 0;
+
+    std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
+    void showMessage(QWidget*, const QString& text) override
+    {
+        ++messages;
+        std::cerr << "lumivex_window_shot: Meldung des Fensters: " << text.toStdString() << '\n';
+    }
+    bool runPrintDialog(QWidget*, QPrinter&) override { return false; }
+    int runModal(QDialog&) override { return 0; }
+    void showHelp(QWidget*, const QString&) override { }
+};
+
+bool save(QWidget& window, const QString& path)
+{
+    // Paint everything that is pending (the plot after a redraw) first.
+    QCoreApplication::processEvents();
+    if (!window.grab().save(path, "PNG")) {
+        std::cerr << "lumivex_window_shot: " << path.toStdString() << " kann nicht geschrieben werden\n";
+        return false;
+    }
+    std::cout << path.toStdString() << '\n';
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumivex"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lumivex"));
+    installFontSubstitutions();
+
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool abscissae = arguments.size() == 4 && arguments[2] == QStringLiteral("--abscissae");
+    if (arguments.size() != 2 && !abscissae) {
+        std::cerr << "Aufruf: lumivex_window_shot DATEI AUSGABE.png [--abscissae PRÄFIX]\n";
+        return 2;
+    }
+
+    ShotUiServices ui;
+    MainWindow form(ui);
+    form.show();
+    // The load needs the window on screen, as at a start with a file.
+    QElapsedTimer waiting;
+    waiting.start();
+    while (form.windowHandle() == nullptr || !form.windowHandle()->isExposed()) {
+        if (waiting.elapsed() > 10000) {
+            std::cerr << "lumivex_window_shot: das Fenster erscheint nicht auf dem Bildschirm\n";
+            return 1;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    form.openLensFile(arguments[0]);
+
+    bool saved = save(form, arguments[1]);
+    if (abscissae) {
+        const std::array<const char*, 4> names { "k", "lpmm", "y", "m" };
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            form.controls().abscissaButtons[i]->click();
+            saved = save(form, arguments[3] + QLatin1Char('-') + QLatin1String(names[i]) + QStringLiteral(".png"))
+                && saved;
+        }
+    }
+    return saved && ui.messages == 0 ? 0 : 1;
+}
