@@ -1,16 +1,14 @@
 #include "ExportFiles.h"
 
 #include "CsvExport.h"
-#include "PainterCanvas.h"
 #include "PlotGeometry.h"
 #include "ReportOutput.h"
+#include "SvgCanvas.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QPainter>
 #include <QRandomGenerator>
-#include <QSvgGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -122,20 +120,12 @@ void writeChartPng(const QString& path, const LensData& lens, const ChartSelecti
 
 QByteArray renderChartSvg(const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
 {
-    QByteArray document;
-    QBuffer buffer(&document);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(PlotGeometry::ImageSize, PlotGeometry::ImageSize));
-    generator.setResolution(96); // CSS pixels: the 250 px image is 66.1 mm wide
-    generator.setViewBox(QRect(0, 0, PlotGeometry::ImageSize, PlotGeometry::ImageSize));
-    generator.setTitle(QStringLiteral("Lumivex des Objektivs: ") + QString::fromStdString(lens.LensName));
-    generator.setDescription(QStringLiteral("MTF-Diagramm, erstellt mit Lumivex"));
-    QPainter painter(&generator);
-    PainterCanvas canvas(painter, scaledScreenMapping(1.0));
+    // CSS pixels: the 250 px image is 66.1 mm wide.
+    SvgCanvas canvas(QSize(PlotGeometry::ImageSize, PlotGeometry::ImageSize),
+                     QStringLiteral("Lumivex des Objektivs: ") + QString::fromStdString(lens.LensName),
+                     QStringLiteral("MTF-Diagramm, erstellt mit Lumivex"));
     drawChartPasses(canvas, lens, chart, warn);
-    painter.end();
-    return document;
+    return canvas.document();
 }
 
 void writeChartSvg(const QString& path, const LensData& lens, const ChartSelection& chart,

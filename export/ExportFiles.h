@@ -41,5 +41,5 @@ void writeChartCsv(const QString& path, const LensData& lens, const ChartSelecti
 void writeReportPdf(const QString& path, const ReportInput& input);
 
 // The chart as an SVG document with a 250 x 250 viewBox and a title naming
-// the lens.
+// the lens; the curves at their real coordinates, each series one path.
 QByteArray renderChartSvg(const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn);

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
+#include <QPolygonF>
 #include <QString>
+
+#include <vector>
 
 enum class PenStyle
 {
@@ -19,6 +23,38 @@ struct CanvasFont
     bool bold = false;
 
     bool operator==(const CanvasFont&) const = default;
+};
+
+// One series of the diagram's curves as the curve routine hands it to a
+// canvas, in two precisions: the whole units of the classic raster and the
+// real coordinates they are rounded from. A surface draws the one that fits
+// its resolution; the line rules (which samples, where the line breaks) are
+// the curve routine's and the same for both.
+struct SeriesShape
+{
+    QColor lineColor;
+    int lineWidth = 1;
+    PenStyle lineStyle = PenStyle::Solid;
+    // The line in pieces (a point without a position breaks it). A piece is
+    // drawn as moveTo(first point), then lineTo to every point in turn, the
+    // first one included: the line starts with a zero-length step.
+    std::vector<std::vector<QPoint>> pieces;
+    QColor markerColor;
+    QColor markerFill;
+    int markerPenWidth = 1;
+    int markerHalfSize = 2; // a marker's box reaches this far from its point
+    bool markerYUp = false; // the box's corners are given top-left to bottom-right in y-up units
+    std::vector<QPoint> markers;
+
+    // The same pieces and markers unrounded, in continuous units in which the
+    // classic line through the whole unit (x, y) runs through
+    // (x + 0.5, y + 0.5). A real marker is a circle around its point, as wide
+    // as the box (its outline inside). Empty when the surface the shape was
+    // made for has no real form (the printed page).
+    std::vector<QPolygonF> realPieces;
+    std::vector<QPointF> realMarkers;
+
+    bool hasRealForm() const { return !realPieces.empty() || !realMarkers.empty(); }
 };
 
 // The drawing surface that the plot frame, the curves, the report and the
@@ -49,4 +85,15 @@ public:
     virtual void ellipse(int x1, int y1, int x2, int y2) = 0;
     virtual void fillRect(int x1, int y1, int x2, int y2, const QColor& color) = 0;
     virtual void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) = 0;
+
+    // Draws a series of the curves: the line in its pen, then the markers,
+    // outlined and filled. This default draws the whole-unit form through the
+    // operations above (the classic raster); surfaces finer than their units
+    // draw the real form. Either way the markers' pen and fill are left in
+    // force, and the position at the end of the line.
+    virtual void series(const SeriesShape& shape);
+
+    // Puts in force what series() leaves behind, for surfaces that draw a
+    // series by other means than the operations above (or not at all).
+    void takeSeriesEndState(const SeriesShape& shape);
 };

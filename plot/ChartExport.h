@@ -40,5 +40,6 @@ void drawChartPasses(Canvas& screen, const LensData& lens, const ChartSelection&
 
 // The chart as a 250 * scale square image. Scale 1 is the screen image
 // itself, pixel for pixel; a larger scale redraws the same drawing as
-// vector graphics at that size (lines, markers and text stay crisp).
+// vector graphics at that size: frame and text crisp on whole pixels, the
+// curves antialiased through their real coordinates.
 QImage renderChartImage(const LensData& lens, const ChartSelection& chart, int scale, const SplineWarningSink& warn);

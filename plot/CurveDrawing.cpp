@@ -11,13 +11,21 @@ std::optional<QPoint> screenPosition(const CurveMapping& mapping, double x, doub
     return mapping.screen(x, m);
 }
 
+std::optional<QPointF> screenRealPosition(const CurveMapping& mapping, double x, double m)
+{
+    return mapping.screenReal(x, m);
+}
+
 std::optional<QPoint> pagePosition(const CurveMapping& mapping, double x, double m)
 {
     return mapping.page(x, m);
 }
 
-void drawSampleLine(Canvas& canvas, const CurveSamples& samples, int step, const CurveMapping& mapping,
-                    const CurveStyle& style)
+// The line through every step-th sample from the first one on the axis, in
+// pieces broken where a sample has no position (both segments that touch
+// it are left out).
+void addSampleLine(SeriesShape& shape, const CurveSamples& samples, int step, const CurveMapping& mapping,
+                   const CurveStyle& style)
 {
     const int first = firstSampleOnAxis(samples);
     if (first == 0) {
@@ -25,17 +33,26 @@ void drawSampleLine(Canvas& canvas, const CurveSamples& samples, int step, const
     }
     bool penDown = false;
     for (int j = first; j <= CurveSamples::SampleCount; j += step) {
-        const std::optional<QPoint> point = style.position(mapping, samples.CurveSampleX[j], samples.CurveSampleY[j]);
+        const double x = samples.CurveSampleX[j];
+        const double m = samples.CurveSampleY[j];
+        const std::optional<QPoint> point = style.position(mapping, x, m);
         if (!point) {
-            penDown = false; // skip both segments that touch this point
+            penDown = false;
             continue;
         }
         if (!penDown) {
-            // The line starts where it is: the first lineTo has zero length.
-            canvas.moveTo(point->x(), point->y());
+            shape.pieces.emplace_back();
+            if (style.realPosition) {
+                shape.realPieces.emplace_back();
+            }
             penDown = true;
         }
-        canvas.lineTo(point->x(), point->y());
+        shape.pieces.back().push_back(*point);
+        if (style.realPosition) {
+            // Finite wherever the rounded position is: both pull in the same
+            // products.
+            shape.realPieces.back().push_back(*style.realPosition(mapping, x, m));
+        }
     }
 }
 
@@ -43,36 +60,44 @@ void drawSampleLine(Canvas& canvas, const CurveSamples& samples, int step, const
 
 // On the screen every support point gets a 4-px marker; on paper a 0.8 mm
 // circle, and none at the first support point.
-const CurveStyle CurveStyle::Screen { screenPosition, 1, 1, 2, false, 1 };
-const CurveStyle CurveStyle::Page { pagePosition, 2, 2, 4, true, 2 };
+const CurveStyle CurveStyle::Screen { screenPosition, screenRealPosition, 1, 1, 2, false, 1 };
+const CurveStyle CurveStyle::Page { pagePosition, nullptr, 2, 2, 4, true, 2 };
 
 void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series, const CurveStyle& style)
 {
     const CurveSamples& samples = curve.samples;
     const CurveMapping mapping { samples.ScaleX, samples.ScaleY, abscissaFactor };
 
+    SeriesShape shape;
+    if (series == Series::Sagittal) {
+        shape.lineColor = QColor(255, 0, 0);
+        shape.lineWidth = style.sagittalWidth;
+        shape.lineStyle = PenStyle::Solid;
+    } else {
+        shape.lineColor = QColor(0, 0, 255);
+        shape.lineWidth = 1;
+        shape.lineStyle = PenStyle::Dotted;
+    }
     if (samples.drawable) {
-        if (series == Series::Sagittal) {
-            canvas.setPen(QColor(255, 0, 0), style.sagittalWidth, PenStyle::Solid);
-            drawSampleLine(canvas, samples, 1, mapping, style);
-        } else {
-            canvas.setPen(QColor(0, 0, 255), 1, PenStyle::Dotted);
-            drawSampleLine(canvas, samples, 4, mapping, style);
-        }
+        addSampleLine(shape, samples, series == Series::Sagittal ? 1 : 4, mapping, style);
     }
 
-    // Markers after the line, so they cover it at the support points.
-    canvas.setPen(QColor(0, 0, 0), style.markerPenWidth, PenStyle::Solid);
-    canvas.setBrush(QColor(255, 255, 255));
+    shape.markerColor = QColor(0, 0, 0);
+    shape.markerFill = QColor(255, 255, 255);
+    shape.markerPenWidth = style.markerPenWidth;
+    shape.markerHalfSize = style.markerHalfSize;
+    shape.markerYUp = style.markerYUp;
     const SplineState& spline = curve.spline;
     const int count = std::min(spline.CurvePointCount, SplineState::MaxPoints);
-    const int r = style.markerHalfSize;
-    const int down = style.markerYUp ? -r : r;
     for (int j = style.firstMarker; j <= count; ++j) {
         if (const std::optional<QPoint> p = style.position(mapping, spline.KnotX[j], spline.KnotY[j])) {
-            canvas.ellipse(p->x() - r, p->y() - down, p->x() + r, p->y() + down);
+            shape.markers.push_back(*p);
+            if (style.realPosition) {
+                shape.realMarkers.push_back(*style.realPosition(mapping, spline.KnotX[j], spline.KnotY[j]));
+            }
         }
     }
+    canvas.series(shape);
 }
 
 void drawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series)

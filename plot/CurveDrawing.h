@@ -23,6 +23,9 @@ struct CurveStyle
 {
     // Position of a data point (abscissa, percent) on the surface, or none.
     std::optional<QPoint> (*position)(const CurveMapping& mapping, double x, double m);
+    // The same position unrounded, for surfaces finer than their units; null
+    // where there is no such surface (the page keeps its whole 0.1 mm).
+    std::optional<QPointF> (*realPosition)(const CurveMapping& mapping, double x, double m);
     int sagittalWidth; // the tangential line is always 1 wide
     int markerPenWidth;
     int markerHalfSize; // the marker box reaches this far from the point
@@ -37,6 +40,7 @@ struct CurveStyle
 // every fourth sample (tangential) from the first sample with abscissa >= 0
 // (the first line has zero length), then white markers outlined black.
 // Not-drawable curves get their markers only; a point without a position
-// breaks the line.
+// breaks the line. The canvas gets the series as one shape in both
+// precisions (Canvas::series) and draws the one that fits it.
 void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series,
                 const CurveStyle& style);

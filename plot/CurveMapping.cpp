@@ -7,13 +7,22 @@
 
 namespace {
 
-std::optional<int> truncated(double value)
+std::optional<double> pulledIn(double value)
 {
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
     const double limit = CurveMapping::CoordinateLimit;
-    return static_cast<int>(std::trunc(std::clamp(value, -limit, limit)));
+    return std::clamp(value, -limit, limit);
+}
+
+std::optional<int> truncated(double value)
+{
+    const std::optional<double> pulled = pulledIn(value);
+    if (!pulled) {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::trunc(*pulled));
 }
 
 } // namespace
@@ -27,6 +36,17 @@ std::optional<QPoint> CurveMapping::screen(double x, double m) const
     }
     using namespace PlotGeometry;
     return QPoint(Margin + *dx, Margin + PlotAreaHeight - *dy);
+}
+
+std::optional<QPointF> CurveMapping::screenReal(double x, double m) const
+{
+    const std::optional<double> dx = pulledIn(x * ScaleX * AbscissaFactor);
+    const std::optional<double> dy = pulledIn(m * ScaleY);
+    if (!dx || !dy) {
+        return std::nullopt;
+    }
+    using namespace PlotGeometry;
+    return QPointF(Margin + 0.5 + *dx, Margin + PlotAreaHeight + 0.5 - *dy);
 }
 
 std::optional<QPoint> CurveMapping::page(double x, double m) const

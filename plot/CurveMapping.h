@@ -3,6 +3,7 @@
 #include "CurveSampling.h"
 
 #include <QPoint>
+#include <QPointF>
 
 #include <optional>
 
@@ -21,6 +22,10 @@ struct CurveMapping
 
     // px = 40 + trunc(x * ScaleX * AbscissaFactor), py = 210 - trunc(m * ScaleY).
     std::optional<QPoint> screen(double x, double m) const;
+    // The screen position unrounded, where the line through it runs:
+    // (40.5 + x * ScaleX * AbscissaFactor, 210.5 - m * ScaleY), the centre
+    // of the pixel screen() names plus what the truncation dropped.
+    std::optional<QPointF> screenReal(double x, double m) const;
     // X = 296 + trunc(x * AbscissaFactor * (ScaleX * 24)) div 10,
     // Y = -904 + trunc(m * (ScaleY * 24)) div 10 (0.1 mm, y up).
     std::optional<QPoint> page(double x, double m) const;

@@ -5,11 +5,13 @@
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QRectF>
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 PainterCanvas::PainterCanvas(QPainter& painter, const CanvasMapping& mapping)
     : m_painter(painter)
@@ -62,19 +64,74 @@ void PainterCanvas::lineTo(int x, int y)
     if (line.length() == 0.0) {
         return; // a zero-length line paints nothing
     }
+    strokeLine(line);
+}
+
+template <typename Line> void PainterCanvas::strokeLine(const Line& line)
+{
+    const auto draw = [&] {
+        if constexpr (std::is_same_v<Line, QLineF>) {
+            m_painter.drawLine(line);
+        } else {
+            m_painter.drawPath(line);
+        }
+    };
+    // A single line has no joins; a polyline's dots turn round its corners,
+    // and its white gaps reach a device pixel wider, so that a line drawn
+    // before along the same points (the other series where both agree)
+    // does not show as an antialiased fringe beside the dots.
+    const bool polyline = !std::is_same_v<Line, QLineF>;
+    const Qt::PenJoinStyle dotJoin = polyline ? Qt::RoundJoin : Qt::BevelJoin;
     const double width = penDeviceWidth();
     m_painter.setBrush(Qt::NoBrush);
     if (m_penStyle == PenStyle::Dotted) {
-        m_painter.setPen(QPen(QColor(255, 255, 255), width, Qt::SolidLine, Qt::FlatCap));
-        m_painter.drawLine(line);
-        QPen dots(m_penColor, width, Qt::CustomDashLine, Qt::FlatCap);
+        m_painter.setPen(
+            QPen(QColor(255, 255, 255), polyline ? width + 1.0 : width, Qt::SolidLine, Qt::FlatCap, dotJoin));
+        draw();
+        QPen dots(m_penColor, width, Qt::CustomDashLine, Qt::FlatCap, dotJoin);
         const double dot = m_mapping.dotLength * m_mapping.pixelsPerUnit / width; // in pen widths
         dots.setDashPattern({ dot, dot });
         m_painter.setPen(dots);
     } else {
         m_painter.setPen(QPen(m_penColor, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     }
-    m_painter.drawLine(line);
+    draw();
+}
+
+void PainterCanvas::series(const SeriesShape& shape)
+{
+    if (!m_mapping.realCurves || !shape.hasRealForm()) {
+        Canvas::series(shape);
+        return;
+    }
+    if (!shape.realPieces.empty()) {
+        setPen(shape.lineColor, shape.lineWidth, shape.lineStyle);
+        QPainterPath path;
+        for (const QPolygonF& piece : shape.realPieces) {
+            // A piece that stays on one spot paints nothing, as its
+            // whole-unit form does.
+            if (std::all_of(piece.begin(), piece.end(), [&](const QPointF& p) { return p == piece.front(); })) {
+                continue;
+            }
+            path.moveTo(map(piece.front().x(), piece.front().y()));
+            for (const QPointF& p : piece) {
+                path.lineTo(map(p.x(), p.y()));
+            }
+        }
+        if (!path.isEmpty()) {
+            strokeLine(path);
+        }
+    }
+    setPen(shape.markerColor, shape.markerPenWidth, PenStyle::Solid);
+    setBrush(shape.markerFill);
+    // The outline runs inside the marker's box: half a pen width in from it.
+    const double radius = (shape.markerHalfSize - 0.5 * std::max(shape.markerPenWidth, 1)) * m_mapping.pixelsPerUnit;
+    m_painter.setPen(QPen(m_penColor, penDeviceWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    m_painter.setBrush(m_brushColor);
+    for (const QPointF& p : shape.realMarkers) {
+        m_painter.drawEllipse(map(p.x(), p.y()), radius, radius);
+    }
+    takeSeriesEndState(shape);
 }
 
 void PainterCanvas::outlinedShape(int x1, int y1, int x2, int y2, bool round)
@@ -146,5 +203,6 @@ CanvasMapping scaledScreenMapping(double scale)
     mapping.pixelCentres = true;
     mapping.dotLength = 3.0;
     mapping.antialias = true;
+    mapping.realCurves = true;
     return mapping;
 }

@@ -31,39 +31,48 @@ void drawPlotFrame(Canvas& screen, Abscissa abscissa, const AxisTexts& texts)
     screen.setBrush(white);
     screen.fillRect(0, 0, ImageSize, ImageSize, white);
 
-    // Modulation levels 100 .. 20 %: value, tick left of the y axis, grid
-    // line. 0 % gets neither: the x axis stands there.
+    // The grid: modulation levels 100 .. 20 % (0 % gets no line, the x axis
+    // stands there) and five equal intervals along x, the line at the right
+    // edge closing the square. Lines of one colour follow each other, so
+    // that vector output keeps each colour as one path; no text crosses a
+    // line, so the order does not change a pixel.
+    screen.setPen(silver, 1, PenStyle::Solid);
     for (int i = 0; i <= 4; ++i) {
         const int y = Margin + GridStep * i;
-        screen.setPen(blue, 1, PenStyle::Solid);
-        screen.moveTo(Margin - 2, y);
-        drawRotatedText(screen, Margin - 2 * h, y - h / 2, QString::number((5 - i) * 20), h, 0);
-        screen.lineTo(Margin, y);
-        screen.setPen(silver, 1, PenStyle::Solid);
         screen.moveTo(Margin, y);
         screen.lineTo(right, y);
     }
-
-    // Five equal intervals along x; the grid line at the right edge closes
-    // the square.
     for (int i = 0; i <= 5; ++i) {
         const int x = Margin + GridStep * i;
-        screen.setPen(blue, 1, PenStyle::Solid);
-        screen.moveTo(x, bottom + 2);
-        if (abscissa == Abscissa::ImageHeight) {
-            drawRotatedText(screen, x - h / 2, bottom + h / 2, QString::number(i * 20), h, 0);
-        }
-        screen.lineTo(x, bottom);
-        screen.setPen(silver, 1, PenStyle::Solid);
         screen.moveTo(x, Margin);
         screen.lineTo(x, bottom);
     }
 
-    // The axes last, over the grid.
+    // The ticks left of and below the axes, then the axes over the grid.
     screen.setPen(blue, 1, PenStyle::Solid);
+    for (int i = 0; i <= 4; ++i) {
+        const int y = Margin + GridStep * i;
+        screen.moveTo(Margin - 2, y);
+        screen.lineTo(Margin, y);
+    }
+    for (int i = 0; i <= 5; ++i) {
+        const int x = Margin + GridStep * i;
+        screen.moveTo(x, bottom + 2);
+        screen.lineTo(x, bottom);
+    }
     screen.moveTo(Margin, Margin);
     screen.lineTo(Margin, bottom);
     screen.lineTo(right, bottom);
+
+    // The tick values.
+    for (int i = 0; i <= 4; ++i) {
+        drawRotatedText(screen, Margin - 2 * h, Margin + GridStep * i - h / 2, QString::number((5 - i) * 20), h, 0);
+    }
+    if (abscissa == Abscissa::ImageHeight) {
+        for (int i = 0; i <= 5; ++i) {
+            drawRotatedText(screen, Margin + GridStep * i - h / 2, bottom + h / 2, QString::number(i * 20), h, 0);
+        }
+    }
 
     AxisTexts frameTexts = texts;
     frameTexts.AxisTitleY = QStringLiteral("Modulation [%]");

@@ -63,16 +63,18 @@ void PlotImage::setDevicePixelRatio(double ratio)
     m_record.replay(*m_canvas);
 }
 
-bool PlotImage::recording()
+bool PlotImage::recording(std::size_t count)
 {
     if (!m_recordComplete) {
         return false;
     }
-    if (m_record.ops().size() >= MaxRecordedOps) {
+    if (m_recordedCount + count > MaxRecordedOps) {
         m_record.clear();
+        m_recordedCount = 0;
         m_recordComplete = false;
         return false;
     }
+    m_recordedCount += count;
     return true;
 }
 
@@ -128,6 +130,7 @@ void PlotImage::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
         && std::max(y1, y2) >= LogicalSize;
     if (wholePlot) {
         m_record.clear();
+        m_recordedCount = 0;
         m_recordComplete = true;
     }
     if (recording()) {
@@ -142,4 +145,18 @@ void PlotImage::text(int x, int y, const QString& text, const CanvasFont& font, 
         m_record.text(x, y, text, font, angleDegrees);
     }
     m_canvas->text(x, y, text, font, angleDegrees);
+}
+
+void PlotImage::series(const SeriesShape& shape)
+{
+    std::size_t count = shape.markers.size();
+    for (const std::vector<QPoint>& piece : shape.pieces) {
+        count += piece.size();
+    }
+    if (recording(std::max<std::size_t>(count, 1))) {
+        m_record.series(shape);
+    } else {
+        m_record.takeSeriesEndState(shape); // the pen, brush and position move on all the same
+    }
+    m_canvas->series(shape);
 }

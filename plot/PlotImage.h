@@ -19,7 +19,8 @@
 // the same drawing is painted with antialiasing into an image of
 // 250 * ratio pixels (ScaledImageCanvas), so lines and text stay sharp;
 // the image carries the ratio (QImage::devicePixelRatio), so it still
-// covers 250 x 250 logical pixels wherever it is drawn.
+// covers 250 x 250 logical pixels wherever it is drawn. There the curves run
+// through their real coordinates, as in a scaled export.
 //
 // What was drawn since the plot was last cleared (a fill of the whole
 // image, as the empty frame starts with) is remembered, so that a change of
@@ -37,7 +38,8 @@ public:
     // cost memory.
     static constexpr double MinRatio = 1.0;
     static constexpr double MaxRatio = 8.0;
-    // Operations remembered at most between two clears.
+    // Operations remembered at most between two clears (a series counts as
+    // the lines and markers it holds).
     static constexpr std::size_t MaxRecordedOps = 100000; // about 14 MB, some fifty full overlays
 
     // A white image at the ratio (clamped, see above).
@@ -66,14 +68,16 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override;
     void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
+    void series(const SeriesShape& shape) override;
 
 private:
     static double clampRatio(double ratio);
     // A fresh white image and the canvas that draws on it at m_ratio.
     void createImage();
-    // True when the next drawing operation is to be remembered; gives the
-    // record up once it holds MaxRecordedOps.
-    bool recording();
+    // True when the next drawing operation, standing for `count`
+    // operations, is to be remembered; gives the record up once it would
+    // hold more than MaxRecordedOps.
+    bool recording(std::size_t count = 1);
 
     double m_ratio = 1.0;
     QImage m_image;
@@ -81,7 +85,9 @@ private:
 
     // What was drawn since the last clear, in order, with the pen, brush
     // and position in force (kept even when the record is given up, to hand
-    // them to a new canvas).
-    RecordingCanvas m_record;
+    // them to a new canvas). Series are kept whole, so that a redraw at a
+    // ratio above 1 draws them from their real coordinates.
+    RecordingCanvas m_record { RecordingCanvas::SeriesRecord::Whole };
+    std::size_t m_recordedCount = 0;
     bool m_recordComplete = true;
 };

@@ -75,6 +75,18 @@ void RecordingCanvas::text(int x, int y, const QString& text, const CanvasFont& 
     m_ops.push_back(op);
 }
 
+void RecordingCanvas::series(const SeriesShape& shape)
+{
+    if (m_seriesRecord == SeriesRecord::AsOperations) {
+        Canvas::series(shape);
+        return;
+    }
+    CanvasOp op = current(CanvasOp::Kind::Series);
+    op.series = std::make_shared<const SeriesShape>(shape);
+    m_ops.push_back(op);
+    takeSeriesEndState(shape);
+}
+
 void RecordingCanvas::replay(Canvas& target) const
 {
     for (const CanvasOp& op : m_ops) {
@@ -96,6 +108,9 @@ void RecordingCanvas::replay(Canvas& target) const
             break;
         case CanvasOp::Kind::Text:
             target.text(op.from.x(), op.from.y(), op.text, op.font, op.angle);
+            break;
+        case CanvasOp::Kind::Series:
+            target.series(*op.series);
             break;
         }
     }

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 
+#include <memory>
 #include <vector>
 
 // One drawing operation as a canvas received it, with the pen, brush and
@@ -17,6 +18,7 @@ struct CanvasOp
         Ellipse,
         FillRect,
         Text,
+        Series, // only when the canvas keeps series whole
     };
 
     Kind kind = Kind::Line;
@@ -30,14 +32,27 @@ struct CanvasOp
     QString text;
     CanvasFont font;
     int angle = 0;
+    std::shared_ptr<const SeriesShape> series; // Series only
 };
 
 // A canvas that draws nothing and lists every operation, for tests that
 // check geometry, styles and texts without looking at pixels. moveTo is not
-// listed by itself; it shows as the start of the next line.
+// listed by itself; it shows as the start of the next line. A series is
+// listed as the whole-unit lines and ellipses it draws, or, for a record
+// that is to be drawn again at another resolution, kept whole.
 class RecordingCanvas final : public Canvas
 {
 public:
+    enum class SeriesRecord
+    {
+        AsOperations,
+        Whole,
+    };
+    explicit RecordingCanvas(SeriesRecord seriesRecord = SeriesRecord::AsOperations)
+        : m_seriesRecord(seriesRecord)
+    {
+    }
+
     void setPen(const QColor& color, int width, PenStyle style) override;
     void setBrush(const QColor& color) override;
     void moveTo(int x, int y) override;
@@ -46,6 +61,7 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override;
     void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
+    void series(const SeriesShape& shape) override;
 
     const std::vector<CanvasOp>& ops() const { return m_ops; }
     // Forgets the listed operations; pen, brush and position stay.
@@ -72,6 +88,7 @@ public:
 private:
     CanvasOp current(CanvasOp::Kind kind) const;
 
+    SeriesRecord m_seriesRecord;
     std::vector<CanvasOp> m_ops;
     QColor m_penColor = QColor(0, 0, 0);
     int m_penWidth = 1;

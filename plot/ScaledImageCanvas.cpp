@@ -67,3 +67,9 @@ void ScaledImageCanvas::text(int x, int y, const QString& text, const CanvasFont
 {
     paint([=, &text, &font](Canvas& canvas) { canvas.text(x, y, text, font, angleDegrees); });
 }
+
+void ScaledImageCanvas::series(const SeriesShape& shape)
+{
+    paint([&shape](Canvas& canvas) { canvas.series(shape); });
+    takeSeriesEndState(shape);
+}

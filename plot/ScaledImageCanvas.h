@@ -10,7 +10,7 @@
 // units (the plot on a HiDPI screen): every operation is painted with
 // antialiasing through PainterCanvas, mapped `pixelsPerUnit` device pixels
 // per unit, so lines, markers and text come out sharp instead of as
-// enlarged pixels.
+// enlarged pixels, and curves run through their real coordinates.
 //
 // The painter lives for one operation only. The image therefore is never
 // left with an active painter between operations: it can be shown, copied
@@ -32,6 +32,7 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override;
     void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
+    void series(const SeriesShape& shape) override;
 
 private:
     // Runs draw on a painter canvas that carries this canvas's pen, brush

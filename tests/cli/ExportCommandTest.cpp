@@ -5,6 +5,8 @@
 // samples from the axis on reach 40 .. 210 px; the tangential vertices,
 // every fourth sample, lie at 40, 50, .. 210 px, and the markers at the
 // heights 0, 10 and 21.6 mm cover 38..41, 116..119 and 208..211 px.
+#include "CurvePipeline.h"
+#include "LensFileReader.h"
 #include "ProgramRun.h"
 
 #include <QImage>
@@ -13,8 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
-#include <set>
+#include <numeric>
+#include <optional>
 
 namespace {
 
@@ -60,40 +65,157 @@ TEST(PngExport, OverlayKeepsEveryPass)
     EXPECT_EQ(row(image, 176, 42, 115), dottedRow);
 }
 
-// Each screen pixel becomes a 3 x 3 block; a one-pixel line runs through
-// the block centres three device pixels wide, dots are 9 device pixels.
-TEST(PngExport, ScaleThreeRedrawsThreeTimesLarger)
+const std::string FullSize = examplePath("vollformat-objektiv.mtf");
+
+void exportOk(const std::string& out, const std::string& lensFile, std::vector<std::string> options)
 {
-    const TemporaryDirectory directory;
-    const QImage image = exportedImage(directory.write("flach.mtf", flatLensText()), { "--scale", "3" });
-    ASSERT_EQ(image.size(), QSize(750, 750));
-    for (const int x : { 151, 301 }) { // 50 and 100 px
-        EXPECT_EQ(row(image, 323, x, x) + row(image, 324, x, x) + row(image, 325, x, x) + row(image, 326, x, x)
-                      + row(image, 327, x, x),
-                  "wrrrw")
-            << x;
-    }
-    // The dotted segment from 50 to 60 px: device 151.5 .. 181.5.
-    EXPECT_EQ(row(image, 427, 152, 159) + row(image, 427, 161, 168) + row(image, 427, 170, 177),
-              "bbbbbbbbwwwwwwwwbbbbbbbb");
+    options.insert(options.begin(), { "--export", out, lensFile });
+    runOk(options);
 }
 
-// The polyline vertices of the SVG by stroke colour, dashed ones apart.
+QImage readImage(const std::string& path)
+{
+    return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+// Centre (a continuous coordinate) of the first run of pixels in `colour`
+// met from `start` going by `step`: where a crisp line of the frame runs.
+double runCentre(const QImage& image, QPoint start, QPoint step, QRgb colour)
+{
+    QPoint p = start;
+    while (image.rect().contains(p) && image.pixel(p) != colour) {
+        p += step;
+    }
+    const QPoint first = p;
+    int length = 0;
+    while (image.rect().contains(p) && image.pixel(p) == colour) {
+        p += step;
+        ++length;
+    }
+    EXPECT_GT(length, 0) << "no line from " << start.x() << "," << start.y();
+    const int along = step.x() != 0 ? first.x() : first.y();
+    return along + (step.x() + step.y()) * (length - 1) / 2.0 + 0.5;
+}
+
+// Centre of the ink of one colour in an image column within +-reach rows
+// of `around`: weights are how much of the colour a pixel holds over white
+// or grey (antialiased edges count in part); nullopt with less ink than
+// `least` whole pixels.
+std::optional<double> inkCentre(const QImage& image, int column, double around, int reach, int channel, double least)
+{
+    double weight = 0.0;
+    double sum = 0.0;
+    for (int row = static_cast<int>(around) - reach; row <= static_cast<int>(around) + reach; ++row) {
+        const QColor c(image.pixel(column, row));
+        const int own = channel == 0 ? c.red() : c.blue();
+        const int others = channel == 0 ? std::max(c.green(), c.blue()) : std::max(c.red(), c.green());
+        const double w = std::max(0, own - others) / 255.0;
+        weight += w;
+        sum += w * (row + 0.5);
+    }
+    return weight >= least ? std::optional<double>(sum / weight) : std::nullopt;
+}
+
+// At --scale 4 the curves run along the spline itself, not along enlarged
+// whole pixels (which stray from it in stairs, 2.4 and 4.8 device pixels
+// around their mean offset in these two charts): in
+// every column away from the markers and from the other curve, the centre
+// of the red ink lies within 1.25 device pixels of the sagittal spline at
+// that column's abscissa, once the mean offset is taken off; the blue dots
+// lie along the tangential spline, with gaps between them. Where
+// the diagram's axes lie is read off the image (the y axis, the right edge
+// of the grid, the ticks at 100 % and at 20 %).
+TEST(PngExport, AtScaleFourTheCurvesFollowTheSplineAtEveryColumn)
+{
+    const struct
+    {
+        std::vector<std::string> options;
+        Abscissa abscissa;
+        CurveSelection selection;
+    } cases[] = {
+        { { "--frequencies", "2" }, Abscissa::ImageHeight, { 2, 1, 1, 1 } },
+        { { "--abscissa", "lpmm", "--image-height", "5" }, Abscissa::Frequency, { 2, 1, 5, 1 } },
+    };
+    const LensData lens = readLensFile(FullSize, LensData());
+    const TemporaryDirectory directory;
+    const std::string out = directory.file("chart.png");
+    for (const auto& c : cases) {
+        std::vector<std::string> options = c.options;
+        options.insert(options.end(), { "--scale", "4" });
+        exportOk(out, FullSize, options);
+        const QImage image = readImage(out);
+        ASSERT_EQ(image.size(), QSize(1000, 1000));
+
+        // Along the row half way up (no curve is near the grid's left or
+        // right edge there) and down through the ticks left of the y axis.
+        const QRgb blueInk = qRgb(0, 0, 255);
+        const double axisX = runCentre(image, { 0, 500 }, { 1, 0 }, blueInk);
+        const double rightX = runCentre(image, { 999, 500 }, { -1, 0 }, qRgb(192, 192, 192));
+        const double top = runCentre(image, { 153, 0 }, { 0, 1 }, blueInk);
+        const double twenty = runCentre(image, { 153, 999 }, { 0, -1 }, blueInk);
+        const ExtractedCurve curve = extractCurve(lens, c.abscissa, c.selection);
+        const SeriesCurve sag = computeSeries(curve, Series::Sagittal, {});
+        const SeriesCurve tan = computeSeries(curve, Series::Tangential, {});
+        const double xRight = sag.samples.CurveMaxX / curve.AbscissaFactor;
+        const auto columnOf = [&](double x) { return axisX + x / xRight * (rightX - axisX); };
+        const auto rowOf = [&](double m) { return top + (100.0 - m) / 80.0 * (twenty - top); };
+
+        std::vector<double> knotColumns;
+        for (int k = 1; k <= sag.spline.CurvePointCount; ++k) {
+            knotColumns.push_back(columnOf(sag.spline.KnotX[k]));
+        }
+        std::vector<double> sagOffsets;
+        int tanInked = 0;
+        for (int column = static_cast<int>(axisX) + 8; column < static_cast<int>(rightX) - 8; ++column) {
+            if (std::any_of(knotColumns.begin(), knotColumns.end(),
+                            [&](double k) { return std::abs(column + 0.5 - k) < 12.0; })) {
+                continue;
+            }
+            const double x = (column + 0.5 - axisX) / (rightX - axisX) * xRight;
+            const double sagRow = rowOf(evaluateSpline(sag.spline, x).value);
+            const double tanRow = rowOf(evaluateSpline(tan.spline, x).value);
+            if (std::abs(sagRow - tanRow) < 16.0) {
+                continue;
+            }
+            const std::optional<double> red = inkCentre(image, column, sagRow, 12, 0, 1.0);
+            ASSERT_TRUE(red) << "no red ink in column " << column;
+            sagOffsets.push_back(*red - sagRow);
+            tanInked += inkCentre(image, column, tanRow, 8, 2, 1.0) ? 1 : 0;
+        }
+        ASSERT_GE(sagOffsets.size(), 200U) << options[1];
+        const double mean = std::accumulate(sagOffsets.begin(), sagOffsets.end(), 0.0) / sagOffsets.size();
+        for (const double offset : sagOffsets) {
+            ASSERT_LE(std::abs(offset - mean), 1.25) << options[1];
+        }
+        // Dots 12 device pixels long and gaps as long: blue ink along the
+        // tangential spline in about half the columns.
+        const double inked = static_cast<double>(tanInked) / sagOffsets.size();
+        EXPECT_TRUE(inked > 0.35 && inked < 0.75) << options[1] << ": " << inked;
+    }
+}
+
+// The paths of an SVG document as written: stroke colour, dashed or not,
+// the subpaths' vertices, and every number of the path data as text.
+struct SvgPath
+{
+    QString stroke;
+    bool dashed = false;
+    std::vector<std::vector<QPointF>> subpaths;
+};
+
 struct SvgContent
 {
     QString viewBox;
     QString title;
-    std::map<QString, std::set<std::pair<double, double>>> solid;
-    std::map<QString, std::set<std::pair<double, double>>> dashed;
-    bool identityTransforms = true; // apart from text
+    std::vector<SvgPath> paths;
+    QStringList numbers;
 };
 
 SvgContent parseSvg(const QByteArray& document)
 {
     SvgContent content;
     QXmlStreamReader xml(document);
-    QString stroke; // of the latest group: the generator gives each polyline its own
-    bool dashed = false;
+    static const QRegularExpression token(QStringLiteral("[MLHV]|[-0-9.]+"));
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) {
             continue;
@@ -103,45 +225,97 @@ SvgContent parseSvg(const QByteArray& document)
             content.viewBox = attributes.value("viewBox").toString();
         } else if (xml.name() == QLatin1String("title")) {
             content.title = xml.readElementText();
-        } else if (xml.name() == QLatin1String("g")) {
-            stroke = attributes.value("stroke").toString();
-            dashed = attributes.hasAttribute("stroke-dasharray");
-            const QString transform = attributes.value("transform").toString();
-            content.identityTransforms = content.identityTransforms
-                && (transform.isEmpty() || transform == QLatin1String("matrix(1,0,0,1,0,0)")
-                    || attributes.hasAttribute("font-family"));
-        } else if (xml.name() == QLatin1String("polyline")) {
-            for (const QString& point : attributes.value("points").toString().split(' ', Qt::SkipEmptyParts)) {
-                const QStringList xy = point.split(',');
-                (dashed ? content.dashed : content.solid)[stroke].insert({ xy[0].toDouble(), xy[1].toDouble() });
+        } else if (xml.name() == QLatin1String("path")) {
+            SvgPath path { attributes.value("stroke").toString(), attributes.hasAttribute("stroke-dasharray"), {} };
+            QChar command;
+            QPointF at;
+            std::vector<double> pending;
+            for (const QRegularExpressionMatch& m : token.globalMatch(attributes.value("d"))) {
+                const QString t = m.captured();
+                if (t.front().isLetter()) {
+                    command = t.front();
+                    continue;
+                }
+                content.numbers << t;
+                pending.push_back(t.toDouble());
+                if (command == 'H' || command == 'V') {
+                    at = command == 'H' ? QPointF(pending[0], at.y()) : QPointF(at.x(), pending[0]);
+                } else if (pending.size() == 2) {
+                    at = QPointF(pending[0], pending[1]);
+                    if (command == 'M') {
+                        path.subpaths.emplace_back();
+                    }
+                } else {
+                    continue;
+                }
+                path.subpaths.back().push_back(at);
+                pending.clear();
             }
+            content.paths.push_back(path);
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return content;
 }
 
-// Vertices through the pixel centres: the samples 33 .. 101 for the solid
-// line, every fourth of them for the dotted one.
-TEST(SvgExport, HoldsTheCurvesInRedAndBlueThroughThePixelCentres)
+// The overlaid chart over LP/mm, eight pairs of curves, stays a few tens of
+// KB: the grid is one path, every series one polyline through its real
+// coordinates with at most three decimals, the dotted one dashed.
+TEST(SvgExport, EachSeriesIsOnePathThroughItsRealCoordinates)
 {
     const TemporaryDirectory directory;
     const std::string out = directory.file("chart.svg");
-    runOk({ "--export", out, directory.write("flach.mtf", flatLensText()) });
-    const SvgContent svg = parseSvg(QByteArray::fromStdString(fileText(out)));
+    exportOk(out, FullSize, { "--abscissa", "lpmm", "--overlay-all" });
+    const std::string document = fileText(out);
+    EXPECT_LT(document.size(), 40000U);
+    const SvgContent svg = parseSvg(QByteArray::fromStdString(document));
     EXPECT_EQ(svg.viewBox, QStringLiteral("0 0 250 250"));
-    EXPECT_EQ(svg.title, QStringLiteral("Lumivex des Objektivs: Testlinse 2.8/50 "));
-    EXPECT_TRUE(svg.identityTransforms);
+    EXPECT_EQ(svg.title, QString::fromUtf8("Lumivex des Objektivs: Lumivex Normal für KB 1.4/50 "));
 
-    const std::set<std::pair<double, double>>& solid = svg.solid.at(QStringLiteral("#ff0000"));
-    EXPECT_EQ(solid.size(), 69U);
-    EXPECT_EQ(*solid.begin(), std::make_pair(40.5, 108.5));
-    EXPECT_EQ(*solid.rbegin(), std::make_pair(210.5, 108.5));
-    std::set<std::pair<double, double>> dotted;
-    for (int x = 40; x <= 210; x += 10) {
-        dotted.insert({ x + 0.5, 142.5 });
+    // Paths by stroke, the dashed ones apart.
+    std::map<QString, std::vector<SvgPath>> byStroke;
+    for (const SvgPath& path : svg.paths) {
+        byStroke[path.stroke + (path.dashed ? " dashed" : "")].push_back(path);
     }
-    EXPECT_EQ(svg.dashed.at(QStringLiteral("#0000ff")), dotted);
+    const std::vector<SvgPath>& grids = byStroke[QStringLiteral("#c0c0c0")];
+    const std::vector<SvgPath>& sagittal = byStroke[QStringLiteral("#ff0000")];
+    const std::vector<SvgPath>& tangential = byStroke[QStringLiteral("#0000ff dashed")];
+    ASSERT_EQ(grids.size(), 1U);
+    const SvgPath& grid = grids.front();
+    ASSERT_EQ(grid.subpaths.size(), 11U); // five levels, six verticals
+    ASSERT_EQ(sagittal.size(), 8U);
+    EXPECT_EQ(tangential.size(), 8U);
+    for (const auto* series : { &sagittal, &tangential }) {
+        for (const SvgPath& path : *series) {
+            EXPECT_EQ(path.subpaths.size(), 1U);
+        }
+    }
+
+    // The first pass's sagittal line through every sample right of the
+    // axis, placed by the grid: x = 0 on its first vertical, the curve's
+    // end on its last, 100 % on its top level, 0 % at the verticals' foot.
+    const QJsonValue curve = dumpJson(FullSize, { "--abscissa", "lpmm" })["Curves"][0];
+    const std::vector<double> x = numbers(curve["CurveSampleX"]);
+    const std::vector<double> m = numbers(curve["SagSampleY"]);
+    const double left = grid.subpaths[5][0].x();
+    const double right = grid.subpaths[10][0].x();
+    const double top = grid.subpaths[0][0].y();
+    const double bottom = grid.subpaths[5][1].y();
+    const double xRight = 170.0 / (curve["ScaleX"].toDouble() * curve["AbscissaFactor"].toDouble());
+    const std::vector<QPointF>& line = sagittal.front().subpaths.front();
+    ASSERT_EQ(line.size(), 100U); // sample 1 lies 1e-8 left of the axis
+    for (std::size_t j = 0; j < line.size(); ++j) {
+        EXPECT_NEAR(line[j].x(), left + x[j + 1] / xRight * (right - left), 0.0011) << j;
+        EXPECT_NEAR(line[j].y(), bottom - m[j + 1] / 100.0 * (bottom - top), 0.0011) << j;
+    }
+    static const QRegularExpression threeDecimals(QStringLiteral("^-?[0-9]+(\\.[0-9]{1,3})?$"));
+    int fractional = 0;
+    for (const QString& n : svg.numbers) {
+        EXPECT_TRUE(threeDecimals.match(n).hasMatch()) << n.toStdString();
+        const double twice = 2.0 * n.toDouble();
+        fractional += twice != std::round(twice) ? 1 : 0; // neither whole nor a pixel centre
+    }
+    EXPECT_GT(fractional, 1000);
 }
 
 TEST(PdfExport, IsTheOnePageReport)

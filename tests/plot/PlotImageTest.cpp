@@ -47,7 +47,8 @@ void drawOverlay(Canvas& canvas)
 
 // The reference: at ratio 1 the classic pixel rules on a plain image; at a
 // larger ratio the whole drawing with one painter on an image of that many
-// pixels per unit, as a scaled export draws it.
+// pixels per unit, the curves from their real coordinates, as a scaled
+// export draws it.
 QImage reference(double ratio, const Drawing& draw)
 {
     const int size = static_cast<int>(std::ceil(250 * ratio));
@@ -64,6 +65,7 @@ QImage reference(double ratio, const Drawing& draw)
     mapping.pixelCentres = true;
     mapping.dotLength = 3.0;
     mapping.antialias = true;
+    mapping.realCurves = true;
     PainterCanvas canvas(painter, mapping);
     draw(canvas);
     painter.end();

@@ -26,7 +26,7 @@ TEST(MainWindow, BlackLabelsStillLookGreyedWhenDisabled)
     }
 }
 
-TEST(MainWindow, ToolButtonsCarrySixteenPixelPictures)
+TEST(MainWindow, ToolButtonsCarrySixteenPixelPicturesAndSharpOnesAboveRatioOne)
 {
     FakeUiServices ui;
     MainWindow form(ui);
@@ -35,6 +35,7 @@ TEST(MainWindow, ToolButtonsCarrySixteenPixelPictures)
     // Reached with Tab, but a click does not take the focus from the panels.
     EXPECT_EQ(c.printButton->focusPolicy(), Qt::TabFocus);
     // The exit button is never disabled and has no picture of its own for it.
+    int smooth = 0;
     for (QAbstractButton* button :
          std::initializer_list<QAbstractButton*> { c.openButton, c.printButton, c.singleModeButton, c.drawButton,
                                                    c.clearButton, c.infoButton, c.helpButton }) {
@@ -45,7 +46,20 @@ TEST(MainWindow, ToolButtonsCarrySixteenPixelPictures)
         const QImage disabled
             = button->icon().pixmap(16, 16, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
         EXPECT_TRUE(disabled == ButtonIcons::disabledLook(normal)) << name;
+        // At ratio 2 the vector drawing (where it has slants or curves, not
+        // the bitmap enlarged); the disabled look as thick as the pixels
+        // are small.
+        const QPixmap sharp = button->icon().pixmap(QSize(16, 16), 2.0);
+        ASSERT_EQ(sharp.size(), QSize(32, 32)) << name;
+        const QImage drawn = sharp.toImage().convertToFormat(QImage::Format_ARGB32);
+        smooth += drawn == normal.scaled(32, 32) ? 0 : 1;
+        const QImage drawnDisabled = button->icon()
+                                         .pixmap(QSize(16, 16), 2.0, QIcon::Disabled)
+                                         .toImage()
+                                         .convertToFormat(QImage::Format_ARGB32);
+        EXPECT_TRUE(drawnDisabled == ButtonIcons::disabledLook(drawn, 2)) << name;
     }
+    EXPECT_GE(smooth, 4); // open, draw, clear, help
 }
 
 TEST(MainWindow, StartStateAndTheViewShowsThePlot)
