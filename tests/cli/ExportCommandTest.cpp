@@ -1,118 +1,81 @@
-#include "ChartDrawing.h"
+// The files of --export, checked against values worked out by hand. The
+// flat lens (see ProgramRun.h) puts every curve over the image height on one
+// pixel row: 210 - 60 * 1.7 = 108 (sagittal) and 210 - 40 * 1.7 = 142
+// (tangential) at the first f-number, 74 and 176 at the second. The
+// samples from the axis on reach 40 .. 210 px; the tangential vertices,
+// every fourth sample, lie at 40, 50, .. 210 px, and the markers at the
+// heights 0, 10 and 21.6 mm cover 38..41, 116..119 and 208..211 px.
 #include "CurvePipeline.h"
-#include "ImageCanvas.h"
 #include "LensFileReader.h"
 #include "ProgramRun.h"
 
 #include <QImage>
-#include <QJsonArray>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <charconv>
+#include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <map>
 #include <numeric>
 #include <optional>
-#include <sstream>
 
 namespace {
 
-const std::string FullSize = examplePath("vollformat-objektiv.mtf");
+const QColor red(255, 0, 0);
+const QColor blue(0, 0, 255);
+const QColor white(255, 255, 255);
 
-// Runs --export OUT FILE with the options and expects a silent success.
-void exportOk(const std::string& out, const std::string& lensFile, const std::vector<std::string>& options)
+QImage exportedImage(const std::string& lensFile, const std::vector<std::string>& options)
 {
+    const TemporaryDirectory directory;
+    const std::string out = directory.file("chart.png");
     std::vector<std::string> arguments = { "--export", out, lensFile };
     arguments.insert(arguments.end(), options.begin(), options.end());
-    const ProgramRun run = runLumivex(arguments);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, "");
+    runOk(arguments);
+    return QImage(QString::fromStdString(out)).convertToFormat(QImage::Format_RGB32);
+}
+
+// Row y from x = first to last, one character per pixel: r, b, w or ?.
+std::string row(const QImage& image, int y, int first, int last)
+{
+    std::string text;
+    for (int x = first; x <= last; ++x) {
+        const QColor c(image.pixel(x, y));
+        text += c == red ? 'r' : c == blue ? 'b' : c == white ? 'w' : '?';
+    }
+    return text;
+}
+
+// Between the markers at 0 and 10 mm: the solid line, and the dotted one
+// restarting at each vertex: 3 on, 3 off, 3 on, 1 off.
+const std::string solidRow(74, 'r');
+const std::string dottedRow = "bwwwbbbwbbbwwwbbbwbbbwwwbbbwbbbwwwbbbwbbbwwwbbbwbbbwwwbbbwbbbwwwbbbwbbbwww";
+
+// The overlay draws the second f-number over the first instead of clearing it.
+TEST(PngExport, OverlayKeepsEveryPass)
+{
+    const TemporaryDirectory directory;
+    const QImage image = exportedImage(directory.write("flach.mtf", flatLensText()), { "--overlay-all" });
+    ASSERT_EQ(image.size(), QSize(250, 250));
+    EXPECT_EQ(row(image, 108, 42, 115), solidRow);
+    EXPECT_EQ(row(image, 142, 42, 115), dottedRow);
+    EXPECT_EQ(row(image, 74, 42, 115), solidRow);
+    EXPECT_EQ(row(image, 176, 42, 115), dottedRow);
+}
+
+const std::string FullSize = examplePath("vollformat-objektiv.mtf");
+
+void exportOk(const std::string& out, const std::string& lensFile, std::vector<std::string> options)
+{
+    options.insert(options.begin(), { "--export", out, lensFile });
+    runOk(options);
 }
 
 QImage readImage(const std::string& path)
 {
     return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
-}
-
-FrequencyFlags flags(const std::vector<int>& frequencies)
-{
-    FrequencyFlags result;
-    for (const int q : frequencies) {
-        result[q] = 1;
-    }
-    return result;
-}
-
-// The window's texts: the start texts while the image height has never
-// been chosen again, else those of the abscissa change.
-AxisTexts windowTexts(Abscissa abscissa)
-{
-    return abscissa == Abscissa::ImageHeight ? initialAxisTexts() : axisTextsFor(abscissa);
-}
-
-// The screen image of the draw command in single mode, then overlay passes
-// with the f-numbers in `overlayFNumbers`, as a user would click them.
-QImage drawnHere(const LensData& lens, Abscissa abscissa, const CurveSelection& fixed,
-                 const std::vector<int>& frequencies, const std::vector<int>& overlayFNumbers)
-{
-    QImage image(250, 250, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    ImageCanvas canvas(image);
-    drawChart(canvas, lens, abscissa, fixed, flags(frequencies), windowTexts(abscissa), {});
-    for (const int k : overlayFNumbers) {
-        CurveSelection pass = fixed;
-        pass.FNumberIndex = k;
-        drawSelectedCurves(canvas, lens, abscissa, pass, flags(frequencies), windowTexts(abscissa), {});
-    }
-    return image;
-}
-
-// The PNG is the screen image: every option reaches its place in the
-// selection, the axis texts are the window's, and the overlay draws once
-// per f-number over the first draw.
-TEST(PngExport, AtScaleOneIsPixelForPixelTheDrawCommandsScreenImage)
-{
-    const struct
-    {
-        std::vector<std::string> options;
-        Abscissa abscissa;
-        CurveSelection fixed; // FrequencyIndex unused
-        std::vector<int> frequencies;
-        std::vector<int> overlayFNumbers {};
-    } cases[] = {
-        { {}, Abscissa::ImageHeight, { 0, 1, 1, 1 }, { 2 } },
-        { { "--abscissa", "k", "--frequencies", "5,1,3", "--image-height", "4", "--magnification", "2" },
-          Abscissa::FNumber,
-          { 0, 1, 4, 2 },
-          { 1, 3, 5 } },
-        { { "--abscissa=m", "--f-number", "3", "--image-height", "5", "--frequencies", "4" },
-          Abscissa::Magnification,
-          { 0, 3, 5, 1 },
-          { 4 } },
-        { { "--abscissa", "lpmm", "--f-number", "2", "--frequencies", "2,7" },
-          Abscissa::Frequency,
-          { 0, 2, 1, 1 },
-          { 2, 7 } },
-        { { "--frequencies", "3", "--overlay-all" },
-          Abscissa::ImageHeight,
-          { 0, 1, 1, 1 },
-          { 3 },
-          { 2, 3, 4, 5, 6, 7, 8 } },
-    };
-    const LensData lens = readLensFile(FullSize, LensData());
-    const TemporaryDirectory directory;
-    const std::string out = directory.file("chart.png");
-    for (const auto& c : cases) {
-        exportOk(out, FullSize, c.options);
-        EXPECT_TRUE(readImage(out) == drawnHere(lens, c.abscissa, c.fixed, c.frequencies, c.overlayFNumbers))
-            << c.options.size();
-    }
 }
 
 // Centre (a continuous coordinate) of the first run of pixels in `colour`
@@ -359,7 +322,7 @@ TEST(PdfExport, IsTheOnePageReport)
 {
     const TemporaryDirectory directory;
     const std::string out = directory.file("report.pdf");
-    exportOk(out, FullSize, { "--frequencies", "1,4,8", "--abscissa", "m" });
+    runOk({ "--export", out, examplePath("vollformat-objektiv.mtf"), "--frequencies", "1,4,8", "--abscissa", "m" });
     const QString pdf = QString::fromLatin1(QByteArray::fromStdString(fileText(out)));
     EXPECT_TRUE(pdf.startsWith(QLatin1String("%PDF-")));
     EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))), 1);
@@ -370,117 +333,66 @@ TEST(ExportErrors, AnUnwritableTargetIsReportedInGerman)
     const TemporaryDirectory directory;
     for (const char* name : { "chart.png", "chart.svg", "report.pdf", "points.csv" }) {
         const std::string out = directory.file(std::string("fehlt/") + name);
-        const ProgramRun run = runLumivex({ "--export", out, FullSize });
+        const ProgramRun run = runLumivex({ "--export", out, examplePath("beispiel-testlinse.mtf") });
         EXPECT_EQ(run.exitCode, 1) << name;
         EXPECT_EQ(run.err, "lumivex: Die Datei „" + out + "“ kann nicht geschrieben werden\n") << name;
     }
 }
 
-// Shortest text that reads back as the same double, with a decimal point.
-std::string shortest(double value)
-{
-    std::array<char, 32> text {};
-    return std::string(text.data(), std::to_chars(text.data(), text.data() + text.size(), value).ptr);
-}
+const std::string CsvHeader = "frequency_index;frequency;f_number;image_height;magnification;series;kind;point;"
+                              "abscissa;modulation_percent";
 
-std::vector<std::string> csvLines(const std::string& path)
-{
-    std::istringstream in(fileText(path));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    EXPECT_FALSE(lines.empty());
-    EXPECT_EQ(lines.front(),
-              "frequency_index;frequency;f_number;image_height;magnification;series;kind;point;"
-              "abscissa;modulation_percent");
-    return lines;
-}
-
-// The rows of the dumped curves after their fixed columns: per frequency
-// and series the nodes, then the 101 samples.
-template <typename FixedColumns> std::vector<std::string> curveRows(const QJsonValue& curves, FixedColumns fixedColumns)
-{
-    std::vector<std::string> rows;
-    for (const QJsonValue curve : curves.toArray()) {
-        const std::vector<double> knotX = numbers(curve["KnotX"]);
-        const std::vector<double> sampleX = numbers(curve["CurveSampleX"]);
-        for (const std::string series : { "S", "T" }) {
-            const std::vector<double> nodes = numbers(curve[series == "S" ? "SagPointValues" : "TanPointValues"]);
-            const std::vector<double> samples = numbers(curve[series == "S" ? "SagSampleY" : "TanSampleY"]);
-            const std::string start = fixedColumns(curve["FrequencyIndex"].toInt()) + series + ';';
-            for (std::size_t j = 0; j < knotX.size(); ++j) {
-                rows.push_back(start + "node;" + std::to_string(j + 1) + ';' + shortest(knotX[j]) + ';'
-                               + shortest(nodes[j]));
-            }
-            for (std::size_t j = 0; j < sampleX.size(); ++j) {
-                rows.push_back(start + "sample;" + std::to_string(j + 1) + ';' + shortest(sampleX[j]) + ';'
-                               + shortest(samples[j]));
-            }
-        }
-    }
-    return rows;
-}
-
-// Over k the overlay draws one pass per magnification, in their order,
-// frequencies ascending; each pass holds what --dump computes for it, and
-// the nodes are the table entries at the list positions 0, 1, 2 ...
-TEST(CsvExport, OverTheFNumberOnePassPerMagnificationWithTheTableEntriesAsNodes)
+// Over k one pass per magnification, frequencies ascending, per series the
+// nodes (the table entries at the list positions 0 and 1) and then the 101
+// samples; the straight line through two nodes is known at every sample.
+TEST(CsvExport, OverTheFNumberOnePassPerMagnification)
 {
     const TemporaryDirectory directory;
     const std::string out = directory.file("points.csv");
-    exportOk(out, FullSize, { "--abscissa", "k", "--frequencies", "3,1", "--image-height", "4", "--overlay-all" });
-    const std::vector<std::string> rows = csvLines(out);
-    const LensData lens = readLensFile(FullSize, LensData());
-    const std::size_t pass = 2 * 2 * (8 + 101);
-    ASSERT_EQ(rows.size(), 1 + 9 * pass);
-    const auto fixed = [&](int q, int m) {
-        return std::to_string(q) + ';' + lens.FrequencyText[q] + ";;" + lens.ImageHeightText[1][4] + ';'
-            + lens.MagnificationText[m] + ';';
+    runOk({ "--export", out, examplePath("beispiel-testlinse.mtf"), "--abscissa", "k", "--frequencies", "2,1",
+            "--image-height", "3", "--overlay-all" });
+    const std::vector<std::string> rows = fileLines(out);
+    ASSERT_EQ(rows.size(), 1 + 2 * 2 * 2 * (2 + 101));
+    const std::pair<std::size_t, const char*> expected[] = {
+        { 0, CsvHeader.c_str() },
+        { 1, "1;10;;21.6;0;S;node;1;0;80" },
+        { 2, "1;10;;21.6;0;S;node;2;1;89" },
+        { 3, "1;10;;21.6;0;S;sample;1;-1e-08;79.99999991" },
+        { 104, "1;10;;21.6;0;T;node;1;0;70" },
+        { 105, "1;10;;21.6;0;T;node;2;1;85" },
+        { 207, "2;20;;21.6;0;S;node;1;0;66" },
+        { 413, "1;10;;21.6;-0.1;S;node;1;0;77" },
+        { 824, "2;20;;21.6;-0.1;T;sample;101;0.99999999;69.99999978" },
     };
-    for (int m = 1; m <= 9; ++m) {
-        for (int k = 1; k <= 8; ++k) {
-            EXPECT_EQ(rows[1 + (m - 1) * pass + k - 1],
-                      fixed(1, m) + "S;node;" + std::to_string(k) + ';' + std::to_string(k - 1) + ';'
-                          + std::to_string(lens.sag(k, 1, 4, m)));
-        }
+    for (const auto& [index, text] : expected) {
+        EXPECT_EQ(rows[index], text) << "row " << index;
     }
-    const QJsonValue curves = dumpJson(
-        FullSize,
-        { "--abscissa", "k", "--frequencies", "1,3", "--image-height", "4", "--magnification", "2" })["Curves"];
-    EXPECT_EQ(std::vector<std::string>(rows.begin() + 1 + pass, rows.begin() + 1 + 2 * pass),
-              curveRows(curves, [&](int q) { return fixed(q, 2); }));
 }
 
-// Over the image height one pass per f-number; the nodes are the heights in
-// mm as written in the file, the second one mirrored first.
-TEST(CsvExport, OverTheImageHeightOnePassPerFNumberWithTheHeightsInMm)
+// Over the image height one pass per f-number; the nodes are the heights
+// in mm, the second one mirrored first. Texts holding the separator or a
+// quote are quoted, quotes doubled.
+TEST(CsvExport, OverTheImageHeightOnePassPerFNumberAndQuotedTexts)
 {
     const TemporaryDirectory directory;
+    const std::string lensFile = directory.write("linse.mtf", workedExampleEdited([](int i, const std::string& line) {
+                                                     return i == 14 ? "k 2.8 5\"6" : i == 19 ? "f 10 2;0" : line;
+                                                 }));
     const std::string out = directory.file("points.csv");
-    exportOk(out, FullSize, { "--overlay-all", "--frequencies", "2", "--magnification", "3" });
-    const std::vector<std::string> rows = csvLines(out);
-    const LensData lens = readLensFile(FullSize, LensData());
-    const std::size_t pass = 2 * (7 + 101);
-    ASSERT_EQ(rows.size(), 1 + 8 * pass);
-    const auto fixed = [&](int q, int k) {
-        return std::to_string(q) + ';' + lens.FrequencyText[q] + ';' + lens.FNumberText[k] + ";;"
-            + lens.MagnificationText[3] + ';';
+    runOk({ "--export", out, lensFile, "--overlay-all", "--frequencies", "2", "--magnification", "2" });
+    const std::vector<std::string> rows = fileLines(out);
+    ASSERT_EQ(rows.size(), 1 + 2 * 2 * (4 + 101));
+    const std::pair<std::size_t, const char*> expected[] = {
+        { 1, "2;\"2;0\";2.8;;-0.1;S;node;1;-10;75" },
+        { 2, "2;\"2;0\";2.8;;-0.1;S;node;2;0;83" },
+        { 4, "2;\"2;0\";2.8;;-0.1;S;node;4;21.6;62" },
+        { 211, "2;\"2;0\";\"5\"\"6\";;-0.1;S;node;1;-10;85" },
     };
-    for (int k = 1; k <= 8; ++k) {
-        const std::string first = fixed(2, k) + "T;node;";
-        const std::size_t tangential = 1 + (k - 1) * pass + pass / 2;
-        EXPECT_EQ(rows[tangential], first + "1;-4;" + std::to_string(lens.tan(k, 2, 2, 3)));
-        for (int h = 1; h <= 6; ++h) {
-            EXPECT_EQ(rows[tangential + h],
-                      first + std::to_string(h + 1) + ';' + lens.ImageHeightText[1][h] + ';'
-                          + std::to_string(lens.tan(k, 2, h, 3)));
-        }
+    for (const auto& [index, text] : expected) {
+        EXPECT_EQ(rows[index], text) << "row " << index;
     }
-    const QJsonValue curves
-        = dumpJson(FullSize, { "--f-number", "5", "--frequencies", "2", "--magnification", "3" })["Curves"];
-    EXPECT_EQ(std::vector<std::string>(rows.begin() + 1 + 4 * pass, rows.begin() + 1 + 5 * pass),
-              curveRows(curves, [&](int q) { return fixed(q, 5); }));
+    EXPECT_EQ(rows[5].substr(0, rows[5].rfind(';')), "2;\"2;0\";2.8;;-0.1;S;sample;1;-10.00000001");
+    EXPECT_EQ(rows[105].substr(0, rows[105].rfind(';')), "2;\"2;0\";2.8;;-0.1;S;sample;101;21.59999999");
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
-// Running the built program from a test, and what the tests of its output
-// share.
+// Running the built program from a test, and the lens files its tests use.
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,12 +47,30 @@ inline ProgramRun runLumivex(const std::vector<std::string>& arguments)
     return run;
 }
 
+// Runs lumivex with the arguments and expects a silent success.
+inline void runOk(const std::vector<std::string>& arguments)
+{
+    const ProgramRun run = runLumivex(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+}
+
 inline std::string fileText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+inline std::vector<std::string> fileLines(const std::string& path)
+{
+    std::istringstream in(fileText(path));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 // A fresh temporary directory, removed with everything in it.
@@ -80,16 +97,36 @@ inline std::string examplePath(const std::string& name)
     return std::string(LUMIVEX_SOURCE_DIR) + "/examples/" + name;
 }
 
-// The worked example with one line (1-based) replaced.
-inline std::string workedExampleWithLine(int number, const std::string& replacement)
+// The worked example (2 f-numbers, 2 frequencies, heights 0 10 21.6, 2
+// magnifications) with lines (1-based) replaced: edit(number, line) returns
+// the line to write.
+template <typename Edit> std::string workedExampleEdited(Edit edit)
 {
-    std::istringstream in(fileText(examplePath("beispiel-testlinse.mtf")));
     std::string text;
-    std::string line;
-    for (int i = 1; std::getline(in, line); ++i) {
-        text += (i == number ? replacement : line) + "\n";
+    int number = 0;
+    for (const std::string& line : fileLines(examplePath("beispiel-testlinse.mtf"))) {
+        text += edit(++number, line) + "\n";
     }
     return text;
+}
+
+inline std::string workedExampleWithLine(int number, const std::string& replacement)
+{
+    return workedExampleEdited([&](int i, const std::string& line) { return i == number ? replacement : line; });
+}
+
+// The worked example with flat curves: sagittal 60 and tangential 40 % at
+// the first f-number, 80 and 20 % at the second, whatever the frequency,
+// height and magnification.
+inline std::string flatLensText()
+{
+    return workedExampleEdited([](int i, const std::string& line) -> std::string {
+        if (i < 24 || line.front() == '[') {
+            return line;
+        }
+        const char* values[] = { "60 60", "40 40", "80 80", "20 20" }; // the four blocks of 7 lines
+        return "y1 " + std::string(values[(i - 23) / 7]) + " ";
+    });
 }
 
 // The JSON of lumivex --dump FILE OPTIONS; a test failure unless the run
@@ -101,10 +138,7 @@ inline QJsonObject dumpJson(const std::string& lensFile, const std::vector<std::
     const ProgramRun run = runLumivex(arguments);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    QJsonParseError error {};
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-    return document.object();
+    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
 }
 
 inline std::vector<double> numbers(const QJsonValue& array)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 #include <vector>
 
@@ -68,8 +70,13 @@ void expectCurve(const ExtractedCurve& curve, CurveSelection at, int CurveSelect
 TEST(CurveExtractionTest, PositionAbscissaeTakeOnePointPerListEntry)
 {
     const auto lens = patternLens(5, 8, 9, { "0", "5", "10" }, 3, 10);
-    // The selection's index of the abscissa variable itself is never read: 0.
-    const auto check = [&](Abscissa abscissa, CurveSelection selection, int CurveSelection::*varying, int count) {
+    // abscissa, selection (its own index is never read: 0), the index it varies, list length
+    const std::tuple<Abscissa, CurveSelection, int CurveSelection::*, int> rows[] = {
+        { Abscissa::FNumber, { 3, 0, 2, 2 }, &CurveSelection::FNumberIndex, 5 },
+        { Abscissa::Frequency, { 0, 2, 3, 1 }, &CurveSelection::FrequencyIndex, 8 },
+        { Abscissa::Magnification, { 2, 1, 3, 0 }, &CurveSelection::MagnificationIndex, 9 },
+    };
+    for (const auto& [abscissa, selection, varying, count] : rows) {
         std::vector<double> xs;
         std::vector<int> indices;
         for (int i = 1; i <= count; ++i) {
@@ -79,10 +86,7 @@ TEST(CurveExtractionTest, PositionAbscissaeTakeOnePointPerListEntry)
         const auto curve = extractCurve(lens, abscissa, selection);
         expectCurve(curve, selection, varying, xs, indices);
         EXPECT_EQ(curve.AbscissaFactor, 1.0);
-    };
-    check(Abscissa::FNumber, { 3, 0, 2, 2 }, &CurveSelection::FNumberIndex, 5);
-    check(Abscissa::Frequency, { 0, 2, 3, 1 }, &CurveSelection::FrequencyIndex, 8);
-    check(Abscissa::Magnification, { 2, 1, 3, 0 }, &CurveSelection::MagnificationIndex, 9);
+    }
 }
 
 TEST(CurveExtractionTest, IndicesOutsideTheTablesAreRangeFaults)

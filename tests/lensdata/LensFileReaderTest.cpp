@@ -260,14 +260,12 @@ TEST(DistanceLabel, RoundsHalfToEvenAndShowsInfinityOnlyForTheFirst)
         { "604.5", false, "604" },
         { "605.5", false, "606" },
         { "604.51", false, "605" },
-        { "-550.4", false, "-550" },
         { "-550.5", false, "-550" },
         { "-551.5", false, "-552" },
         { "-0.5", false, "0" },
         { "  604.5", false, "604" },
         { "-1E20", true, "unendlich" },
         { "", false, "0" },
-        { "", true, "0" },
         { "2147483647.4", false, "2147483647" },
         { "2147483647.5", false, nullptr },
         { "-2147483648.5", false, "-2147483648" },
@@ -360,37 +358,32 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
     // edit of the worked example, line of the error, part of its message
     const std::vector<std::tuple<Edit, int, std::string>> rows = {
         { set(2, "X1232"), 2, "Spalte 6 der Kopfzeile „X1232“ enthält keine Ziffer" },
-        { set(2, "X1232a"), 2, "„X1232a“" },
         // Files that end early
         { keep(0), 1, "Unerwartetes Dateiende: gesucht wurde Zeile 1" },
         { keep(4), 5, "Unerwartetes Dateiende: gesucht wurde die Titelzeile" },
         { set(6, "[gauss]"), 51, "Unerwartetes Dateiende: gesucht wurde die Markierung „[GAUSS]“" },
+        { set(13, " [PARAM]"), 51, "„[PARAM]“" },
+        { set(37, "[2/sagmod]"), 51, "„[2/SAGMOD]“" },
         { keep(9), 10, "Zeile 4 von 6 nach „[GAUSS]“" },
         { [](Lines& lines) { // a marker among the six lines after [GAUSS] is not seen
              lines[12] = "not a marker";
              lines[8] = "[PARAM]";
          },
           51, "Unerwartetes Dateiende: gesucht wurde die Markierung „[PARAM]“" },
-        { set(13, " [PARAM]"), 51, "„[PARAM]“" },
         { keep(13), 14, "die Zeile der Blendenzahlen" },
-        { keep(17), 18, "die Zeile der Gewichte" },
         { set(20, "[ABB "), 51, "„[ABB]“" },
         { keep(21), 22, "die Abstandszeile des Abbildungsmaßstabs 2" },
         { keep(22), 23, "„[1/SAGMOD]“" },
         { keep(29), 30, "die Trennzeile vor den tangentialen Werten der Blende 1" },
         { keep(30), 31, "die tangentiale Modulationszeile der Blende 1 für Abbildungsmaßstab 1, Bildhöhe 1" },
-        { set(37, "[2/sagmod]"), 51, "„[2/SAGMOD]“" },
         { keep(40), 41, "die sagittale Modulationszeile der Blende 2 für Abbildungsmaßstab 2, Bildhöhe 1" },
         { keep(49), 50, "Bildhöhe 3" },
         // Lists over their limits, empty or unequal
         { set(14, "k 1 2 3 4 5 6 7 8 9"), 14, "Bereichsfehler: mehr als 8 Blendenzahlen, der 9. Wert ist „9“" },
-        { set(15, "m 1 2 3 4 5 6 7 8 9 10"), 15, "mehr als 9 Abbildungsmaßstäbe" },
         { set(16, "y 1 2 3 4 5 6 7"), 16, "mehr als 6 Bildhöhen" },
-        { set(19, "f 1 2 3 4 5 6 7 8 9"), 19, "mehr als 8 Ortsfrequenzen" },
         { set(19, "f 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 x16"), 19,
           "Bereichsfehler: mehr als 15 Werte in der Zeile, der 16. Wert ist „x16“" },
         { set(14, "k"), 14, "Zeile der Blendenzahlen „k“ enthält keine Werte" },
-        { set(19, ""), 19, "enthält keine Werte" },
         { [](Lines& lines) {
              lines[1] = "X12321";
              lines.insert(lines.begin() + 16, "y 0 21.6");
@@ -398,7 +391,6 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
           17, "„y 0 21.6“ hat 2 Werte, die erste hat 3" },
         // Malformed reals
         { set(16, "y 0 1O 21.6"), 16, "Bildhöhe „1O“ ist keine Zahl" },
-        { set(16, "y 0 10 21,6"), 16, "„21,6“" },
         { set(22, "2 -0.1 -550 abc"), 22, "Abstand „abc“ ist keine Zahl" },
         { set(22, "2 -0.1 -550 3E9"), 22, "„3E9“ passt gerundet nicht" },
         { set(22, "2 -0.1 -550 -1E20"), 22, "nur beim ersten Abbildungsmaßstab" },
@@ -434,40 +426,6 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
             EXPECT_EQ(std::string(error.what()), "Zeile " + std::to_string(line) + ": " + error.message());
         }
     }
-}
-
-TEST(Examples, FullSizeLensHasEveryDimensionAtItsLimitAndPlausibleValues)
-{
-    const LensData lens = readExample("vollformat-objektiv.mtf");
-    EXPECT_EQ(lens.LensName, "Lumivex Normal für KB 1.4/50 ");
-    EXPECT_EQ(counts(lens), (Counts { 8, 9, 6, 8 }));
-    EXPECT_EQ(lens.DistanceLabels[1], "unendlich");
-    // Percentages, equal orientations on the axis, sagittal not below
-    // tangential off the axis, falling with frequency.
-    for (int k = 1; k <= 8; ++k) {
-        for (int m = 1; m <= 9; ++m) {
-            for (int h = 1; h <= 6; ++h) {
-                for (int q = 1; q <= 8; ++q) {
-                    const int sag = lens.sag(k, q, h, m);
-                    const int tan = lens.tan(k, q, h, m);
-                    ASSERT_TRUE(sag <= 100 && (h == 1 ? sag == tan : sag >= tan)) << k << q << h << m;
-                    ASSERT_TRUE(q == 1 || sag <= lens.sag(k, q - 1, h, m)) << k << q << h << m;
-                }
-            }
-        }
-    }
-    EXPECT_GT(lens.sag(1, 5, 1, 1), lens.tan(1, 5, 6, 1) + 20) << "the wide-open corner is visibly weaker";
-}
-
-TEST(Examples, RowPerFNumberExampleHasCappedRows)
-{
-    const LensData lens = readExample("bildhoehe-je-blende.mtf");
-    EXPECT_GT(lens.ImageHeightPerFNumber, 0);
-    EXPECT_DOUBLE_EQ(lens.MaxImageHeight, 21.6);
-    EXPECT_EQ(rowTexts(lens, 1), (Lines { "0", "5", "10", "15", "20", "15" }));
-    EXPECT_EQ((std::array { lens.ImageHeightValidCount[1], lens.ImageHeightValidCount[2],
-                            lens.ImageHeightValidCount[lens.FNumberCount] }),
-              (std::array { 4, 5, 6 }));
 }
 
 } // namespace

@@ -13,42 +13,30 @@
 
 namespace {
 
-std::size_t pick(std::mt19937& random, std::size_t size)
-{
-    return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);
-}
-
-// Bytes that matter to the format are chosen more often than others.
-char interestingByte(std::mt19937& random)
-{
-    static constexpr char Bytes[]
-        = { ' ', ' ', '\n', '\r', '/', '[', ']', '-', '+', '.', 'E', '0', '9', '\0', '\t', '\xE4', '\xFF', '\x80' };
-    if (std::uniform_int_distribution<int>(0, 3)(random) == 0) {
-        return static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
-    }
-    return Bytes[pick(random, sizeof(Bytes))];
-}
-
 // One to three edits: truncate, overwrite, insert or drop a byte,
-// duplicate or remove a whole line.
+// duplicate or remove a whole line. Bytes that matter to the format are
+// chosen more often than others.
 std::string mutate(std::string text, std::mt19937& random)
 {
-    const int steps = std::uniform_int_distribution<int>(1, 3)(random);
-    for (int step = 0; step < steps && !text.empty(); ++step) {
-        const std::size_t at = pick(random, text.size());
-        const std::size_t lineStart
-            = at == 0 || text.rfind('\n', at - 1) == std::string::npos ? 0 : text.rfind('\n', at - 1) + 1;
+    const auto pick = [&](std::size_t size) { return std::uniform_int_distribution<std::size_t>(0, size - 1)(random); };
+    const auto byte = [&] {
+        static constexpr char Bytes[] = " \n\r/[]-+.E09\t\xE4\xFF\x80";
+        return pick(4) == 0 ? static_cast<char>(pick(256)) : Bytes[pick(sizeof(Bytes))];
+    };
+    for (std::size_t step = pick(3); step < 3 && !text.empty(); ++step) {
+        const std::size_t at = pick(text.size());
+        const std::size_t lineStart = at == 0 ? 0 : text.rfind('\n', at - 1) + 1; // npos + 1 is 0
         const std::size_t lineEnd = std::min(text.find('\n', at), text.size() - 1) + 1;
-        switch (std::uniform_int_distribution<int>(0, 6)(random)) {
+        switch (pick(7)) {
         case 0:
             text.resize(at);
             break;
         case 1:
         case 2:
-            text[at] = interestingByte(random);
+            text[at] = byte();
             break;
         case 3:
-            text.insert(at, 1, interestingByte(random));
+            text.insert(at, 1, byte());
             break;
         case 4:
             text.erase(at, 1);

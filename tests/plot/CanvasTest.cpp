@@ -4,7 +4,6 @@
 #include "PainterCanvas.h"
 #include "PlotFrame.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -16,6 +15,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -50,17 +50,20 @@ int inkCount(const QImage& image, const QRect& region)
     return count;
 }
 
-QRect inkBox(const QImage& image, const QRect& region)
+QRect boxOf(const QRect& region, const std::function<bool(int, int)>& inside)
 {
     QRect box;
     for (int y = region.top(); y <= region.bottom(); ++y) {
         for (int x = region.left(); x <= region.right(); ++x) {
-            if (isInk(image, x, y)) {
-                box = box.united(QRect(x, y, 1, 1));
-            }
+            box |= inside(x, y) ? QRect(x, y, 1, 1) : QRect();
         }
     }
     return box;
+}
+
+QRect inkBox(const QImage& image, const QRect& region)
+{
+    return boxOf(region, [&](int x, int y) { return isInk(image, x, y); });
 }
 
 // One character per pixel, each row closed by '|': '.' untouched, r red,
@@ -97,10 +100,10 @@ void expectPictures(const std::vector<PictureCase>& cases)
     }
 }
 
-std::function<void(Canvas&)> path(PenStyle style, std::vector<QPoint> points)
+std::function<void(Canvas&)> path(PenStyle style, std::vector<QPoint> points, int width = 1)
 {
-    return [style, points](Canvas& canvas) {
-        canvas.setPen(style == PenStyle::Solid ? red : blue, 1, style);
+    return [style, points, width](Canvas& canvas) {
+        canvas.setPen(style == PenStyle::Solid ? red : blue, width, style);
         canvas.moveTo(points.front().x(), points.front().y());
         for (std::size_t i = 1; i < points.size(); ++i) {
             canvas.lineTo(points[i].x(), points[i].y());
@@ -117,6 +120,15 @@ TEST(ImageCanvas, LinesPaintUpToButExcludingTheirEnd)
           "...|...|.r.|.r.|.r.|.r.|...|" },
         // After k steps the line has risen 2k/5, rounded.
         { "Bresenham slope", 7, 3, path(PenStyle::Solid, { { 0, 0 }, { 5, 2 } }), "rr.....|..rr...|....r..|" },
+        // Exact halves (2/4 up) round toward the start, in either direction.
+        { "half step", 5, 2, path(PenStyle::Solid, { { 0, 0 }, { 4, 1 } }), "rrr..|...r.|" },
+        { "half step reversed", 5, 2, path(PenStyle::Solid, { { 4, 1 }, { 0, 0 } }), ".r...|..rrr|" },
+        { "steep half step", 2, 5, path(PenStyle::Solid, { { 0, 0 }, { 1, 4 } }), "r.|r.|r.|.r|..|" },
+        // Wide pens: centred when odd, one more pixel right and down when even.
+        { "three pixels wide", 7, 5, path(PenStyle::Solid, { { 1, 2 }, { 5, 2 } }, 3),
+          ".......|rrrrrr.|rrrrrr.|rrrrrr.|.......|" },
+        { "two pixels wide", 7, 4, path(PenStyle::Solid, { { 1, 1 }, { 5, 1 } }, 2),
+          ".......|.rrrrr.|.rrrrr.|.......|" },
         { "zero length paints nothing", 3, 3, path(PenStyle::Solid, { { 1, 1 }, { 1, 1 } }), "...|...|...|" },
         { "dotted: 3 on, 3 off in white", 22, 1, path(PenStyle::Dotted, { { 0, 0 }, { 20, 0 } }),
           "bbbwwwbbbwwwbbbwwwbb..|" },
@@ -170,95 +182,78 @@ TEST(ImageCanvas, ShapesLeaveOutTheirRightAndBottomEdges)
     });
 }
 
-// Texts are rendered once and then copied; the copy must give exactly the
-// pixels a painter writes straight onto the image (cell in the brush colour
-// at the reference point, black glyphs on the baseline, no antialiasing),
-// wherever the text lands and whatever was there before.
-TEST(ImageCanvas, RepeatedTextsEqualDirectPainting)
+QRect nonBackground(const QImage& image, const QColor& background)
 {
-    struct Case
-    {
-        QString text;
-        int height;
-        int angle;
-        QPoint at;
-    };
-    const Case cases[] = {
-        { QStringLiteral("100"), 9, 0, { 22, 36 } },
-        { QStringLiteral("Modulation [%]"), 10, 90, { 5, 155 } },
-        { QStringLiteral("Bildhöhe"), 11, 0, { 230, 12 } }, // runs off the right edge
-        { QStringLiteral("ß '"), 10, -90, { 100, -3 } },    // starts above the top
-        { QStringLiteral("Linienpaare"), 11, 30, { 120, 120 } },
-    };
-    const QColor background(10, 200, 30);
-    const QColor brush(255, 255, 0);
-    for (const Case& c : cases) {
-        CanvasFont font;
-        font.height = c.height;
-        QImage direct = filled(250, 250, background);
-        {
-            const QFont qfont = makeCanvasFont(font, 1.0, false);
-            const QFontMetrics metrics(qfont);
-            QPainter painter(&direct);
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.setRenderHint(QPainter::TextAntialiasing, false);
-            painter.translate(c.at);
-            painter.rotate(-c.angle);
-            painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(c.text), metrics.ascent() + metrics.descent()),
-                             brush);
-            painter.setFont(qfont);
-            painter.setPen(Qt::black);
-            painter.drawText(0, metrics.ascent(), c.text);
-        }
-        QImage cached(250, 250, QImage::Format_RGB32);
-        ImageCanvas canvas(cached);
-        canvas.text(c.at.x(), c.at.y(), c.text, font, c.angle); // cached with another brush
-        canvas.setBrush(brush);
-        for (int pass = 0; pass < 2; ++pass) { // the second pass copies from the cache
-            cached.fill(background);
-            canvas.text(c.at.x(), c.at.y(), c.text, font, c.angle);
-            EXPECT_EQ(cached, direct) << c.text.toStdString() << " pass " << pass;
-        }
-    }
+    return boxOf(image.rect(), [&](int x, int y) { return at(image, x, y) != background; });
 }
 
-TEST(PlotFrameImage, DecisivePixelsAndTheBlankRow)
-{
-    QImage image = filled(250, 250);
-    ImageCanvas canvas(image);
-    drawPlotFrame(canvas, Abscissa::ImageHeight, initialAxisTexts());
-    struct Pixel
-    {
-        int x;
-        int y;
-        QColor colour;
-    };
-    const Pixel pixels[] = {
-        { 40, 100, blue },   { 40, 40, blue },     { 100, 210, blue },  { 209, 210, blue }, // axes, over the grid
-        { 38, 74, blue },    { 39, 74, blue },     { 74, 211, blue },   { 74, 212, blue },  // ticks
-        { 100, 74, silver }, { 74, 100, silver },  { 100, 40, silver },                     // grid
-        { 210, 40, silver }, { 210, 209, silver }, // the closing grid line on the right
-        { 210, 210, white },                       // left out by every line that ends there
-        { 100, 100, white }, { 245, 5, white },    // the whole image cleared
-    };
-    for (const Pixel& p : pixels) {
-        EXPECT_EQ(at(image, p.x, p.y), p.colour) << p.x << "," << p.y;
-    }
-    EXPECT_FALSE(inkBox(image, QRect(22, 36, 16, 10)).isNull()); // "100" left of the y axis
-    // "Modulation [%]" turned about its cell's top-left corner (5, 155) reads
-    // upward: right of x = 5, above y = 155, about 70 px long.
-    const QRect title = inkBox(image, QRect(0, 0, 20, 250));
-    EXPECT_GE(title.left(), 5);
-    EXPECT_LE(title.right(), 5 + 13);
-    EXPECT_LE(title.bottom(), 155);
-    EXPECT_LE(title.top(), 155 - 65);
+const QColor yellow(255, 255, 0);
 
-    // The axis texts of another abscissa over it, as every later draw
-    // command writes them: the 63 blanks must cover the whole row of values.
-    ASSERT_FALSE(inkBox(image, QRect(30, 214, 200, 12)).isNull());
-    drawAxisTitles(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
-    EXPECT_TRUE(inkBox(image, QRect(30, 213, 200, 14)).isNull());
-    EXPECT_EQ(at(image, 100, 210), blue); // the axis stays
+CanvasFont fontOf(int height)
+{
+    CanvasFont font;
+    font.height = height;
+    return font;
+}
+
+QImage textImage(QSize size, QPoint at, const QString& text, int height, int angle)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(sentinel);
+    ImageCanvas canvas(image);
+    canvas.setBrush(yellow);
+    canvas.text(at.x(), at.y(), text, fontOf(height), angle);
+    return image;
+}
+
+// A text is its character cell in the brush colour with black glyphs, no
+// antialiasing, the cell's top-left corner at the reference point. "100" at
+// 9 px in Liberation Sans: three digits of 5 px, ascent 8 + descent 2. At
+// 90 degrees it reads upward from the reference point, at -90 downward.
+TEST(ImageCanvas, TextCellAtTheReferencePointAndTurnedAboutIt)
+{
+    const QString text = QStringLiteral("100");
+    EXPECT_EQ(nonBackground(textImage({ 60, 60 }, { 22, 36 }, text, 9, 0), sentinel), QRect(22, 36, 15, 10));
+    for (const int angle : { 0, 30 }) { // also a turned cell keeps hard edges
+        const QImage image = textImage({ 60, 60 }, { 22, 36 }, text, 9, angle);
+        int glyphPixels = 0;
+        int cellPixels = 0; // about the cell's area, 15 x 10, at any angle
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 60; ++x) {
+                glyphPixels += at(image, x, y) == black ? 1 : 0;
+                cellPixels += at(image, x, y) == sentinel ? 0 : 1;
+                ASSERT_TRUE(at(image, x, y) == black || at(image, x, y) == yellow || at(image, x, y) == sentinel)
+                    << angle << " at " << x << "," << y;
+            }
+        }
+        EXPECT_GT(glyphPixels, 20);
+        EXPECT_NEAR(cellPixels, 150, 5) << angle;
+    }
+    EXPECT_EQ(nonBackground(textImage({ 60, 60 }, { 30, 30 }, text, 9, 90), sentinel), QRect(30, 15, 10, 15));
+    EXPECT_EQ(nonBackground(textImage({ 60, 60 }, { 30, 30 }, text, 9, -90), sentinel), QRect(20, 30, 10, 15));
+}
+
+// Texts are rendered once and then copied: a copy gives the pixels of a
+// fresh rendering, for another brush too, and one cut by every image edge
+// gives the same pixels as the part of the whole text.
+TEST(ImageCanvas, RepeatedAndCutTextsGiveTheSamePixels)
+{
+    for (const int angle : { 0, 30, 90 }) {
+        const QString text = QStringLiteral("Bildhöhe ß");
+        const QImage whole = textImage({ 250, 250 }, { 120, 120 }, text, 11, angle);
+        const QRect inside = nonBackground(whole, sentinel).adjusted(5, 3, -5, -3);
+        QImage cachedImage(250, 250, QImage::Format_RGB32);
+        ImageCanvas cached(cachedImage);
+        cached.text(120, 120, text, fontOf(11), angle); // with another brush
+        cached.setBrush(yellow);
+        for (int pass = 0; pass < 2; ++pass) { // the second pass copies from the cache
+            cachedImage.fill(sentinel);
+            cached.text(120, 120, text, fontOf(11), angle);
+            EXPECT_EQ(cachedImage, whole) << angle << " pass " << pass;
+        }
+        const QImage cut = textImage(inside.size(), QPoint(120, 120) - inside.topLeft(), text, 11, angle);
+        EXPECT_EQ(cut, whole.copy(inside)) << angle;
+    }
 }
 
 // The plot drawn four times larger through a painter (a crisp export): every
@@ -266,43 +261,41 @@ TEST(PlotFrameImage, DecisivePixelsAndTheBlankRow)
 // four device pixels wide.
 TEST(PainterCanvas, FrameAtFourTimesTheSize)
 {
-    constexpr int n = 4;
-    QImage image(250 * n, 250 * n, QImage::Format_RGB32);
-    image.fill(sentinel);
+    QImage image = filled(1000, 1000);
     {
         QPainter painter(&image);
         CanvasMapping mapping;
-        mapping.pixelsPerUnit = n;
+        mapping.pixelsPerUnit = 4;
         mapping.antialias = false;
         PainterCanvas canvas(painter, mapping);
         drawPlotFrame(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
+        canvas.setBrush(yellow);
+        canvas.text(10, 10, QStringLiteral("   "), fontOf(9)); // a cell without ink, 4 * 10.05 high
     }
-    const auto block = [&](int x, int y) { return QColor(image.pixel(x * n + n / 2, y * n + n / 2)); };
-    EXPECT_EQ(block(40, 100), blue);  // y axis
-    EXPECT_EQ(block(100, 210), blue); // x axis
-    EXPECT_EQ(block(100, 74), silver);
-    EXPECT_EQ(block(100, 100), white);
-    EXPECT_EQ(block(245, 245), white); // cleared to the corner
-    EXPECT_EQ(QColor(image.pixel(40 * n, 400)), blue);
-    EXPECT_EQ(QColor(image.pixel(40 * n + n - 1, 400)), blue);
-    EXPECT_EQ(QColor(image.pixel(40 * n - 1, 400)), white);
-    EXPECT_EQ(QColor(image.pixel(40 * n + n, 400)), white);
+    // x, y in device pixels: the y axis on 160 .. 163, the x axis, a grid
+    // line, the paper to the corner, the text cell.
+    const std::tuple<int, int, QColor> pixels[] = {
+        { 159, 400, white },  { 160, 400, blue },  { 163, 400, blue },  { 164, 400, white }, { 402, 842, blue },
+        { 402, 298, silver }, { 402, 402, white }, { 982, 982, white }, { 45, 78, yellow },  { 45, 82, white },
+    };
+    for (const auto& [x, y, colour] : pixels) {
+        EXPECT_EQ(at(image, x, y), colour) << x << "," << y;
+    }
 }
 
 // A piece of a 600 dpi page, 1200 x 2000 device pixels, drawn on in 0.1 mm.
-constexpr int dpi = 600;
+constexpr double DevicePerUnit = 600 / 254.0;
 
-double device(double units)
+int device(double units)
 {
-    return units * dpi / 254.0;
+    return static_cast<int>(units * DevicePerUnit);
 }
 
 QImage page(const std::function<void(PageCanvas&)>& draw, const QColor& paper = white)
 {
-    QImage image(1200, 2000, QImage::Format_RGB32);
-    image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
-    image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
-    image.fill(paper);
+    QImage image = filled(1200, 2000, paper);
+    image.setDotsPerMeterX(static_cast<int>(std::lround(600 / 0.0254)));
+    image.setDotsPerMeterY(static_cast<int>(std::lround(600 / 0.0254)));
     QPainter painter(&image);
     PageCanvas canvas(painter);
     draw(canvas);
@@ -332,40 +325,34 @@ TEST(PageCanvas, ShapesLandWhereTheMillimetresSay)
             canvas.rectangle(100, -500, 400, -700);
         },
         red); // paper that the dotted line's white gaps must cover
-    const int y = static_cast<int>(device(200));
-    EXPECT_TRUE(isInk(image, static_cast<int>(device(100)) + 3, y));
-    EXPECT_TRUE(isInk(image, static_cast<int>(device(300)) - 3, y));
-    EXPECT_FALSE(isInk(image, static_cast<int>(device(100)) - 6, y));
-    EXPECT_FALSE(isInk(image, static_cast<int>(device(300)) + 6, y));
+    const int y = device(200);
+    EXPECT_TRUE(isInk(image, device(100) + 3, y) && isInk(image, device(300) - 3, y));
+    EXPECT_FALSE(isInk(image, device(100) - 6, y) || isInk(image, device(300) + 6, y));
     // Widths in 0.1 mm: 1 is about 2.4 device pixels, 4 about 9.4.
-    const int thin = inkCount(image, QRect(470, y - 20, 1, 40));
-    EXPECT_GE(thin, 2);
-    EXPECT_LE(thin, 3);
-    EXPECT_NEAR(inkCount(image, QRect(500, static_cast<int>(device(400)) - 30, 1, 60)), device(4), 1.5);
+    EXPECT_NEAR(inkCount(image, QRect(470, y - 20, 1, 40)), 2.5, 0.5);
+    EXPECT_NEAR(inkCount(image, QRect(500, device(400) - 30, 1, 60)), 9.4, 1.5);
 
-    // 30 mm of dotted line, dots and gaps 0.72 mm each: about 20 dots.
-    const int dottedY = static_cast<int>(std::lround(device(800)));
+    // 30 mm of dotted line, dots and gaps 0.72 mm each: 20 or 21 dots, the
+    // gaps white over the red paper.
+    const auto isBlue = [&](int x, int y) {
+        const QColor c = at(image, x, y);
+        return c.blue() > 200 && c.red() < 60 && c.green() < 60;
+    };
     int dots = 0;
-    int whitePixels = 0;
-    bool inDot = false;
-    for (int x = static_cast<int>(device(100)) + 2; x < static_cast<int>(device(400)) - 2; ++x) {
-        const QColor c = at(image, x, dottedY);
-        const bool isBlue = c.blue() > 200 && c.red() < 60 && c.green() < 60;
-        dots += isBlue && !inDot ? 1 : 0;
-        inDot = isBlue;
-        whitePixels += c.red() > 230 && c.green() > 230 && c.blue() > 230 ? 1 : 0;
+    int gapPixels = 0;
+    for (int x = device(100) + 2, y = static_cast<int>(std::lround(800 * DevicePerUnit)); x < device(400) - 2; ++x) {
+        dots += isBlue(x, y) && !isBlue(x - 1, y) ? 1 : 0;
+        gapPixels += at(image, x, y).red() > 230 && at(image, x, y).green() > 230 ? 1 : 0;
     }
-    EXPECT_GE(dots, 15);
-    EXPECT_LE(dots, 25);
-    EXPECT_GT(whitePixels, 200);
+    EXPECT_NEAR(dots, 20.5, 0.5);
+    EXPECT_GT(gapPixels, 200);
 
     // The rectangle: outlined by the pen, filled by the brush, on the fill.
-    const auto colour = [&](double x, double y) { return at(image, int(device(x)), int(device(y))); };
-    EXPECT_EQ(colour(250, 600), white);
-    EXPECT_EQ(colour(50, 600), QColor(Qt::yellow));
-    EXPECT_EQ(colour(450, 600), QColor(Qt::yellow));
-    EXPECT_TRUE(isInk(image, int(device(100)), int(device(600)))); // left edge
-    EXPECT_TRUE(isInk(image, int(device(250)), int(device(700)))); // lower edge (y = -700)
+    EXPECT_EQ(at(image, device(250), device(600)), white);
+    EXPECT_EQ(at(image, device(50), device(600)), QColor(Qt::yellow));
+    EXPECT_EQ(at(image, device(450), device(600)), QColor(Qt::yellow));
+    EXPECT_TRUE(isInk(image, device(100), device(600))); // left edge
+    EXPECT_TRUE(isInk(image, device(250), device(700))); // lower edge (y = -700)
 }
 
 // An "L" 10 mm high: upright at 0 degrees below its reference point; at -90
@@ -381,13 +368,11 @@ TEST(PageCanvas, TextIsNeverMirroredAndTurnsAboutItsReferencePoint)
         });
         const QRect ink = inkBox(image, image.rect());
         ASSERT_FALSE(ink.isNull()) << angle;
-        EXPECT_GE(ink.left(), static_cast<int>(device(100))) << angle;
-        EXPECT_LE(ink.right(), static_cast<int>(device(200))) << angle;
-        const int top = static_cast<int>(device(angle == 0 ? refY : refY - 100));
-        EXPECT_GE(ink.top(), top) << angle;
-        EXPECT_LE(ink.bottom(), top + static_cast<int>(device(100)) + 1) << angle;
+        const int top = device(angle == 0 ? refY : refY - 100);
+        EXPECT_TRUE(ink.left() >= device(100) && ink.right() <= device(200)) << angle;
+        EXPECT_TRUE(ink.top() >= top && ink.bottom() <= top + device(100) + 1) << angle;
         // The cap height of "L" along the reading direction.
-        EXPECT_NEAR(angle == 0 ? ink.height() : ink.width(), device(72), device(8)) << angle;
+        EXPECT_NEAR(angle == 0 ? ink.height() : ink.width(), 72 * DevicePerUnit, 8 * DevicePerUnit) << angle;
         // 0: the foot at the bottom, the stem on the left. -90: the stem along
         // the bottom, the foot rising on the right (the baseline side).
         const auto row = [&](int y) { return inkCount(image, QRect(ink.left(), y, ink.width(), 1)); };
