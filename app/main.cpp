@@ -1,10 +1,10 @@
 #include "CommandLine.h"
-#include "GuiMain.h"
+#include "WindowLoader.h"
 
 int main(int argc, char** argv)
 {
     if (const auto exitCode = runCommandLine(argc, argv)) {
         return *exitCode;
     }
-    return runGui(argc, argv);
+    return runWindowFromLibrary(argc, argv);
 }
