@@ -4,12 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <filesystem>
+#include <string>
 
 namespace {
 
-const std::filesystem::path ExampleFile
-    = std::filesystem::path(LUMIVEX_SOURCE_DIR) / "examples/vollformat-objektiv.mtf";
+const std::string ExampleFile = LUMIVEX_SOURCE_DIR "/examples/vollformat-objektiv.mtf";
 
 constexpr std::array<Abscissa, 4> Abscissae { Abscissa::FNumber, Abscissa::Frequency, Abscissa::ImageHeight,
                                               Abscissa::Magnification };

@@ -2,18 +2,17 @@
 
 #include "LensData.h"
 
-#include <filesystem>
 #include <istream>
 #include <string>
 #include <string_view>
 
-// Reads one lens data file. A load is all-or-nothing: the reader fills a
+// Reads one lens data file (path in the system's encoding). A load is all-or-nothing: the reader fills a
 // copy of `current` and returns it only when the whole file has been read
 // (with FileLoaded = 1); entries beyond the new counts keep the values of
 // `current`. Throws FileOpenError when the file cannot be opened or read and
 // LoadError (German message naming the offending text, 1-based line) when it
 // is malformed or ends early.
-LensData readLensFile(const std::filesystem::path& path, const LensData& current);
+LensData readLensFile(const std::string& path, const LensData& current);
 
 // The same on an already opened byte stream (Windows-1252 text, lines end at
 // LF or CR LF).

@@ -39,7 +39,6 @@
 #include <array>
 #include <cmath>
 #include <exception>
-#include <filesystem>
 
 namespace {
 
@@ -250,7 +249,7 @@ bool MainWindow::readLens(const QString& path)
 {
     try {
         // All or nothing: the data set is replaced only by a complete read.
-        m_lens = readLensFile(std::filesystem::path(QFile::encodeName(path).toStdString()), m_lens);
+        m_lens = readLensFile(QFile::encodeName(path).toStdString(), m_lens);
     } catch (const FileOpenError& error) {
         showMessage(QString::fromUtf8(error.what()));
         return false;
