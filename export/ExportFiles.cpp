@@ -2,6 +2,7 @@
 
 #include "CsvExport.h"
 #include "PlotGeometry.h"
+#include "PngEncoding.h"
 #include "ReportOutput.h"
 #include "SvgCanvas.h"
 
@@ -108,11 +109,8 @@ void writeFileAtomically(const QString& path, const QByteArray& contents)
 void writeChartPng(const QString& path, const LensData& lens, const ChartSelection& chart, int scale,
                    const SplineWarningSink& warn)
 {
-    const QImage image = renderChartImage(lens, chart, scale, warn);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
+    const QByteArray bytes = encodePng(renderChartImage(lens, chart, scale, warn));
+    if (bytes.isEmpty()) {
         throw WriteError(path);
     }
     writeFileAtomically(path, bytes);
