@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <filesystem>
 #include <map>
 
 namespace {
@@ -103,19 +102,56 @@ std::optional<UsageError> checkIndex(const char* option, int index, int count, c
     return std::nullopt;
 }
 
-std::optional<ExportFormat> formatOf(const std::string& outputFile)
+// A format by its ending without the dot, case ignored.
+std::optional<ExportFormat> formatNamed(std::string ending)
 {
-    std::string ending = std::filesystem::path(outputFile).extension().string();
     std::transform(ending.begin(), ending.end(), ending.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    static const std::map<std::string, ExportFormat> formats = {
-        { ".png", ExportFormat::Png },
-        { ".svg", ExportFormat::Svg },
-        { ".pdf", ExportFormat::Pdf },
-        { ".csv", ExportFormat::Csv },
-    };
-    const auto found = formats.find(ending);
-    return found == formats.end() ? std::nullopt : std::optional<ExportFormat>(found->second);
+    for (const ExportFormat format : { ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf, ExportFormat::Csv }) {
+        if (ending == formatEnding(format)) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+// The format by the ending of the file name; none for a name without one
+// or a hidden file's name (".png"). Plain string work: std::filesystem
+// would cost a one-file export memory for the library code it touches.
+std::optional<ExportFormat> formatOf(const std::string& outputFile)
+{
+    const std::size_t slash = outputFile.rfind('/');
+    const std::string name = slash == std::string::npos ? outputFile : outputFile.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0) {
+        return std::nullopt;
+    }
+    return formatNamed(name.substr(dot + 1));
+}
+
+// The checks of --scale and --overlay-all against the format and the
+// selection, shared by --export and --export-dir.
+std::optional<UsageError> checkFormatOptions(const CommandArguments& result, bool scaleGiven)
+{
+    if (scaleGiven && result.format != ExportFormat::Png) {
+        return UsageError { "Option --scale gilt nur für .png" };
+    }
+    if (result.overlayAll) {
+        if (result.format == ExportFormat::Pdf) {
+            return UsageError { "Option --overlay-all gilt nicht für .pdf: der Bericht zeigt eine Auswahl" };
+        }
+        // The overlay runs through every value of this variable itself.
+        const bool overFNumber = result.selection.abscissa != Abscissa::FNumber;
+        if (overFNumber && result.selection.fNumber) {
+            return UsageError { "Option --overlay-all zeichnet jede Blendenzahl; --f-number passt nicht dazu" };
+        }
+        if (!overFNumber && result.selection.magnification) {
+            return UsageError {
+                "Option --overlay-all zeichnet über k jeden Abbildungsmaßstab; --magnification passt nicht dazu"
+            };
+        }
+    }
+    return std::nullopt;
 }
 
 // The checks of --export that need the whole command line.
@@ -135,33 +171,61 @@ std::variant<CommandArguments, UsageError> finishExport(CommandArguments result,
                             + ": --export schreibt .png, .svg, .pdf oder .csv" };
     }
     result.format = *format;
-    if (scaleGiven && result.format != ExportFormat::Png) {
-        return UsageError { "Option --scale gilt nur für .png" };
-    }
-    if (result.overlayAll) {
-        if (result.format == ExportFormat::Pdf) {
-            return UsageError { "Option --overlay-all gilt nicht für .pdf: der Bericht zeigt eine Auswahl" };
-        }
-        // The overlay runs through every value of this variable itself.
-        const bool overFNumber = result.selection.abscissa != Abscissa::FNumber;
-        if (overFNumber && result.selection.fNumber) {
-            return UsageError { "Option --overlay-all zeichnet jede Blendenzahl; --f-number passt nicht dazu" };
-        }
-        if (!overFNumber && result.selection.magnification) {
-            return UsageError {
-                "Option --overlay-all zeichnet über k jeden Abbildungsmaßstab; --magnification passt nicht dazu"
-            };
-        }
+    if (const std::optional<UsageError> error = checkFormatOptions(result, scaleGiven)) {
+        return *error;
     }
     return result;
 }
+
+// The checks of --export-dir that need the whole command line.
+std::variant<CommandArguments, UsageError>
+finishExportDirectory(CommandArguments result, std::vector<std::string> bareWords, bool formatGiven, bool scaleGiven)
+{
+    if (bareWords.empty()) {
+        return UsageError { "Option --export-dir erwartet Linsendateien, Verzeichnisse oder - (Namen auf stdin)" };
+    }
+    if (std::count(bareWords.begin(), bareWords.end(), "-") > 1) {
+        return UsageError { "„-“ (Namen auf stdin) ist mehrfach angegeben" };
+    }
+    if (!formatGiven) {
+        return UsageError { "Option --export-dir erwartet --format png, svg, pdf oder csv" };
+    }
+    result.inputs = std::move(bareWords);
+    if (const std::optional<UsageError> error = checkFormatOptions(result, scaleGiven)) {
+        return *error;
+    }
+    return result;
+}
+
+// The option that chose a mode, for messages.
+const char* modeOption(CommandMode mode)
+{
+    return mode == CommandMode::Dump ? "--dump" : mode == CommandMode::Export ? "--export" : "--export-dir";
+}
 } // namespace
+
+const char* formatEnding(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Png:
+        return "png";
+    case ExportFormat::Svg:
+        return "svg";
+    case ExportFormat::Pdf:
+        return "pdf";
+    case ExportFormat::Csv:
+        return "csv";
+    }
+    return "";
+}
 
 std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std::string>& arguments)
 {
     CommandArguments result;
     bool selectionGiven = false;
     bool scaleGiven = false;
+    bool formatGiven = false;
+    bool jobsGiven = false;
     std::vector<std::string> bareWords;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -173,7 +237,7 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             result.mode = CommandMode::Version;
             return result;
         }
-        if (!argument.starts_with('-')) {
+        if (!argument.starts_with('-') || argument == "-") {
             bareWords.push_back(argument);
             continue;
         }
@@ -192,8 +256,9 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             result.overlayAll = true;
             continue;
         }
-        const bool takesValue
-            = name == "--dump" || name == "--export" || name == "--scale" || name == "--at" || isSelectionOption(name);
+        const bool choosesMode = name == "--dump" || name == "--export" || name == "--export-dir";
+        const bool takesValue = choosesMode || name == "--scale" || name == "--format" || name == "--jobs"
+            || name == "--at" || isSelectionOption(name);
         if (!takesValue) {
             return UsageError { "Unbekannte Option " + inQuotes(argument) };
         }
@@ -203,24 +268,46 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             }
             value = arguments[++i];
         }
-        if (name == "--dump" || name == "--export") {
-            const CommandMode mode = name == "--dump" ? CommandMode::Dump : CommandMode::Export;
+        if (choosesMode) {
+            const CommandMode mode = name == "--dump" ? CommandMode::Dump
+                : name == "--export"                  ? CommandMode::Export
+                                                      : CommandMode::ExportDir;
             if (result.mode == mode) {
                 return UsageError { "Option " + name + " ist mehrfach angegeben" };
             }
             if (result.mode != CommandMode::Window) {
-                return UsageError { "Die Optionen --dump und --export schließen einander aus" };
+                return UsageError { std::string("Die Optionen ") + modeOption(result.mode) + " und " + name
+                                    + " schließen einander aus" };
             }
             if (value->empty()) {
-                return UsageError { "Option " + name + " erwartet einen Dateinamen" };
+                return UsageError { "Option " + name
+                                    + (mode == CommandMode::ExportDir ? " erwartet ein Verzeichnis"
+                                                                      : " erwartet einen Dateinamen") };
             }
-            if (name == "--dump") {
-                result.mode = CommandMode::Dump;
-                result.lensFile = *value;
-            } else {
-                result.mode = CommandMode::Export;
-                result.outputFile = *value;
+            result.mode = mode;
+            (mode == CommandMode::Dump         ? result.lensFile
+                 : mode == CommandMode::Export ? result.outputFile
+                                               : result.exportDirectory)
+                = *value;
+            continue;
+        }
+        if (name == "--format") {
+            const std::optional<ExportFormat> format = formatNamed(*value);
+            if (!format) {
+                return UsageError { "Option --format erwartet png, svg, pdf oder csv, nicht " + inQuotes(*value) };
             }
+            result.format = *format;
+            formatGiven = true;
+            continue;
+        }
+        if (name == "--jobs") {
+            const std::optional<int> jobs = parseIndex(*value);
+            if (!jobs || *jobs > MaxExportJobs) {
+                return UsageError { "Option --jobs erwartet eine ganze Zahl von 1 bis " + std::to_string(MaxExportJobs)
+                                    + ", nicht " + inQuotes(*value) };
+            }
+            result.jobs = *jobs;
+            jobsGiven = true;
             continue;
         }
         if (name == "--scale") {
@@ -250,9 +337,17 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
     if (result.mode != CommandMode::Dump && result.probeAt) {
         return UsageError { "Option --at gilt nur zusammen mit --dump" };
     }
-    if (result.mode != CommandMode::Export && (scaleGiven || result.overlayAll)) {
+    const bool exports = result.mode == CommandMode::Export || result.mode == CommandMode::ExportDir;
+    if (!exports && (scaleGiven || result.overlayAll)) {
         return UsageError { std::string("Option ") + (scaleGiven ? "--scale" : "--overlay-all")
-                            + " gilt nur zusammen mit --export" };
+                            + " gilt nur zusammen mit --export oder --export-dir" };
+    }
+    if (result.mode != CommandMode::ExportDir && (formatGiven || jobsGiven)) {
+        return UsageError { std::string("Option ") + (formatGiven ? "--format" : "--jobs")
+                            + " gilt nur zusammen mit --export-dir" };
+    }
+    if (result.mode != CommandMode::ExportDir && std::count(bareWords.begin(), bareWords.end(), "-") > 0) {
+        return UsageError { "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir" };
     }
     switch (result.mode) {
     case CommandMode::Dump:
@@ -262,6 +357,8 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         return result;
     case CommandMode::Export:
         return finishExport(std::move(result), bareWords, scaleGiven);
+    case CommandMode::ExportDir:
+        return finishExportDirectory(std::move(result), std::move(bareWords), formatGiven, scaleGiven);
     default:
         break;
     }
@@ -270,7 +367,7 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         return UsageError { "Unerwartetes Argument " + inQuotes(bareWords[1]) };
     }
     if (selectionGiven) {
-        return UsageError { "Die Auswahloptionen gelten nur zusammen mit --dump oder --export" };
+        return UsageError { "Die Auswahloptionen gelten nur zusammen mit --dump, --export oder --export-dir" };
     }
     if (!bareWords.empty()) {
         result.lensFile = bareWords.front();
@@ -317,6 +414,11 @@ std::string usageText()
            "  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]\n"
            "                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,\n"
            "                                  ohne Bildschirm; die Endung wählt das Format\n"
+           "  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]\n"
+           "          [--overlay-all] [--scale N] [--jobs N]\n"
+           "                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT\n"
+           "                                  wie --export; DATEI auch ein Verzeichnis (seine\n"
+           "                                  *.mtf) oder - (Dateinamen auf stdin)\n"
            "  lumivex --help                  zeigt diese Hilfe\n"
            "  lumivex --version               zeigt die Version\n"
            "\n"
@@ -334,6 +436,9 @@ std::string usageText()
            "                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m\n"
            "\n"
            "EXPORT:\n"
+           "  --format png|svg|pdf|csv nur --export-dir: das Format aller Ausgabedateien\n"
+           "  --jobs N                 nur --export-dir: N Dateien zugleich (1 bis 256,\n"
+           "                           Vorgabe: Zahl der Prozessorkerne)\n"
            "  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder\n"
            "                           Abbildungsmaßstab); nicht für .pdf\n"
            "  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf\n"
@@ -384,6 +489,21 @@ std::string helpDetails()
            "Der Bericht (.pdf) trägt Datum und Uhrzeit des Aufrufs, oder den Zeitpunkt aus der\n"
            "Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt ist.\n"
            "\n"
+           "--export-dir, ein Katalog in einem Lauf:\n"
+           "  Für jede Linsendatei entsteht VERZEICHNIS/<Dateiname ohne Endung>.<FORMAT>, Byte\n"
+           "  für Byte wie mit --export; VERZEICHNIS wird bei Bedarf angelegt. DATEI ist eine\n"
+           "  Linsendatei, ein Verzeichnis (seine Dateien auf .mtf, nach Namen sortiert, ohne\n"
+           "  Unterverzeichnisse) oder - (Dateinamen auf stdin, einer je Zeile, gelesen,\n"
+           "  während die Arbeit läuft). Eine Datei, die nicht gelingt, wird als\n"
+           "  \"DATEI:ZEILE: Meldung\" oder \"DATEI: Meldung\" auf stderr gemeldet und\n"
+           "  übersprungen, die übrigen werden geschrieben; Warnungen als \"DATEI: Warnung: ...\".\n"
+           "  Zwei DATEIen mit demselben Namen sind ein Aufruffehler, und nichts wird\n"
+           "  geschrieben; kommt der zweite Name erst über stdin, ist nur noch diese Datei\n"
+           "  fehlerhaft (die erste kann schon geschrieben sein). Die Meldungen folgen der\n"
+           "  Reihenfolge der Dateien, und das Ergebnis hängt nicht von --jobs ab. Auf einem\n"
+           "  Terminal zeigt stderr den Fortschritt (\"123/5000 Dateien\"); am Ende steht\n"
+           "  \"N geschrieben, M fehlerhaft\".\n"
+           "\n"
            "Beispiele:\n"
            "  lumivex examples/vollformat-objektiv.mtf\n"
            "  lumivex --dump examples/vollformat-objektiv.mtf --abscissa k --frequencies 1,3\n"
@@ -392,7 +512,9 @@ std::string helpDetails()
            "  lumivex --export diagramm.svg examples/vollformat-objektiv.mtf --abscissa m --f-number 3\n"
            "  lumivex --export bericht.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6\n"
            "  lumivex --export punkte.csv examples/vollformat-objektiv.mtf --overlay-all\n"
+           "  lumivex --export-dir diagramme --format png katalog/ --frequencies 2,4\n"
+           "  find katalog -name '*.mtf' | lumivex --export-dir diagramme --format png -\n"
            "\n"
-           "Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar,\n"
-           "2 falscher Aufruf.\n";
+           "Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar\n"
+           "(bei --export-dir: mindestens eine), 2 falscher Aufruf.\n";
 }

@@ -10,14 +10,16 @@
 
 enum class CommandMode
 {
-    Window,  // no option: the window starts (with FILE when one is given)
-    Help,    // --help
-    Version, // --version
-    Dump,    // --dump FILE: data set and curves as JSON
-    Export,  // --export OUT FILE: chart or report as a file
+    Window,    // no option: the window starts (with FILE when one is given)
+    Help,      // --help
+    Version,   // --version
+    Dump,      // --dump FILE: data set and curves as JSON
+    Export,    // --export OUT FILE: chart or report as a file
+    ExportDir, // --export-dir DIR --format F FILE...: one export file per lens file
 };
 
-// What --export writes, chosen by the ending of OUT (case does not matter).
+// What --export writes, chosen by the ending of OUT (case does not matter),
+// or by --format for --export-dir.
 enum class ExportFormat
 {
     Png, // the 250 x 250 screen image, optionally scaled
@@ -43,16 +45,24 @@ struct CommandArguments
     CommandMode mode = CommandMode::Window;
     std::string lensFile;
     SelectionOptions selection;
-    // --export only.
+    // --export and --export-dir.
     std::string outputFile;
     ExportFormat format = ExportFormat::Png;
     int scale = 1;           // --scale, PNG only: 1..8
     bool overlayAll = false; // --overlay-all: one draw per f-number (per magnification over k)
     // --dump only: --at X, an abscissa value in the axis's own terms.
     std::optional<double> probeAt;
+    // --export-dir only.
+    std::string exportDirectory;
+    std::vector<std::string> inputs; // lens files, directories, and "-" (names on stdin) at most once
+    int jobs = 0;                    // --jobs, 1..MaxExportJobs; 0: one per processor core
 };
 
 inline constexpr int MaxExportScale = 8;
+inline constexpr int MaxExportJobs = 256;
+
+// The file ending of an export format, without the dot ("png").
+const char* formatEnding(ExportFormat format);
 
 // A command line that cannot be carried out; message is German.
 struct UsageError

@@ -1,21 +1,20 @@
 #include "CommandLine.h"
 
-#include "ChartExport.h"
+#include "BatchExport.h"
 #include "CommandArguments.h"
+#include "ConsoleText.h"
 #include "CurvePipeline.h"
 #include "CurveProbe.h"
-#include "ExportFiles.h"
+#include "FileExport.h"
 #include "FontSetup.h"
 #include "JsonValue.h"
 #include "LensDataJson.h"
 #include "LensFileReader.h"
 #include "LoadError.h"
-#include "ReportClock.h"
-#include "ReportInput.h"
 
 #include <QGuiApplication>
 
-#include <iostream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,7 +26,7 @@ constexpr const char* HelpHint = "Alle Optionen, Formate und Beispiele: lumivex 
 
 int usageError(const UsageError& error)
 {
-    std::cerr << "lumivex: " << error.message << "\n\n" << usageText() << '\n' << HelpHint;
+    printError("lumivex: " + error.message + "\n\n" + usageText() + '\n' + HelpHint);
     return ExitUsage;
 }
 
@@ -38,9 +37,9 @@ std::optional<LensData> loadLens(const std::string& path)
     try {
         return readLensFile(path, LensData());
     } catch (const FileOpenError& error) {
-        std::cerr << path << ":0: " << error.what() << '\n';
+        printError(path + ":0: " + error.what() + '\n');
     } catch (const LoadError& error) {
-        std::cerr << path << ':' << error.line() << ": " << error.message() << '\n';
+        printError(path + ':' + std::to_string(error.line()) + ": " + error.message() + '\n');
     }
     return std::nullopt;
 }
@@ -49,7 +48,7 @@ std::optional<LensData> loadLens(const std::string& path)
 // would show them, and the computation goes on.
 void warnOnStderr(SplineWarning warning)
 {
-    std::cerr << "Warnung: " << splineWarningText(warning) << '\n';
+    printError("Warnung: " + splineWarningText(warning) + '\n');
 }
 
 int runDump(const CommandArguments& arguments)
@@ -95,7 +94,7 @@ int runDump(const CommandArguments& arguments)
             }
         }
     } catch (const std::exception& error) {
-        std::cerr << arguments.lensFile << ": " << error.what() << '\n';
+        printError(arguments.lensFile + ": " + error.what() + '\n');
         return ExitFailure;
     }
 
@@ -110,51 +109,7 @@ int runDump(const CommandArguments& arguments)
                                   { "Curves", std::move(probes) },
                               });
     }
-    std::cout << JsonValue(std::move(document)).serialize() << '\n';
-    std::cout.flush();
-    return std::cout ? 0 : ExitFailure;
-}
-
-// Everything of --export that needs the application object.
-int exportWithApplication(const CommandArguments& arguments, const LensData& lens, const ResolvedSelection& selection)
-{
-    ChartSelection chart;
-    chart.abscissa = selection.abscissa;
-    chart.passes = chartPasses(lens, selection.abscissa, selection.fixed, arguments.overlayAll);
-    for (const int frequency : selection.frequencies) {
-        chart.frequencies[frequency] = 1;
-    }
-    chart.texts = windowAxisTexts(selection.abscissa);
-
-    const SplineWarningSink warn = warnOnStderr;
-    const QString out = QString::fromStdString(arguments.outputFile);
-    try {
-        switch (arguments.format) {
-        case ExportFormat::Png:
-            writeChartPng(out, lens, chart, arguments.scale, warn);
-            break;
-        case ExportFormat::Svg:
-            writeChartSvg(out, lens, chart, warn);
-            break;
-        case ExportFormat::Csv:
-            writeChartCsv(out, lens, chart, warn);
-            break;
-        case ExportFormat::Pdf:
-            // The report as the print button prints it right after drawing
-            // the selection.
-            writeReportPdf(out,
-                           buildReportInput(lens, selection.abscissa, selection.fixed, chart.frequencies, chart.texts,
-                                            reportTime(), warn));
-            break;
-        }
-    } catch (const WriteError& error) {
-        std::cerr << "lumivex: " << error.what() << '\n';
-        return ExitFailure;
-    } catch (const std::exception& error) {
-        std::cerr << arguments.lensFile << ": " << error.what() << '\n';
-        return ExitFailure;
-    }
-    return 0;
+    return printOutput(JsonValue(std::move(document)).serialize() + '\n') ? 0 : ExitFailure;
 }
 
 // Qt's messages during an export go to stderr as usual, except the notice
@@ -165,20 +120,12 @@ void exportMessageHandler(QtMsgType type, const QMessageLogContext& context, con
     if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
         return;
     }
-    std::cerr << qFormatLogMessage(type, context, message).toLocal8Bit().constData() << '\n';
+    printError((qFormatLogMessage(type, context, message) + u'\n').toLocal8Bit().toStdString());
 }
 
-int runExport(const CommandArguments& arguments, char* programName)
+// Runs an export (run) with the application object it needs.
+int withExportApplication(char* programName, const std::function<int()>& run)
 {
-    const std::optional<LensData> loaded = loadLens(arguments.lensFile);
-    if (!loaded) {
-        return ExitFailure;
-    }
-    const auto resolved = resolveSelection(arguments.selection, *loaded);
-    if (const UsageError* error = std::get_if<UsageError>(&resolved)) {
-        return usageError(*error);
-    }
-
     // Headless: no display is needed, and none is used when there is one,
     // unless the caller chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -196,7 +143,29 @@ int runExport(const CommandArguments& arguments, char* programName)
     // than drawing the chart.
     QCoreApplication::setLibraryPaths({});
     installFontSubstitutions();
-    return exportWithApplication(arguments, *loaded, std::get<ResolvedSelection>(resolved));
+    return run();
+}
+
+int runExport(const CommandArguments& arguments, char* programName)
+{
+    return withExportApplication(programName, [&] {
+        const std::optional<ExportFailure> failure
+            = exportLensFile(arguments, arguments.lensFile, QString::fromStdString(arguments.outputFile), warnOnStderr);
+        if (!failure) {
+            return 0;
+        }
+        switch (failure->kind) {
+        case ExportFailure::Kind::Selection:
+            return usageError(UsageError { failure->message });
+        case ExportFailure::Kind::Write:
+            printError("lumivex: " + failure->message + '\n');
+            break;
+        default:
+            printError(failure->text() + '\n');
+            break;
+        }
+        return ExitFailure;
+    });
 }
 
 } // namespace
@@ -213,15 +182,17 @@ std::optional<int> runCommandLine(int argc, char** argv)
     case CommandMode::Window:
         return std::nullopt;
     case CommandMode::Help:
-        std::cout << usageText() << '\n' << helpDetails();
+        printOutput(usageText() + '\n' + helpDetails());
         return 0;
     case CommandMode::Version:
-        std::cout << "lumivex " << LUMIVEX_VERSION << '\n';
+        printOutput(std::string("lumivex ") + LUMIVEX_VERSION + '\n');
         return 0;
     case CommandMode::Dump:
         return runDump(command);
     case CommandMode::Export:
         return runExport(command, argc > 0 ? argv[0] : nullptr);
+    case CommandMode::ExportDir:
+        return withExportApplication(argc > 0 ? argv[0] : nullptr, [&] { return runBatchExport(command); });
     }
     return std::nullopt;
 }

@@ -21,7 +21,7 @@ std::string parsed(const Arguments& arguments)
         return "error: " + error->message;
     }
     const CommandArguments& a = std::get<CommandArguments>(result);
-    const char* const modes[] = { "window", "help", "version", "dump", "export" };
+    const char* const modes[] = { "window", "help", "version", "dump", "export", "export-dir" };
     const char* const formats[] = { "png", "svg", "pdf", "csv" };
     const char* const abscissae[] = { "k", "lpmm", "y", "m" };
     const auto index = [](const std::optional<int>& i) { return i ? std::to_string(*i) : std::string("-"); };
@@ -29,6 +29,12 @@ std::string parsed(const Arguments& arguments)
     text << modes[static_cast<int>(a.mode)];
     if (a.mode == CommandMode::Help || a.mode == CommandMode::Version) {
         return text.str();
+    }
+    if (a.mode == CommandMode::ExportDir) {
+        text << " dir=" << a.exportDirectory << " jobs=" << a.jobs << " in=";
+        for (const std::string& input : a.inputs) {
+            text << input << ',';
+        }
     }
     text << " lens=" << a.lensFile << " out=" << a.outputFile << ' ' << formats[static_cast<int>(a.format)] << " x"
          << a.scale << (a.overlayAll ? " overlay" : "") << " | " << abscissae[static_cast<int>(a.selection.abscissa)]
@@ -68,6 +74,12 @@ TEST(ParseArguments, AcceptedCommandLines)
           "export lens=l out=a.png png x1 overlay | k k=1 q= y=- m=-" },
         { { "--export", "a.csv", "l", "--overlay-all", "--magnification", "2" },
           "export lens=l out=a.csv csv x1 overlay | y k=- q= y=- m=2" },
+        // --export-dir: the inputs in their order, "-" among them; the
+        // format by name whatever its case.
+        { { "--export-dir", "out", "--format", "PNG", "a.mtf", "-", "dir", "--scale", "2", "--jobs=3" },
+          "export-dir dir=out jobs=3 in=a.mtf,-,dir, lens= out= png x2 | y k=- q= y=- m=-" },
+        { { "--format=csv", "x", "--overlay-all", "--export-dir=o" },
+          "export-dir dir=o jobs=0 in=x, lens= out= csv x1 overlay | y k=- q= y=- m=-" },
     };
     for (const auto& [arguments, expected] : cases) {
         EXPECT_EQ(parsed(arguments), expected);
@@ -88,7 +100,7 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--dump", "a", "--frequencies", "99999999999" }, "--frequencies erwartet ganze Zahlen ab 1" },
         { { "--dump", "a", "b" }, "Unerwartetes Argument „b“" },
         { { "a.mtf", "b.mtf" }, "Unerwartetes Argument „b.mtf“" },
-        { { "--image-height", "2", "a.mtf" }, "nur zusammen mit --dump oder --export" },
+        { { "--image-height", "2", "a.mtf" }, "nur zusammen mit --dump, --export oder --export-dir" },
         { { "--export", "a.png" }, "--export erwartet nach „a.png“ die Linsendatei" },
         { { "--export", "a.png", "l", "m" }, "Unerwartetes Argument „m“" },
         { { "--dump", "l", "--export", "a.png" }, "--dump und --export schließen einander aus" },
@@ -105,6 +117,21 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--export", "a.png", "l", "--overlay-all", "--f-number", "1" }, "--f-number passt nicht" },
         { { "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--magnification", "1" },
           "--magnification passt nicht" },
+        { { "--export-dir", "o", "a" }, "--export-dir erwartet --format png, svg, pdf oder csv" },
+        { { "--export-dir", "o", "--format", "png" }, "--export-dir erwartet Linsendateien, Verzeichnisse oder -" },
+        { { "--export-dir=", "--format", "png", "a" }, "--export-dir erwartet ein Verzeichnis" },
+        { { "--export-dir", "o", "--format", "jpg", "a" }, "--format erwartet png, svg, pdf oder csv, nicht „jpg“" },
+        { { "--export-dir", "o", "--format", "png", "a", "--jobs", "0" },
+          "--jobs erwartet eine ganze Zahl von 1 bis 256" },
+        { { "--export-dir", "o", "--format", "png", "a", "--jobs", "257" },
+          "--jobs erwartet eine ganze Zahl von 1 bis" },
+        { { "--export-dir", "o", "--format", "png", "-", "a", "-" }, "„-“ (Namen auf stdin) ist mehrfach angegeben" },
+        { { "--export-dir", "o", "--format", "svg", "a", "--scale", "2" }, "--scale gilt nur für .png" },
+        { { "--export-dir", "o", "--format", "pdf", "a", "--overlay-all" }, "--overlay-all gilt nicht für .pdf" },
+        { { "--export", "a.png", "--export-dir", "o" }, "--export und --export-dir schließen einander aus" },
+        { { "--export", "a.png", "l", "--format", "png" }, "--format gilt nur zusammen mit --export-dir" },
+        { { "--dump", "l", "--jobs", "2" }, "--jobs gilt nur zusammen mit --export-dir" },
+        { { "--export", "a.png", "-" }, "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir" },
     };
     for (const auto& [arguments, message] : cases) {
         EXPECT_THAT(parsed(arguments), AllOf(StartsWith("error: "), HasSubstr(message)));

@@ -196,8 +196,9 @@ TEST(HelpAndVersion, PrintOnStdoutAndSucceed)
     const ProgramRun help = runLumivex({ "--help" });
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.err, "");
-    for (const char* option : { "--dump", "--export", "--version", "--abscissa", "--f-number", "--frequencies",
-                                "--image-height", "--magnification", "--overlay-all", "--scale" }) {
+    for (const char* option :
+         { "--dump", "--export", "--export-dir", "--format", "--jobs", "--version", "--abscissa", "--f-number",
+           "--frequencies", "--image-height", "--magnification", "--overlay-all", "--scale", "find " }) {
         EXPECT_THAT(help.out, HasSubstr(option));
     }
     const ProgramRun version = runLumivex({ "--version" });

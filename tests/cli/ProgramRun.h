@@ -23,8 +23,9 @@ struct ProgramRun
 };
 
 // Runs the built lumivex without DISPLAY, WAYLAND_DISPLAY and
-// QT_QPA_PLATFORM: every mode must work without a display.
-inline ProgramRun runLumivex(const std::vector<std::string>& arguments)
+// QT_QPA_PLATFORM: every mode must work without a display. input is its
+// standard input.
+inline ProgramRun runLumivex(const std::vector<std::string>& arguments, const std::string& input = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
@@ -36,8 +37,14 @@ inline ProgramRun runLumivex(const std::vector<std::string>& arguments)
     }
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.setStandardInputFile(QProcess::nullDevice());
+    if (input.empty()) {
+        program.setStandardInputFile(QProcess::nullDevice());
+    }
     program.start(QStringLiteral(LUMIVEX_BINARY), list);
+    if (!input.empty()) {
+        program.write(input.data(), static_cast<qint64>(input.size()));
+        program.closeWriteChannel();
+    }
     ProgramRun run;
     if (program.waitForFinished(120000) && program.exitStatus() == QProcess::NormalExit) {
         run.exitCode = program.exitCode();

@@ -1,0 +1,358 @@
+#include "BatchExport.h"
+
+#include "ConsoleText.h"
+#include "FileExport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <unordered_set>
+#include <variant>
+#include <vector>
+
+#include <malloc.h>
+#include <sched.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int ExitFailure = 1;
+constexpr int ExitUsage = 2;
+
+// A lens file to export, or a name that fails before it is read.
+struct Entry
+{
+    std::string path;
+    std::optional<std::string> refusal; // the report line when it fails at once
+};
+
+std::string inQuotes(const std::string& text)
+{
+    return "„" + text + "“";
+}
+
+bool hasMtfEnding(const fs::path& path)
+{
+    std::string ending = path.extension().string();
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ending == ".mtf";
+}
+
+// The entries of one command-line word other than "-": a directory gives
+// its *.mtf files sorted by name, anything else is a lens file (one that
+// does not exist fails when it is read).
+void addEntries(const std::string& input, std::vector<Entry>& entries)
+{
+    std::error_code error;
+    if (!fs::is_directory(input, error)) {
+        entries.push_back({ input, std::nullopt });
+        return;
+    }
+    std::vector<std::string> files;
+    for (fs::directory_iterator it(input, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (hasMtfEnding(it->path()) && it->is_regular_file(typeError)) {
+            files.push_back(it->path().string());
+        }
+    }
+    if (error) {
+        entries.push_back({ input, input + ": Das Verzeichnis kann nicht gelesen werden" });
+        return;
+    }
+    std::sort(files.begin(), files.end());
+    for (std::string& file : files) {
+        entries.push_back({ std::move(file), std::nullopt });
+    }
+}
+
+// What names the export file: the lens file's name without its ending.
+std::string baseName(const std::string& path)
+{
+    return fs::path(path).stem().string();
+}
+
+int processorCount()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (::sched_getaffinity(0, sizeof set, &set) == 0) {
+        return std::max(1, CPU_COUNT(&set));
+    }
+    return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+}
+
+// The export threads: entries go in through add() in their order and are
+// reported in that order; at most a few per thread are under way or
+// waiting, so memory stays the same however many files there are.
+class ExportPipeline
+{
+public:
+    ExportPipeline(const CommandArguments& arguments, int threads)
+        : m_arguments(arguments)
+        , m_window(static_cast<std::size_t>(threads) * 4)
+        , m_progress(::isatty(STDERR_FILENO) == 1)
+    {
+        for (int i = 0; i < threads; ++i) {
+            m_threads.emplace_back([this] { work(); });
+        }
+    }
+
+    ExportPipeline(const ExportPipeline&) = delete;
+    ExportPipeline& operator=(const ExportPipeline&) = delete;
+
+    ~ExportPipeline() { finish(); }
+
+    // Queues an entry; waits while the queue is full.
+    void add(Entry entry)
+    {
+        std::unique_lock lock(m_mutex);
+        m_space.wait(lock, [this] { return m_added - m_reported < m_window; });
+        m_queue.push_back({ m_added++, std::move(entry) });
+        m_work.notify_one();
+    }
+
+    // The number of entries, once it is known; shown by the progress line.
+    void setTotal(std::size_t total)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_total = total;
+    }
+
+    // Waits until every entry is reported, then ends the progress line with
+    // the summary. Returns the number of entries that failed.
+    std::size_t finish()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_threads.empty()) {
+                return m_failed;
+            }
+            m_ended = true;
+            m_work.notify_all();
+        }
+        for (std::thread& thread : m_threads) {
+            thread.join();
+        }
+        m_threads.clear();
+        printError((m_progressShown ? "\r\033[K" : "") + std::to_string(m_reported - m_failed) + " geschrieben, "
+                   + std::to_string(m_failed) + " fehlerhaft\n");
+        return m_failed;
+    }
+
+private:
+    struct Job
+    {
+        std::size_t number;
+        Entry entry;
+    };
+    struct Report
+    {
+        bool failed = false;
+        std::string lines; // warnings and the failure, each with its line end
+    };
+
+    void work()
+    {
+        while (true) {
+            std::optional<Job> job;
+            {
+                std::unique_lock lock(m_mutex);
+                m_work.wait(lock, [this] { return !m_queue.empty() || m_ended; });
+                if (m_queue.empty()) {
+                    return;
+                }
+                job = std::move(m_queue.front());
+                m_queue.pop_front();
+            }
+            Report report = run(job->entry);
+            const std::lock_guard lock(m_mutex);
+            m_finished.emplace(job->number, std::move(report));
+            reportFinished();
+        }
+    }
+
+    Report run(const Entry& entry) const
+    {
+        Report report;
+        if (entry.refusal) {
+            report.failed = true;
+            report.lines = *entry.refusal + '\n';
+            return report;
+        }
+        const fs::path output
+            = fs::path(m_arguments.exportDirectory) / (baseName(entry.path) + '.' + formatEnding(m_arguments.format));
+        const SplineWarningSink warn = [&](SplineWarning warning) {
+            report.lines += entry.path + ": Warnung: " + splineWarningText(warning) + '\n';
+        };
+        try {
+            if (const std::optional<ExportFailure> failure
+                = exportLensFile(m_arguments, entry.path, QString::fromStdString(output.string()), warn)) {
+                report.failed = true;
+                report.lines += failure->text() + '\n';
+            }
+        } catch (const std::exception& error) {
+            report.failed = true;
+            report.lines += entry.path + ": " + error.what() + '\n';
+        }
+        return report;
+    }
+
+    // With the mutex held: reports the finished entries that are next in
+    // order.
+    void reportFinished()
+    {
+        std::string text;
+        for (auto next = m_finished.find(m_reported); next != m_finished.end(); next = m_finished.find(m_reported)) {
+            text += next->second.lines;
+            m_failed += next->second.failed ? 1 : 0;
+            m_finished.erase(next);
+            ++m_reported;
+        }
+        if (!text.empty()) {
+            printError((m_progressShown ? "\r\033[K" : "") + text);
+            m_progressShown = false;
+        }
+        showProgress();
+        m_space.notify_all();
+    }
+
+    // With the mutex held: rewrites the progress line, at most ten times a
+    // second.
+    void showProgress()
+    {
+        if (!m_progress) {
+            return;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (m_progressShown && now - m_progressTime < std::chrono::milliseconds(100)) {
+            return;
+        }
+        m_progressTime = now;
+        m_progressShown = true;
+        std::string line = "\r";
+        line += std::to_string(m_reported);
+        if (m_total) {
+            line += '/' + std::to_string(*m_total);
+        }
+        line += " Dateien\033[K";
+        printError(line);
+    }
+
+    const CommandArguments& m_arguments;
+    const std::size_t m_window;
+    const bool m_progress;
+
+    std::mutex m_mutex;
+    std::condition_variable m_work;  // a job is queued, or the input has ended
+    std::condition_variable m_space; // an entry was reported
+    std::deque<Job> m_queue;
+    std::map<std::size_t, Report> m_finished; // done, waiting for earlier ones
+    std::size_t m_added = 0;
+    std::size_t m_reported = 0;
+    std::size_t m_failed = 0;
+    std::optional<std::size_t> m_total;
+    bool m_ended = false;
+    bool m_progressShown = false;
+    std::chrono::steady_clock::time_point m_progressTime;
+    std::vector<std::thread> m_threads;
+};
+
+} // namespace
+
+int runBatchExport(const CommandArguments& arguments)
+{
+    // The words before and after "-", expanded now: their base names are
+    // checked before anything is written.
+    std::vector<Entry> before;
+    std::vector<Entry> after;
+    bool readsStandardInput = false;
+    for (const std::string& input : arguments.inputs) {
+        if (input == "-") {
+            readsStandardInput = true;
+        } else {
+            addEntries(input, readsStandardInput ? after : before);
+        }
+    }
+    std::unordered_set<std::string> baseNames;
+    std::map<std::string, std::string> firstWithName;
+    for (const std::vector<Entry>* part : { &before, &after }) {
+        for (const Entry& entry : *part) {
+            if (entry.refusal) {
+                continue;
+            }
+            const auto [first, added] = firstWithName.emplace(baseName(entry.path), entry.path);
+            if (!added) {
+                printError("lumivex: " + inQuotes(first->second) + " und " + inQuotes(entry.path)
+                           + " haben denselben Namen; jede Ausgabedatei wird nur einmal geschrieben\n");
+                return ExitUsage;
+            }
+            baseNames.insert(first->first);
+        }
+    }
+    firstWithName.clear();
+
+    std::error_code error;
+    fs::create_directories(arguments.exportDirectory, error);
+    if (!fs::is_directory(arguments.exportDirectory)) {
+        printError("lumivex: Das Verzeichnis " + inQuotes(arguments.exportDirectory) + " kann nicht angelegt werden\n");
+        return ExitFailure;
+    }
+
+    // Every file allocates the same few blocks (the image, the PNG), and
+    // freeing them gave their pages back each time only to fault them in
+    // again for the next file: keep them in the heap. The peak stays that
+    // of one file per thread.
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    ::mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    const int threads = arguments.jobs > 0 ? arguments.jobs : processorCount();
+    ExportPipeline pipeline(arguments, threads);
+    std::size_t total = before.size() + after.size();
+    if (!readsStandardInput) {
+        pipeline.setTotal(total);
+    }
+    for (Entry& entry : before) {
+        pipeline.add(std::move(entry));
+    }
+    if (readsStandardInput) {
+        // Names as they come: a later name that repeats a base name fails,
+        // as the earlier file may already be written.
+        char* buffer = nullptr;
+        std::size_t capacity = 0;
+        ssize_t length = 0;
+        while ((length = ::getline(&buffer, &capacity, stdin)) >= 0) {
+            std::string line(buffer, static_cast<std::size_t>(length));
+            if (!line.empty() && line.back() == '\n') {
+                line.pop_back();
+            }
+            if (line.empty()) {
+                continue;
+            }
+            ++total;
+            Entry entry { line, std::nullopt };
+            if (!baseNames.insert(baseName(line)).second) {
+                entry.refusal = line + ": Eine andere Datei mit demselben Namen wird schon nach "
+                    + inQuotes(arguments.exportDirectory) + " exportiert";
+            }
+            pipeline.add(std::move(entry));
+        }
+        std::free(buffer);
+        pipeline.setTotal(total);
+    }
+    for (Entry& entry : after) {
+        pipeline.add(std::move(entry));
+    }
+    return pipeline.finish() > 0 ? ExitFailure : 0;
+}

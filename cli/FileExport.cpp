@@ -1,0 +1,61 @@
+#include "FileExport.h"
+
+#include "ChartExport.h"
+#include "CurvePipeline.h"
+#include "ExportFiles.h"
+#include "LensFileReader.h"
+#include "LoadError.h"
+#include "ReportClock.h"
+#include "ReportInput.h"
+
+std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, const std::string& lensFile,
+                                            const QString& outputFile, const SplineWarningSink& warn)
+{
+    using Kind = ExportFailure::Kind;
+    LensData lens;
+    try {
+        lens = readLensFile(lensFile, LensData());
+    } catch (const FileOpenError& error) {
+        return ExportFailure { Kind::Read, lensFile + ":0", error.what() };
+    } catch (const LoadError& error) {
+        return ExportFailure { Kind::Read, lensFile + ':' + std::to_string(error.line()), error.message() };
+    }
+    const auto resolved = resolveSelection(arguments.selection, lens);
+    if (const UsageError* error = std::get_if<UsageError>(&resolved)) {
+        return ExportFailure { Kind::Selection, lensFile, error->message };
+    }
+    const ResolvedSelection& selection = std::get<ResolvedSelection>(resolved);
+
+    ChartSelection chart;
+    chart.abscissa = selection.abscissa;
+    chart.passes = chartPasses(lens, selection.abscissa, selection.fixed, arguments.overlayAll);
+    for (const int frequency : selection.frequencies) {
+        chart.frequencies[frequency] = 1;
+    }
+    chart.texts = windowAxisTexts(selection.abscissa);
+    try {
+        switch (arguments.format) {
+        case ExportFormat::Png:
+            writeChartPng(outputFile, lens, chart, arguments.scale, warn);
+            break;
+        case ExportFormat::Svg:
+            writeChartSvg(outputFile, lens, chart, warn);
+            break;
+        case ExportFormat::Csv:
+            writeChartCsv(outputFile, lens, chart, warn);
+            break;
+        case ExportFormat::Pdf:
+            // The report as the print button prints it right after drawing
+            // the selection.
+            writeReportPdf(outputFile,
+                           buildReportInput(lens, selection.abscissa, selection.fixed, chart.frequencies, chart.texts,
+                                            reportTime(), warn));
+            break;
+        }
+    } catch (const WriteError& error) {
+        return ExportFailure { Kind::Write, lensFile, error.what() };
+    } catch (const std::exception& error) {
+        return ExportFailure { Kind::Draw, lensFile, error.what() };
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CommandArguments.h"
+#include "Spline.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// Why a lens file was not exported.
+struct ExportFailure
+{
+    enum class Kind
+    {
+        Read,      // the lens file cannot be opened or is malformed
+        Selection, // an index of the selection lies outside the file's counts
+        Draw,      // the curves cannot be drawn (an index the file's tables lack)
+        Write,     // the export file cannot be written
+    };
+    Kind kind = Kind::Read;
+    std::string where;   // "FILE:LINE" for Read (line 0 when it cannot be opened), else FILE
+    std::string message; // German
+
+    // "where: message", the report line without its line end.
+    std::string text() const { return where + ": " + message; }
+};
+
+// The export of one lens file that --export carries out, and --export-dir
+// for each of its files: reads lensFile, resolves the selection of
+// `arguments` against it, and writes outputFile in arguments.format all or
+// nothing (the chart with arguments.scale and arguments.overlayAll, or the
+// report). Spline warnings go to warn as they arise. Needs the
+// QGuiApplication and its font substitutions; several threads may export
+// at once. Returns nullopt once the file is written.
+std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, const std::string& lensFile,
+                                            const QString& outputFile, const SplineWarningSink& warn);
