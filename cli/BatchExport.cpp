@@ -17,7 +17,6 @@
 #include <string>
 #include <thread>
 #include <unordered_set>
-#include <variant>
 #include <vector>
 
 #include <malloc.h>
