@@ -31,7 +31,7 @@ inline const QString FullLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/vol
 inline const QString SmallLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf");
 inline const QString HelpDocument = QStringLiteral(LUMIVEX_SOURCE_DIR "/docs/hilfe.html");
 inline const QString Unopenable = QStringLiteral("/nonexistent/objektiv.mtf");
-inline const QString NoFile = QStringLiteral("Noch keine Datei gelesen !");
+inline const QString NoFile = PlotController::NoFileMessage;
 
 // A copy of the small example (2 frequencies) in dir with texts replaced,
 // pairwise from, to; with another frequency count every modulation line
