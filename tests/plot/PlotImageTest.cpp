@@ -117,6 +117,10 @@ TEST(PlotImage, ARatioChangeRedrawsTheSamePictureAndDrawingGoesOnFromThere)
     // The pen, brush and position in force carry over to the new ratio.
     const Drawing before = [](Canvas& canvas) {
         frame(canvas);
+        // Fills that reach edges of the plot but do not cover it all are
+        // drawing, not a clear.
+        canvas.fillRect(150, 200, 250, 250, QColor(0, 255, 0));
+        canvas.fillRect(-5, -5, 20, 30, QColor(0, 255, 0));
         canvas.setPen(QColor(0, 0, 255), 1, PenStyle::Dotted);
         canvas.setBrush(QColor(255, 255, 0));
         canvas.moveTo(45, 60);
