@@ -213,25 +213,25 @@ TEST(ButtonIcons, SixteenPixelPicturesSharpAboveRatioOneWithTheClassicDisabledLo
         }
     }
 
-    // Every button that can be disabled shows that look of its picture.
-    Window w;
-    // At ratio 2 the vector drawing (where it has slants or curves, not the
+    // Every button that can be disabled shows that look of its picture; at
+    // ratio 2 the vector drawing (where it has slants or curves, not the
     // bitmap enlarged), its disabled look as thick as the pixels are small.
+    Window w;
     int smooth = 0;
     for (const QAbstractButton* button : std::initializer_list<const QAbstractButton*> {
              w.c.openButton, w.c.printButton, w.c.singleModeButton, w.c.drawButton, w.c.clearButton, w.c.infoButton,
              w.c.helpButton }) {
         const std::string name = button->objectName().toStdString();
         EXPECT_EQ(button->iconSize(), QSize(16, 16)) << name;
-        const auto picture = [button](double ratio, QIcon::Mode mode) {
+        const auto drawing = [button](double ratio, QIcon::Mode mode) {
             return button->icon().pixmap(QSize(16, 16), ratio, mode).toImage().convertToFormat(QImage::Format_ARGB32);
         };
-        const QImage normal = picture(1.0, QIcon::Normal);
-        const QImage drawn = picture(2.0, QIcon::Normal);
+        const QImage normal = drawing(1.0, QIcon::Normal);
+        const QImage drawn = drawing(2.0, QIcon::Normal);
         ASSERT_EQ(normal.size(), QSize(16, 16)) << name;
         ASSERT_EQ(drawn.size(), QSize(32, 32)) << name;
-        EXPECT_TRUE(picture(1.0, QIcon::Disabled) == ButtonIcons::disabledLook(normal)) << name;
-        EXPECT_TRUE(picture(2.0, QIcon::Disabled) == ButtonIcons::disabledLook(drawn, 2)) << name;
+        EXPECT_TRUE(drawing(1.0, QIcon::Disabled) == ButtonIcons::disabledLook(normal)) << name;
+        EXPECT_TRUE(drawing(2.0, QIcon::Disabled) == ButtonIcons::disabledLook(drawn, 2)) << name;
         smooth += drawn == normal.scaled(32, 32) ? 0 : 1;
     }
     EXPECT_GE(smooth, 4); // open, draw, clear, help
