@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
         w.load(SmallLens);                       // draws f-number 2.8 (overlay mode)
         w.c.fNumberButtons[1]->setChecked(true); // adds f-number 5.6
-        ASSERT_TRUE(w.ui.messages.isEmpty()) << w.ui.messages.join('|').toStdString();
+        ASSERT_TRUE(w.ui.messages.isEmpty()) << w.messages();
         plot = w.c.plotView;
     }
 

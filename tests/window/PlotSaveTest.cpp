@@ -97,7 +97,7 @@ TEST(PlotSave, EachFormatIsWhatExportWritesForTheSameSelection)
         w.form.setPlotPixelRatio(1.0);
         w.load(c.lens);
         c.select(w);
-        ASSERT_TRUE(w.ui.messages.isEmpty()) << w.ui.messages.join('|').toStdString();
+        ASSERT_TRUE(w.ui.messages.isEmpty()) << w.messages();
         QTemporaryDir dir;
         for (const QString& extension : c.extensions) {
             const QString saved = dir.filePath("fenster." + extension);
@@ -110,7 +110,7 @@ TEST(PlotSave, EachFormatIsWhatExportWritesForTheSameSelection)
             }
             EXPECT_TRUE(actual == expected) << c.name << " ." << extension.toStdString();
         }
-        EXPECT_TRUE(w.ui.messages.isEmpty()) << w.ui.messages.join('|').toStdString();
+        EXPECT_TRUE(w.ui.messages.isEmpty()) << w.messages();
         EXPECT_EQ(w.ui.saveFilters.value(0), "PNG-Bild|*.png|SVG-Grafik|*.svg|PDF-Bericht|*.pdf|CSV-Werte|*.csv");
 
         // The copies: the plot as shown, and the rows of the CSV file.
@@ -133,7 +133,7 @@ TEST(PlotSave, AFailedSaveNamesTheFileAndChangesNothingElse)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("the old file\n");
     }
-    const WindowSnapshot before = WindowSnapshot::of(w.form);
+    const WindowSnapshot before = w.snapshot();
 
     // The disk takes no more than 100 bytes per file, as when it is full.
     rlimit saved {};
@@ -154,7 +154,7 @@ TEST(PlotSave, AFailedSaveNamesTheFileAndChangesNothingElse)
                                   "gespeichert" }));
     EXPECT_EQ(contents(path), "the old file\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "diagramm.png" });
-    EXPECT_TRUE(sameWindow(before, WindowSnapshot::of(w.form)));
+    EXPECT_TRUE(before == w.snapshot());
 }
 
 TEST(PlotSave, TheEntriesWorkFromMenuAndKeysOnlyWhileAFileIsLoaded)
@@ -193,7 +193,7 @@ TEST(PlotSave, TheEntriesWorkFromMenuAndKeysOnlyWhileAFileIsLoaded)
     QCoreApplication::sendEvent(plot, &click);
     EXPECT_TRUE(actions.menu->isVisible());
     actions.menu->close();
-    EXPECT_TRUE(w.ui.messages.isEmpty()) << w.ui.messages.join('|').toStdString();
+    EXPECT_TRUE(w.ui.messages.isEmpty()) << w.messages();
 }
 
 } // namespace

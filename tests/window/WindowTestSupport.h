@@ -5,13 +5,13 @@
 #include "MainWindow.h"
 #include "UiServices.h"
 
-#include <QAbstractButton>
-#include <QDebug>
+#include <QCheckBox>
 #include <QFile>
-#include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStringList>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -31,20 +31,28 @@ inline const QString FullLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/vol
 inline const QString SmallLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf");
 inline const QString HelpDocument = QStringLiteral(LUMIVEX_SOURCE_DIR "/docs/hilfe.html");
 inline const QString Unopenable = QStringLiteral("/nonexistent/objektiv.mtf");
-inline const QString NoFile = QStringLiteral("Noch keine Datei gelesen !");
+inline const QString NoFile = PlotController::NoFileMessage;
 
-// A copy of the small example in dir with one text replaced.
-inline QString copyOfSmallLens(const QTemporaryDir& dir, const QByteArray& from, const QByteArray& to)
+// A copy of the small example (2 frequencies) in dir with texts replaced,
+// pairwise from, to; with another frequency count every modulation line
+// gets that many values (its first repeated).
+inline QString copyOfSmallLens(const QTemporaryDir& dir, const QByteArrayList& replacements, int frequencies = 2)
 {
     QFile source(SmallLens);
     EXPECT_TRUE(source.open(QIODevice::ReadOnly));
-    QByteArray text = source.readAll();
-    EXPECT_TRUE(text.contains(from)) << from.toStdString();
-    text.replace(from, to);
-    const QString path = dir.filePath(QString::number(qHash(to)) + QStringLiteral(".mtf"));
+    QString text = QString::fromLatin1(source.readAll());
+    for (qsizetype i = 0; i + 1 < replacements.size(); i += 2) {
+        EXPECT_TRUE(text.contains(QLatin1String(replacements[i]))) << replacements[i].toStdString();
+        text.replace(QString::fromLatin1(replacements[i]), QString::fromLatin1(replacements[i + 1]));
+    }
+    if (frequencies != 2) {
+        text.replace(QRegularExpression(QStringLiteral("^(y\\d) (\\d+) \\d+ $"), QRegularExpression::MultilineOption),
+                     QStringLiteral("\\1") + QStringLiteral(" \\2").repeated(frequencies) + QStringLiteral(" "));
+    }
+    const QString path = dir.filePath(QString::number(qHash(replacements.join('|'))) + QStringLiteral(".mtf"));
     QFile target(path);
     EXPECT_TRUE(target.open(QIODevice::WriteOnly));
-    target.write(text);
+    target.write(text.toLatin1());
     return path;
 }
 
@@ -116,6 +124,20 @@ public:
     }
 };
 
+// Everything a user can see of a window (its picture, with hidden and
+// disabled controls), and the data and selection behind it.
+struct WindowSnapshot
+{
+    QImage look;
+    LensData lens;
+    QString selection;
+
+    bool operator==(const WindowSnapshot& other) const
+    {
+        return look == other.look && lens == other.lens && selection == other.selection;
+    }
+};
+
 // A window with its scripted dialogs.
 struct Window
 {
@@ -130,61 +152,18 @@ struct Window
         c.openButton->click();
     }
     QImage plot() const { return form.plotImage().convertToFormat(QImage::Format_RGB32); }
-};
-
-// Everything a user can see of the window, one line per named control, the
-// plot's pixels, and the state behind them.
-struct WindowSnapshot
-{
-    QStringList lines;
-    QImage plot;
-    LensData lens;
-
-    static WindowSnapshot of(const MainWindow& form)
+    std::string messages() const { return ui.messages.join('|').toStdString(); }
+    WindowSnapshot snapshot()
     {
-        WindowSnapshot snapshot { {}, form.plotImage().convertToFormat(QImage::Format_RGB32), form.lensData() };
-        for (const QWidget* widget : form.findChildren<QWidget*>()) {
-            if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_"))) {
-                continue; // the inner parts of Qt's own widgets
-            }
-            QDebug line = QDebug(&snapshot.lines.emplace_back())
-                << widget->objectName() << widget->isHidden() << widget->isEnabled() << widget->toolTip()
-                << widget->geometry();
-            if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-                line << button->text() << button->isChecked();
-            } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-                line << label->text();
-            } else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(widget)) {
-                line << memo->toPlainText();
-            } else if (const auto* frame = qobject_cast<const QFrame*>(widget)) {
-                line << frame->frameShadow();
-            }
-        }
         const PlotState& state = form.plotState();
-        QDebug line(&snapshot.lines.emplace_back());
-        for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
-            line << state.FrequencySelected[i];
-        }
-        line << state.selection.FrequencyIndex << state.selection.FNumberIndex << state.selection.ImageHeightIndex
-             << state.selection.MagnificationIndex << state.texts.AxisRangeText << state.texts.AxisVariableText;
-        return snapshot;
+        const CurveSelection& s = state.selection;
+        return { form.grab().toImage(), form.lensData(),
+                 QStringLiteral("%1 %2 %3 %4 %5 %6")
+                     .arg(selectedFrequencies(state))
+                     .arg(s.FrequencyIndex)
+                     .arg(s.FNumberIndex)
+                     .arg(s.ImageHeightIndex)
+                     .arg(s.MagnificationIndex)
+                     .arg(state.texts.AxisRangeText) };
     }
 };
-
-// Compares two snapshots, naming what differs.
-inline ::testing::AssertionResult sameWindow(const WindowSnapshot& expected, const WindowSnapshot& actual)
-{
-    QStringList differences;
-    for (qsizetype i = 0; i < std::max(expected.lines.size(), actual.lines.size()); ++i) {
-        if (expected.lines.value(i) != actual.lines.value(i)) {
-            differences << expected.lines.value(i) + " / " + actual.lines.value(i);
-        }
-    }
-    if (expected.plot != actual.plot || !(expected.lens == actual.lens)) {
-        differences << QStringLiteral("plot pixels or lens data differ");
-    }
-    if (differences.isEmpty()) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << differences.join('\n').toStdString();
-}

@@ -1,0 +1,272 @@
+// The commands beside the plot: the keyboard, help, the information box,
+// printing, Qt's dialogs in German, and the general error handler.
+#include "AboutBox.h"
+#include "HelpFile.h"
+#include "HelpViewer.h"
+#include "QtTranslations.h"
+#include "QtUiServices.h"
+#include "WindowTestSupport.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QPrinter>
+#include <QProcess>
+#include <QSignalBlocker>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+#include <stdexcept>
+
+namespace {
+
+class KeyboardTest : public ::testing::Test, public Window
+{
+protected:
+    void SetUp() override
+    {
+        form.setHelpFileCandidates({ HelpDocument });
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    // A key pressed where the user types: the focus widget or the window.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : &form, key, modifiers);
+    }
+    // The names of the widgets Tab visits over count presses.
+    QStringList tabThrough(int count)
+    {
+        QStringList visited;
+        for (int i = 0; i < count; ++i) {
+            press(Qt::Key_Tab);
+            visited << (QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName() : "-");
+        }
+        return visited;
+    }
+};
+
+TEST_F(KeyboardTest, EachKeyRunsItsButtonOnlyWhileTheButtonIsEnabled)
+{
+    load(FullLens);
+    // How often each button's handler ran, after each key.
+    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, QAbstractButton*, std::function<int()>> rows[] = {
+        { "Ctrl+O", Qt::Key_O, Qt::ControlModifier, c.openButton, [this] { return int(ui.openFilters.size()); } },
+        { "Ctrl+P", Qt::Key_P, Qt::ControlModifier, c.printButton, [this] { return ui.printDialogs; } },
+        { "F1", Qt::Key_F1, Qt::NoModifier, c.helpButton, [this] { return int(ui.helpPaths.size()); } },
+        { "Ctrl+Q", Qt::Key_Q, Qt::ControlModifier, c.exitButton, [this] { return form.isVisible() ? 0 : 1; } },
+    };
+    for (const auto& [name, key, modifiers, button, runs] : rows) {
+        const int before = runs();
+        button->setEnabled(false);
+        press(key, modifiers);
+        EXPECT_EQ(runs(), before) << name << " with its button disabled";
+        button->setEnabled(true);
+        press(key, modifiers);
+        EXPECT_EQ(runs(), before + 1) << name;
+    }
+    EXPECT_EQ(ui.helpPaths, QStringList { HelpDocument });
+    EXPECT_TRUE(ui.messages.isEmpty()) << messages();
+}
+
+TEST_F(KeyboardTest, TabReachesTheEnabledButtonsInRowOrderAndSpacePressesThem)
+{
+    // Before a load only help, info and exit, also past the instruction
+    // text; the open button never takes the focus: Ctrl+O is its key.
+    const QRegularExpression toolButton(QStringLiteral("^(SpeedButton|BitBtn)\\d$"));
+    QStringList start = tabThrough(60).filter(toolButton);
+    start.removeDuplicates();
+    start.sort();
+    EXPECT_EQ(start, QStringList({ "BitBtn1", "BitBtn4", "BitBtn5" }));
+    load(FullLens);
+    const QString loaded = tabThrough(80).filter(toolButton).join(' ');
+    EXPECT_TRUE(loaded.contains("SpeedButton2 SpeedButton3 BitBtn2 BitBtn3 BitBtn5 BitBtn4 BitBtn1"))
+        << loaded.toStdString();
+    EXPECT_FALSE(loaded.contains("SpeedButton1"));
+
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*> { c.infoButton, c.singleModeButton, c.exitButton }) {
+        for (int i = 0; i < 80 && QApplication::focusWidget() != button; ++i) {
+            press(Qt::Key_Tab);
+        }
+        ASSERT_EQ(QApplication::focusWidget(), button);
+        press(Qt::Key_Space);
+    }
+    EXPECT_EQ(ui.modalDialogs.size(), 1);
+    EXPECT_TRUE(c.singleModeButton->isChecked());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST(HelpFile, CandidatesAndTheFirstExistingOne)
+{
+    const QStringList candidates = HelpFile::candidates(QStringLiteral("/opt/lv/bin"));
+    ASSERT_EQ(candidates.size(), 3);
+    EXPECT_EQ(candidates.mid(0, 2), QStringList({ "/opt/lv/share/lumivex/hilfe.html", "/opt/lv/bin/hilfe.html" }));
+    EXPECT_EQ(QFileInfo(candidates[2]).canonicalFilePath(), QFileInfo(HelpDocument).canonicalFilePath());
+
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("fehlt/hilfe.html");
+    const QString present = dir.filePath("hilfe.html");
+    QFile file(present);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.html"));
+    EXPECT_EQ(HelpFile::find({ missing, present, HelpDocument }), present);
+    EXPECT_EQ(HelpFile::find({ dir.filePath("ordner.html"), HelpDocument }), HelpDocument) << "a directory is no file";
+    EXPECT_EQ(HelpFile::find({ missing }), std::nullopt);
+}
+
+TEST(HelpCall, TheViewerGetsTheFirstDocumentFoundOrOneClearMessage)
+{
+    Window w;
+    w.c.helpButton->click(); // the default candidates find the build tree's document
+    ASSERT_EQ(w.ui.helpPaths.size(), 1);
+    EXPECT_TRUE(QFileInfo(w.ui.helpPaths[0]).isFile() && w.ui.helpPaths[0].endsWith("/hilfe.html"));
+    const QString missing = QStringLiteral("/nonexistent/share/lumivex/hilfe.html");
+    w.form.setHelpFileCandidates({ missing, HelpDocument });
+    w.c.helpButton->click();
+    EXPECT_EQ(w.ui.helpPaths.value(1), HelpDocument);
+    EXPECT_TRUE(w.ui.messages.isEmpty());
+    w.form.setHelpFileCandidates({ missing, QStringLiteral("/nonexistent/bin/hilfe.html") });
+    w.c.helpButton->click();
+    EXPECT_EQ(w.ui.helpPaths.size(), 2);
+    ASSERT_EQ(w.ui.messages.size(), 1);
+    EXPECT_TRUE(w.ui.messages[0].endsWith(": " + missing)) << w.messages();
+}
+
+TEST(HelpViewer, OneNonModalWindowOwnedByTheMainWindowThatDoesNotKeepTheProgramAlive)
+{
+    QtUiServices services;
+    MainWindow form(services);
+    form.show();
+    form.setHelpFileCandidates({ HelpDocument });
+    form.controls().helpButton->click();
+    form.controls().helpButton->click();
+    const auto viewers = form.findChildren<HelpViewer*>();
+    ASSERT_EQ(viewers.size(), 1);
+    EXPECT_TRUE(viewers[0]->isWindow() && viewers[0]->isVisible());
+    EXPECT_EQ(viewers[0]->windowModality(), Qt::NonModal);
+    EXPECT_EQ(viewers[0]->currentPath(), HelpDocument);
+    QTimer::singleShot(0, qApp, [&form] { form.controls().exitButton->click(); });
+    QTimer::singleShot(10000, qApp, [] { QApplication::exit(99); }); // fails instead of hanging
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(AboutBox, OneModalBoxOfTheWindowCreatedOnFirstUseAndClosedWithOk)
+{
+    Window w;
+    EXPECT_EQ(w.form.aboutBox(), nullptr);
+    w.ui.modalHandler = [](QDialog& dialog) {
+        static_cast<AboutBox&>(dialog).okButton->click();
+        return dialog.result();
+    };
+    w.c.infoButton->click();
+    w.c.infoButton->click();
+    ASSERT_EQ(w.ui.modalDialogs.size(), 2);
+    EXPECT_TRUE(w.ui.modalDialogs[0] == w.form.aboutBox() && w.ui.modalDialogs[1] == w.form.aboutBox());
+    EXPECT_EQ(w.form.findChildren<AboutBox*>(), QList<AboutBox*> { w.form.aboutBox() });
+    EXPECT_TRUE(w.form.aboutBox()->isModal());
+    EXPECT_EQ(w.form.aboutBox()->result(), QDialog::Accepted);
+    EXPECT_TRUE(w.ui.messages.isEmpty());
+}
+
+TEST(PrintCommand, RefusedWithoutAFileAndOnePageAfterTheConfirmedDialog)
+{
+    Window refused;
+    refused.load(std::nullopt); // the print button is enabled from here on
+    refused.c.printButton->click();
+    EXPECT_EQ(refused.ui.messages, QStringList({ NoFile, NoFile }));
+    EXPECT_EQ(refused.ui.printDialogs, 0) << "refused before any dialog";
+
+    for (const bool confirmed : { false, true }) {
+        Window w;
+        w.load(FullLens);
+        // Frequency 3 and f-number 2, set without a redraw: only the print
+        // command reads them.
+        for (QAbstractButton* button : { static_cast<QAbstractButton*>(w.c.frequencyBoxes[2]),
+                                         static_cast<QAbstractButton*>(w.c.fNumberButtons[1]) }) {
+            const QSignalBlocker blocker(button);
+            button->setChecked(true);
+        }
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("bericht.pdf");
+        w.ui.printHandler = [&pdf, confirmed](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return confirmed;
+        };
+        w.c.printButton->click();
+        EXPECT_EQ(w.ui.printDialogs, 1);
+        EXPECT_TRUE(w.ui.messages.isEmpty()) << w.messages();
+        QFile file(pdf);
+        ASSERT_EQ(file.open(QIODevice::ReadOnly), confirmed);
+        if (confirmed) {
+            const QString bytes = QString::fromLatin1(file.readAll());
+            EXPECT_TRUE(bytes.startsWith("%PDF"));
+            EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+            // The settings lines follow the buttons as they are when printing.
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
+            ASSERT_TRUE(text.waitForFinished()) << "pdftotext (poppler-utils) is needed";
+            const QString page = QString::fromUtf8(text.readAllStandardOutput());
+            EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("Blende\\s*:\\s*2\\n")))) << page.toStdString();
+            EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("Ortsfrequenz\\s*: 10 20\\n"))));
+        }
+    }
+}
+
+TEST(QtTranslations, QtsOwnDialogsSpeakGerman)
+{
+    QTranslator* translator = installGermanQtTranslations(*QCoreApplication::instance());
+    ASSERT_NE(translator, nullptr) << "qtbase_de.qm is not installed";
+    QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text(), "Öffnen");
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+}
+
+TEST(ErrorHandler, AFailingHandlerShowsItsTextOnceAndTheWindowGoesOn)
+{
+    Window w;
+    w.form.show();
+    w.form.setHelpFileCandidates({ HelpDocument });
+    w.ui.helpHandler = [](const QString&) { throw std::runtime_error("Hilfe ist gerade nicht verfügbar"); };
+    w.c.helpButton->click();
+    EXPECT_EQ(w.ui.messages, QStringList { QStringLiteral("Hilfe ist gerade nicht verfügbar") });
+    EXPECT_TRUE(w.form.isVisible());
+    // Still usable: other handlers run, and the failing one fails again the
+    // same way instead of having left something half done.
+    w.c.infoButton->click();
+    EXPECT_EQ(w.ui.modalDialogs.size(), 1);
+    w.c.helpButton->click();
+    EXPECT_EQ(w.ui.messages.size(), 2);
+    EXPECT_EQ(w.ui.helpPaths.size(), 2);
+
+    w.ui.messages.clear();
+    w.form.runGuarded([] { throw std::out_of_range("Index 9"); });
+    w.form.runGuarded([] { throw 42; });
+    w.form.runGuarded([] {});
+    EXPECT_EQ(w.ui.messages, QStringList({ "Index 9", "Unbekannter Fehler" }));
+}
+
+TEST(ErrorHandler, AFailingMessageBoxDoesNotEscapeEither)
+{
+    struct BrokenMessages final : public UiServices
+    {
+        std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
+        std::optional<QString> saveFileName(QWidget*, const QString&) override { return std::nullopt; }
+        void showMessage(QWidget*, const QString&) override { throw std::bad_alloc(); }
+        bool runPrintDialog(QWidget*, QPrinter&) override { return false; }
+        int runModal(QDialog&) override { return 0; }
+        void showHelp(QWidget*, const QString&) override { }
+    } ui;
+    MainWindow form(ui);
+    EXPECT_NO_THROW(form.runGuarded([] { throw std::runtime_error("x"); }));
+}
+
+} // namespace
