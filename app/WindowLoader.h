@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Loads the window library (liblumivex_window.so) and runs the window:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Benchmark main: the drawing benchmarks render text, which needs a
 // QGuiApplication; offscreen, so no display is needed.
 #include "FontSetup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ChartDrawing.h"
 #include "ImageCanvas.h"
 #include "LensFileReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor every Qt program pays at start, as the export's yardstick: a
 // QGuiApplication on the offscreen platform that writes an empty white
 // 250 x 250 PNG and ends. Usage: qt_floor OUT.png

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BatchExport.h"
 
 #include "ConsoleText.h"

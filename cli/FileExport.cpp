@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FileExport.h"
 
 #include "ChartExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CurvePipeline.h"
 
 SplineState seriesSpline(const ExtractedCurve& curve, Series series, const SplineWarningSink& warn)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CurveProbe.h"
 
 #include "CurvePipeline.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CsvExport.h"
 
 #include "CurvePipeline.h"

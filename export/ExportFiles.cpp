@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ExportFiles.h"
 
 #include "CsvExport.h"

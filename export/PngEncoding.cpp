@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PngEncoding.h"
 
 #include <QBuffer>

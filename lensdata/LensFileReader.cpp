@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LensFileReader.h"
 
 #include "LineFormatError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LineParsing.h"
 
 #include "LineFormatError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Canvas.h"
 
 void Canvas::series(const SeriesShape& shape)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CurveDrawing.h"
 
 #include "CurveMapping.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CurveMapping.h"
 
 #include "PlotGeometry.h"

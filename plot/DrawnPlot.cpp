@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DrawnPlot.h"
 
 #include "CurveSampling.h"

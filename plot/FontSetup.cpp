@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FontSetup.h"
 
 #include <QFontMetricsF>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImageCanvas.h"
 
 #include "FontSetup.h"

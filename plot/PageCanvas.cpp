@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PageCanvas.h"
 
 #include <QPaintDevice>

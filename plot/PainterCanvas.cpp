@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PainterCanvas.h"
 
 #include "FontSetup.h"

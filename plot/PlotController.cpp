@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlotController.h"
 
 #include "ChartDrawing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Fixed geometry of the diagram. Screen values are pixels of the 250 x 250

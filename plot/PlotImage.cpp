@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlotImage.h"
 
 #include "ImageCanvas.h"

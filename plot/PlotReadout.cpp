@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlotReadout.h"
 
 #include "CurveMapping.h"

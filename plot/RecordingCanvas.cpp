@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RecordingCanvas.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SvgCanvas.h"
 
 #include "FontSetup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReportClock.h"
 
 #include "LineParsing.h"

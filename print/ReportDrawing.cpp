@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReportDrawing.h"
 
 #include "CurveDrawing.h"

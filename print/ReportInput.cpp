@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReportInput.h"
 
 #include <QLocale>

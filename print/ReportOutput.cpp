@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReportOutput.h"
 
 #include "PageCanvas.h"

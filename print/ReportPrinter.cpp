@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ReportPrinter.h"
 
 #include "ReportOutput.h"

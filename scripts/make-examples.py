@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the example lens data files in examples/.
 
 The values are invented. The full-size lens uses a simple model: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AboutBox.h"
 
 #include "ButtonIcons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "GuiMain.h"
 
 #include "FontSetup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainWindowLayout.h"
 
 #include "ButtonIcons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlotFileCommands.h"
 
 #include "CsvExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlotReadoutTip.h"
 
 #include "PlotGeometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PrintCommand.h"
 
 #include "ReportInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ValueControlStyle.h"
 
 ValueControlStyle::ValueControlStyle() = default;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entry point of the window library: the program loads it only when it
 // shows the window, so that the command-line modes never load the widgets.
 #include "GuiMain.h"

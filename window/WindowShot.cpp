@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumivex_window_shot: pictures of the real window for the documentation.
 //
 //   lumivex_window_shot FILE OUT.png [--abscissae PREFIX]

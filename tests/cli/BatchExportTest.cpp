@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumivex --export-dir: every file as its single export would write it,
 // failures reported in order and skipped, the same result in any number of
 // threads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CommandArguments.h"
 
 #include <gmock/gmock.h>

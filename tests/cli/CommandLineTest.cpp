@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProgramRun.h"
 
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The files of --export, checked against values worked out by hand. The
 // flat lens (see ProgramRun.h) puts every curve over the image height on one
 // pixel row: 210 - 60 * 1.7 = 108 (sagittal) and 210 - 40 * 1.7 = 142

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lumivex --dump FILE ... --at X: the curves read at one abscissa value.
 // Expected values are the small example's tables; between two support
 // points over k, LP/mm and ß' (two entries each) the natural spline is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CurveExtraction.h"
 #include "CurvePipeline.h"
 

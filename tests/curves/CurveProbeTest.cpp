@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a curve at an abscissa: the axis values of the file's lists as
 // positions and back, and what a probe finds at, between and beyond the
 // support points.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Spline.h"
 
 #include <gtest/gtest.h>

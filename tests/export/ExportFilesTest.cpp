@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every export file is written all or nothing: a new file replaces the old
 // one only when complete, and a failure leaves the old bytes and no stray
 // temporary file behind.

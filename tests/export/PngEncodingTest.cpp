@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PNG bytes keep every pixel; few colours go into a palette.
 #include "PngEncoding.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into a staging directory (DESTDIR) and checks that a
 # desktop finds everything: the program, the window library it loads, the
 # help beside it, the icon, the .desktop entry and the MIME type it names

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Malformed value lines are tested through the reader (with their line
 // numbers) in LensFileReaderTest; here the accepted forms.
 #include "LineParsing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mutated example files must never crash or hang the reader: each either
 // loads to a consistent data set or fails with a LoadError that names a
 // line of the file. The generator is seeded, so every run sees the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CurveDrawing.h"
 #include "ImageCanvas.h"
 #include "RecordingCanvas.h"

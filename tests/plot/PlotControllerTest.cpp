@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The selection controller against a fake view: in which order it asks the
 // view for bevels, enabled states, drawing and messages, and what it draws.
 // What a user sees of it is tested through the window.

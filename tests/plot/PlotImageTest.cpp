@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's plot at a device pixel ratio: pixel-exact at 1, a sharp
 // painter drawing at larger ratios, overlays, and a change of ratio.
 #include "PlotImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // gtest main for tests that need a QApplication. Test discovery runs the
 // binary at build time without a display, so offscreen is the default.
 #include "FontSetup.h"

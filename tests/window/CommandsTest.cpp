@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The commands beside the plot: the keyboard, help, the information box,
 // printing, Qt's dialogs in German, and the general error handler.
 #include "AboutBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart the built program exports with --export is, pixel for pixel,
 // the picture the window shows for the same selection after the draw
 // command in single mode.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real start-up path: runGui builds the application and the window and
 // returns the exit code when the window is closed. A start-up function
 // registered for this binary looks at the window from inside the event

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole interactive cycle through the real window: loading lenses with
 // a scripted file dialog, the loaded state, abscissa changes, single and
 // overlay mode, and the drawn curves checked by pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window and the information box as they open: every control in
 // its place of the layout, the start state, and the button pictures.
 #include "AboutBox.h"

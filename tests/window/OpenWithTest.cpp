@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A lens named on the command line or dropped on the window is loaded
 // exactly as one chosen in the file dialog; a file that cannot be read
 // leaves the window as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The value readout over the plot, from the view: a mouse over the small
 // example's curves of f-numbers 2.8 and 5.6 (overlaid, 20 LP/mm over the
 // image height), the arrow keys and Ctrl+C. The values at 10.8 mm were

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving and copying the chart from the window: through the dialog seam,
 // each format byte for byte what lumivex --export writes for the same
 // selection (the PDF but for the creation time Qt writes into it); a save

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the window tests share: the example lenses, scripted dialogs, a
