@@ -67,6 +67,7 @@ TEST(Layout, EveryControlOfTheMainWindowInItsPlace)
     Window w;
     EXPECT_EQ(w.form.size(), QSize(660, 385));
     EXPECT_EQ(w.form.minimumSize(), w.form.maximumSize());
+    EXPECT_EQ(QFontInfo(w.form.font()).pixelSize(), 13); // for the controls without a font of their own
     const Place places[] = {
         { "SpeedButton1", { 16, 16, 25, 25 }, "VE" },
         { "SpeedButton2", { 40, 16, 25, 25 }, "Ve" },
@@ -203,9 +204,11 @@ TEST(ButtonIcons, SixteenPixelPicturesSharpAboveRatioOneWithTheClassicDisabledLo
             picture.setPixel(x, y, qRgb(255, 0, 0));
         }
     }
+    picture.setPixel(5, 0, qRgba(255, 0, 0, 128)); // half opaque counts as opaque
+    picture.setPixel(0, 5, qRgba(255, 0, 0, 127)); // less does not
     const QImage look = ButtonIcons::disabledLook(picture);
     ASSERT_EQ(look.size(), picture.size());
-    const char* expected[] = { "......", ".ggg..", ".gwgw.", ".gggw.", "..www.", "......" };
+    const char* expected[] = { ".....g", ".ggg..", ".gwgw.", ".gggw.", "..www.", "......" };
     for (int y = 0; y < 6; ++y) {
         for (int x = 0; x < 6; ++x) {
             const char e = expected[y][x];
