@@ -59,7 +59,6 @@ void draw(PlotView& view, const LensData& lens, PlotState& state)
     if (const auto last
         = drawSelectedCurves(view.plotCanvas(), lens, abscissa, fixed, state.FrequencySelected, state.texts, warn)) {
         state.selection = last->selection;
-        state.lastCurve = last->curve;
     }
     recordDraw(state.drawn, lens, abscissa, fixed, state.FrequencySelected);
     view.refreshPlot();

@@ -19,8 +19,6 @@ struct PlotState
     // The indices of the most recent extraction; the fixed variables keep
     // the value of their last reading.
     CurveSelection selection;
-    // The support points of the most recent extraction.
-    ExtractedCurve lastCurve;
     // What the plot shows since it was last cleared.
     DrawnPlot drawn;
 };
