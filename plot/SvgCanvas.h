@@ -49,6 +49,8 @@ private:
     };
     // Writes the lines gathered in m_pathData, if any.
     void flushPath();
+    // The fill and stroke attributes of an outlined box: brush and pen.
+    QByteArray outlineAttributes() const;
     // A dotted pen's white gaps are drawn gapWidening units wider than the
     // dots.
     void strokePath(const QByteArray& data, const Pen& pen, double gapWidening = 0.0);
