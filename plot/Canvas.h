@@ -64,7 +64,8 @@ struct SeriesShape
 // Semantics follow the classic device-context model:
 // - lineTo paints from the current position up to but excluding the end;
 // - rectangle/ellipse are outlined with the pen and filled with the brush,
-//   with the right and bottom edges of the box excluded;
+//   with the right and bottom edges of the box excluded; a brush colour of
+//   alpha 0 fills nothing (a hollow shape);
 // - text is placed by the top-left corner of its character cell, on an
 //   opaque background in the brush colour, in black. With an angle a
 //   (degrees) the baseline runs along (cos a, -sin a) in logical

@@ -27,17 +27,22 @@ struct LastExtraction
 // every frequency with flag 1, in ascending order, sets FrequencyIndex,
 // extracts the curve, rewrites the axis texts and draws the sagittal
 // (solid red) and then the tangential (dotted blue) series with their
-// markers. Neither clears nor refreshes. The index of the abscissa's own
-// variable in `fixed` is not read. Spline warnings go to warn as they arise
-// and drawing goes on. Returns the last extraction, or nullopt when no flag
-// is set. Throws RangeError for an index outside the data set's tables.
+// markers. With a reference lens, its curves of the same fixed values
+// follow all of these, on the same axes in the lighter reference style
+// (a value it lacks: no curve). Neither clears nor refreshes. The index of
+// the abscissa's own variable in `fixed` is not read. Spline warnings go to
+// warn as they arise and drawing goes on. Returns the last extraction, or
+// nullopt when no flag is set. Throws RangeError for an index outside the
+// data set's tables.
 std::optional<LastExtraction> drawSelectedCurves(Canvas& screen, const LensData& lens, Abscissa abscissa,
                                                  const CurveSelection& fixed, const FrequencyFlags& frequencies,
-                                                 const AxisTexts& texts, const SplineWarningSink& warn);
+                                                 const AxisTexts& texts, const SplineWarningSink& warn,
+                                                 const LensData* reference = nullptr);
 
 // The 250 x 250 screen image as the draw command leaves it in single mode:
 // the empty frame for the abscissa, then DrawSelectedCurves. Throws as
 // DrawSelectedCurves.
 std::optional<LastExtraction> drawChart(Canvas& screen, const LensData& lens, Abscissa abscissa,
                                         const CurveSelection& fixed, const FrequencyFlags& frequencies,
-                                        const AxisTexts& texts, const SplineWarningSink& warn);
+                                        const AxisTexts& texts, const SplineWarningSink& warn,
+                                        const LensData* reference = nullptr);

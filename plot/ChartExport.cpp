@@ -34,10 +34,12 @@ void drawChartPasses(Canvas& screen, const LensData& lens, const ChartSelection&
     for (std::size_t i = 0; i < chart.passes.size(); ++i) {
         const LensData& passLens = chart.lensOfPass(i, lens);
         const FrequencyFlags& frequencies = chart.frequenciesOfPass(i);
+        const LensData* reference = chart.reference.get();
         if (i == 0) {
-            drawChart(screen, passLens, chart.abscissa, chart.passes[i], frequencies, chart.texts, warn);
+            drawChart(screen, passLens, chart.abscissa, chart.passes[i], frequencies, chart.texts, warn, reference);
         } else {
-            drawSelectedCurves(screen, passLens, chart.abscissa, chart.passes[i], frequencies, chart.texts, warn);
+            drawSelectedCurves(screen, passLens, chart.abscissa, chart.passes[i], frequencies, chart.texts, warn,
+                               reference);
         }
     }
 }

@@ -34,6 +34,9 @@ struct ChartSelection
     // Empty (every pass draws the chart's lens and frequencies), or one
     // entry per pass.
     std::vector<PassSource> sources;
+    // The reference lens whose matching curves every pass draws after its
+    // own, or none.
+    std::shared_ptr<const LensData> reference;
 
     // The lens and the frequencies pass i draws.
     const LensData& lensOfPass(std::size_t i, const LensData& chartLens) const

@@ -57,12 +57,20 @@ void addSampleLine(SeriesShape& shape, const CurveSamples& samples, int step, co
     }
 }
 
+// Lighter than the first lens's pure red and blue, still of their
+// families, and dark enough to see on white paper.
+const QColor ReferenceSagittal(255, 128, 128);
+const QColor ReferenceTangential(110, 140, 255);
+const QColor NoFill(255, 255, 255, 0);
+
 } // namespace
 
 // On the screen every support point gets a 4-px marker; on paper a 0.8 mm
 // circle, and none at the first support point.
 const CurveStyle CurveStyle::Screen { screenPosition, screenRealPosition, 1, 1, 2, false, 1 };
 const CurveStyle CurveStyle::Page { pagePosition, nullptr, 2, 2, 4, true, 2 };
+const CurveStyle CurveStyle::ScreenReference { screenPosition, screenRealPosition, 1, 1, 2, false, 1, true };
+const CurveStyle CurveStyle::PageReference { pagePosition, nullptr, 2, 2, 4, true, 2, true };
 
 void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series, const CurveStyle& style)
 {
@@ -70,7 +78,11 @@ void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor,
     const CurveMapping mapping { samples.ScaleX, samples.ScaleY, abscissaFactor };
 
     SeriesShape shape;
-    if (series == Series::Sagittal) {
+    if (style.reference) {
+        shape.lineColor = series == Series::Sagittal ? ReferenceSagittal : ReferenceTangential;
+        shape.lineWidth = series == Series::Sagittal ? style.sagittalWidth : 1;
+        shape.lineStyle = series == Series::Sagittal ? PenStyle::Solid : PenStyle::Dotted;
+    } else if (series == Series::Sagittal) {
         shape.lineColor = QColor(255, 0, 0);
         shape.lineWidth = style.sagittalWidth;
         shape.lineStyle = PenStyle::Solid;
@@ -83,8 +95,8 @@ void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor,
         addSampleLine(shape, samples, series == Series::Sagittal ? 1 : 4, mapping, style);
     }
 
-    shape.markerColor = QColor(0, 0, 0);
-    shape.markerFill = QColor(255, 255, 255);
+    shape.markerColor = style.reference ? shape.lineColor : QColor(0, 0, 0);
+    shape.markerFill = style.reference ? NoFill : QColor(255, 255, 255);
     shape.markerPenWidth = style.markerPenWidth;
     shape.markerHalfSize = style.markerHalfSize;
     shape.markerYUp = style.markerYUp;
@@ -99,6 +111,10 @@ void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor,
         }
     }
     canvas.series(shape);
+    if (style.reference) {
+        // Texts drawn next take the brush as their background.
+        canvas.setBrush(QColor(255, 255, 255));
+    }
 }
 
 void drawCurve(Canvas& screen, const SeriesCurve& curve, double abscissaFactor, Series series)

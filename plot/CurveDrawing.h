@@ -32,16 +32,23 @@ struct CurveStyle
     int markerHalfSize; // the marker box reaches this far from the point
     bool markerYUp;     // the box's corners are given top-left to bottom-right in y-up units
     int firstMarker;    // index of the first support point that gets a marker
+    // The reference lens's look: the lines in lighter colours of the same
+    // two families, hollow markers in the line's colour.
+    bool reference = false;
 
     static const CurveStyle Screen;
     static const CurveStyle Page;
+    static const CurveStyle ScreenReference;
+    static const CurveStyle PageReference;
 };
 
 // Draws one series in a style: solid red (sagittal) or dotted blue through
 // every fourth sample (tangential) from the first sample with abscissa >= 0
 // (the first line has zero length), then white markers outlined black.
 // Not-drawable curves get their markers only; a point without a position
-// breaks the line. The canvas gets the series as one shape in both
+// breaks the line. In a reference style the lines are light red and light
+// blue and the markers hollow rings of the same colour; the brush is white
+// again afterwards. The canvas gets the series as one shape in both
 // precisions (Canvas::series) and draws the one that fits it.
 void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series,
                 const CurveStyle& style);

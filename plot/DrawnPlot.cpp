@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "DrawnPlot.h"
 
+#include "ComparisonTexts.h"
+#include "CurveComparison.h"
 #include "CurveSampling.h"
 #include "PlotGeometry.h"
 
@@ -42,6 +44,37 @@ bool sameSelection(const CurveSelection& a, const CurveSelection& b)
         && a.ImageHeightIndex == b.ImageHeightIndex && a.MagnificationIndex == b.MagnificationIndex;
 }
 
+// The reference lens's curve of a curve of the plot, read on that curve's
+// axis; or what the reference lens lacks for it.
+void addReferenceOf(DrawnPlot& plot, const DrawnCurve& curve)
+{
+    const LensData& reference = *plot.reference;
+    const ReferenceCurve compared = compareCurve(*curve.lens, reference, plot.abscissa, curve.selection);
+    if (compared.missing) {
+        const QString text = ComparisonTexts::missing(*compared.missing);
+        if (std::find(plot.referenceMissing.begin(), plot.referenceMissing.end(), text)
+            == plot.referenceMissing.end()) {
+            plot.referenceMissing.push_back(text);
+        }
+        return;
+    }
+    const SplineWarningSink quiet; // shown when the curve was drawn
+    DrawnCurve drawn;
+    drawn.lens = plot.reference;
+    drawn.selection = compared.selection;
+    drawn.label = ComparisonTexts::ReadoutPrefix + curveLabel(reference, plot.abscissa, compared.selection);
+    drawn.probe.curve = compared.curve;
+    drawn.probe.sagittal = seriesSpline(compared.curve, Series::Sagittal, quiet);
+    drawn.probe.tangential = seriesSpline(compared.curve, Series::Tangential, quiet);
+    // On the first lens's axes: its scales and its axis texts.
+    drawn.scaleX = curve.scaleX;
+    drawn.scaleY = curve.scaleY;
+    const bool line = compared.curve.CurvePointCount >= 2 && curve.pixelsPerUnit > 0.0;
+    drawn.pixelsPerUnit = line ? curve.scaleX * compared.curve.AbscissaFactor : 0.0;
+    drawn.axis = curve.axis;
+    plot.referenceCurves.push_back(std::move(drawn));
+}
+
 } // namespace
 
 ReadoutAxis::ReadoutAxis(const LensData& lens, Abscissa abscissa)
@@ -81,6 +114,20 @@ void clearDrawnPlot(DrawnPlot& plot, Abscissa abscissa, const AxisTexts& texts)
     plot.texts = texts;
     plot.passes.clear();
     plot.curves.clear();
+    plot.referenceCurves.clear();
+    plot.referenceMissing.clear();
+}
+
+void setDrawnReference(DrawnPlot& plot, std::shared_ptr<const LensData> reference)
+{
+    plot.reference = std::move(reference);
+    plot.referenceCurves.clear();
+    plot.referenceMissing.clear();
+    if (plot.reference) {
+        for (const DrawnCurve& curve : plot.curves) {
+            addReferenceOf(plot, curve);
+        }
+    }
 }
 
 void recordDraw(DrawnPlot& plot, const LensData& lens, Abscissa abscissa, const CurveSelection& fixed,
@@ -134,6 +181,9 @@ void recordDraw(DrawnPlot& plot, const LensData& lens, Abscissa abscissa, const 
         curve.pixelsPerUnit = samples.drawable ? samples.ScaleX * curve.probe.curve.AbscissaFactor : 0.0;
         curve.axis = axis;
         plot.curves.push_back(std::move(curve));
+        if (plot.reference) {
+            addReferenceOf(plot, plot.curves.back());
+        }
     }
     plot.passes.push_back({ fixed, { shared, frequencies } });
 }
@@ -143,6 +193,7 @@ ChartSelection chartOfPlot(const DrawnPlot& plot, const CurveSelection& fixed)
     ChartSelection chart;
     chart.abscissa = plot.abscissa;
     chart.texts = plot.texts;
+    chart.reference = plot.reference;
     if (plot.passes.empty()) {
         chart.passes.push_back(fixed); // no frequency flagged: the empty frame
         return chart;

@@ -58,9 +58,16 @@ struct DrawnPlot
     AxisTexts texts = initialAxisTexts();
     std::vector<DrawnPass> passes;
     std::vector<DrawnCurve> curves;
+    // The reference lens drawn with every curve (kept across clears), its
+    // curve of each of `curves` that it has, on their axes, in the same
+    // order, and what it lacks ("Vergleichsobjektiv: keine …", each once).
+    std::shared_ptr<const LensData> reference;
+    std::vector<DrawnCurve> referenceCurves;
+    std::vector<QString> referenceMissing;
 };
 
-// The plot was cleared to the empty frame of the abscissa with the texts.
+// The plot was cleared to the empty frame of the abscissa with the texts;
+// the reference lens stays.
 void clearDrawnPlot(DrawnPlot& plot, Abscissa abscissa, const AxisTexts& texts);
 
 // A draw command drew the curves of every flagged frequency for `fixed`
@@ -70,7 +77,12 @@ void clearDrawnPlot(DrawnPlot& plot, Abscissa abscissa, const AxisTexts& texts);
 void recordDraw(DrawnPlot& plot, const LensData& lens, Abscissa abscissa, const CurveSelection& fixed,
                 const FrequencyFlags& frequencies);
 
-// The plot as an export chart: every pass with its lens and frequencies.
+// Sets the reference lens (or none) and finds its curves for every curve
+// in the plot. Throws RangeError as the extraction.
+void setDrawnReference(DrawnPlot& plot, std::shared_ptr<const LensData> reference);
+
+// The plot as an export chart: every pass with its lens and frequencies,
+// and the reference lens.
 // With nothing drawn, one pass without frequencies (the empty frame) for
 // `fixed`.
 ChartSelection chartOfPlot(const DrawnPlot& plot, const CurveSelection& fixed);

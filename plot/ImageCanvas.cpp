@@ -63,6 +63,7 @@ void ImageCanvas::setPen(const QColor& color, int width, PenStyle style)
 void ImageCanvas::setBrush(const QColor& color)
 {
     m_brushColor = color.rgb();
+    m_hollow = color.alpha() == 0;
 }
 
 void ImageCanvas::moveTo(int x, int y)
@@ -184,7 +185,9 @@ void ImageCanvas::rectangle(int x1, int y1, int x2, int y2)
         if (y == top || y == bottom) {
             fillSpan(y, left, right, m_penColor);
         } else {
-            fillSpan(y, left + 1, right - 1, m_brushColor);
+            if (!m_hollow) {
+                fillSpan(y, left + 1, right - 1, m_brushColor);
+            }
             plot(left, y, m_penColor);
             plot(right, y, m_penColor);
         }
@@ -215,7 +218,11 @@ void ImageCanvas::ellipse(int x1, int y1, int x2, int y2)
         const long long last = std::min<long long>(span.right, m_image.width() - 1);
         for (long long x = first; x <= last; ++x) {
             const bool edge = x == span.left || x == span.right || !above.contains(x) || !below.contains(x);
-            plot(x, y, edge ? m_penColor : m_brushColor);
+            if (edge) {
+                plot(x, y, m_penColor);
+            } else if (!m_hollow) {
+                plot(x, y, m_brushColor);
+            }
         }
     }
 }

@@ -2,6 +2,7 @@
 #include "PlotController.h"
 
 #include "ChartDrawing.h"
+#include "ChartExport.h"
 #include "PlotFrame.h"
 #include "Spline.h"
 
@@ -56,11 +57,18 @@ void draw(PlotView& view, const LensData& lens, PlotState& state)
     const SplineWarningSink warn
         = [&view](SplineWarning warning) { view.showMessage(QString::fromStdString(splineWarningText(warning))); };
     const CurveSelection fixed = state.selection;
-    if (const auto last
-        = drawSelectedCurves(view.plotCanvas(), lens, abscissa, fixed, state.FrequencySelected, state.texts, warn)) {
+    if (const auto last = drawSelectedCurves(view.plotCanvas(), lens, abscissa, fixed, state.FrequencySelected,
+                                             state.texts, warn, state.drawn.reference.get())) {
         state.selection = last->selection;
     }
     recordDraw(state.drawn, lens, abscissa, fixed, state.FrequencySelected);
+    view.refreshPlot();
+}
+
+void setReference(PlotView& view, const LensData& lens, PlotState& state, std::shared_ptr<const LensData> reference)
+{
+    setDrawnReference(state.drawn, std::move(reference));
+    drawChartPasses(view.plotCanvas(), lens, chartOfPlot(state.drawn, state.selection), SplineWarningSink());
     view.refreshPlot();
 }
 

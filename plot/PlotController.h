@@ -19,7 +19,8 @@ struct PlotState
     // The indices of the most recent extraction; the fixed variables keep
     // the value of their last reading.
     CurveSelection selection;
-    // What the plot shows since it was last cleared.
+    // What the plot shows since it was last cleared, and the reference
+    // lens every draw adds (drawn.reference).
     DrawnPlot drawn;
 };
 
@@ -36,6 +37,13 @@ inline const QString NoFileMessage = QStringLiteral("Noch keine Datei gelesen !"
 // texts and draws the sagittal and then the tangential series. Spline
 // warnings are shown as messages in the order they arise; drawing goes on.
 void draw(PlotView& view, const LensData& lens, PlotState& state);
+
+// Loads (a lens) or removes (null) the reference lens: the plot is drawn
+// again as it was, every draw since the last clear with the reference
+// lens's matching curves, or without them. Spline warnings are not shown
+// again.
+void setReference(PlotView& view, const LensData& lens, PlotState& state,
+                  std::shared_ptr<const LensData> reference);
 
 // The clear command: the empty frame for the checked abscissa.
 void clear(PlotView& view, PlotState& state);

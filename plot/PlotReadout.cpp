@@ -147,16 +147,20 @@ QString PlotReadout::text() const
         out += QLatin1String(" %  ");
         out += line.node ? QStringLiteral("Stützstelle") : QStringLiteral("interpoliert");
     }
+    for (const QString& note : notes) {
+        out += QLatin1Char('\n');
+        out += note;
+    }
     return out;
 }
 
 PlotReadout readPlotAt(const DrawnPlot& plot, double x)
 {
     PlotReadout readout;
-    const DrawnCurve* reference = nullptr;
-    double referencePosition = 0.0;
-    int referenceNode = 0;
-    for (const DrawnCurve& curve : plot.curves) {
+    const DrawnCurve* lastRead = nullptr;
+    double lastPosition = 0.0;
+    int lastNode = 0;
+    const auto read = [&](const DrawnCurve& curve) {
         std::optional<ProbeValue> value;
         double position = 0.0;
         if (const int node = nodeNear(curve, x)) {
@@ -167,15 +171,22 @@ PlotReadout readPlotAt(const DrawnPlot& plot, double x)
             value = probeCurve(curve.probe, position);
         }
         if (!value) {
-            continue;
+            return;
         }
         readout.lines.push_back({ curve.label, value->sag, value->tan, value->node > 0 });
-        reference = &curve;
-        referencePosition = position;
-        referenceNode = value->node;
+        lastRead = &curve;
+        lastPosition = position;
+        lastNode = value->node;
+    };
+    for (const DrawnCurve& curve : plot.curves) {
+        read(curve);
     }
-    if (reference != nullptr) {
-        readout.abscissa = abscissaText(*reference, referencePosition, referenceNode);
+    for (const DrawnCurve& curve : plot.referenceCurves) {
+        read(curve);
+    }
+    if (lastRead != nullptr) {
+        readout.abscissa = abscissaText(*lastRead, lastPosition, lastNode);
+        readout.notes = plot.referenceMissing;
     }
     return readout;
 }
@@ -183,8 +194,10 @@ PlotReadout readPlotAt(const DrawnPlot& plot, double x)
 std::optional<int> neighbourNodeColumn(const DrawnPlot& plot, double x, int direction)
 {
     std::vector<int> columns;
-    for (const DrawnCurve& curve : plot.curves) {
-        forEachNode(curve, [&columns](int, int column) { columns.push_back(column); });
+    for (const auto* list : { &plot.curves, &plot.referenceCurves }) {
+        for (const DrawnCurve& curve : *list) {
+            forEachNode(curve, [&columns](int, int column) { columns.push_back(column); });
+        }
     }
     // A marker under the cursor is where the cursor is.
     double from = x;

@@ -26,10 +26,13 @@ struct PlotReadout
 {
     QString abscissa; // "k 4.2", "20 LP/mm", "y′ 50.0 % (10.8 mm)", "ß′ -0.05, OO′ 530 mm"
     std::vector<ReadoutLine> lines;
+    // What the reference lens lacks, after the lines.
+    std::vector<QString> notes;
 
     bool empty() const { return lines.empty(); }
     // The abscissa line, then one line per curve:
-    // "20 LP/mm, k 2.8, ß′ 0: S 77.2 %  T 70.5 %  interpoliert".
+    // "20 LP/mm, k 2.8, ß′ 0: S 77.2 %  T 70.5 %  interpoliert", then one
+    // line per note.
     QString text() const;
 };
 
@@ -38,7 +41,10 @@ struct PlotReadout
 // of x gives that point's table values ("Stützstelle"); otherwise, where x
 // lies on the curve (from the y axis to its last support point), the
 // splines' values there ("interpoliert"); elsewhere it gives no line. The
-// abscissa is read on the last drawn curve that gives a line. Never throws.
+// reference lens's curves follow the first lens's (their labels marked
+// "B: "), and where there is a line at all, what the reference lens lacks
+// follows as notes. The abscissa is read on the last drawn curve that gives
+// a line. Never throws.
 PlotReadout readPlotAt(const DrawnPlot& plot, double x);
 
 // The column of the next support point right (direction > 0) or left

@@ -34,7 +34,7 @@ QByteArray point(double x, double y)
 
 QByteArray colour(const QColor& color)
 {
-    return color.name(QColor::HexRgb).toLatin1();
+    return color.alpha() == 0 ? QByteArray("none") : color.name(QColor::HexRgb).toLatin1();
 }
 
 // The outline of a box drawn with rectangle or ellipse: it runs through the

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "CurveComparison.h"
+
+#include <QString>
+
+// The texts that name the reference lens of a comparison, in one place.
+namespace ComparisonTexts {
+
+// "Vergleichsobjektiv: keine Ortsfrequenz 25 LP/mm", "… keine Blendenzahl 8",
+// "… keine Bildhöhe 10 mm", "… kein Abbildungsmaßstab 0.1".
+QString missing(const MissingValue& value);
+
+// The first lens's name followed by the reference lens's:
+// "NAME / Vergleich: REFERENCE".
+QString lensNames(const QString& lensName, const QString& referenceName);
+
+// Put in front of the readout lines of the reference lens's curves.
+inline const QString ReadoutPrefix = QStringLiteral("B: ");
+
+} // namespace ComparisonTexts
