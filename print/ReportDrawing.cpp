@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ReportDrawing.h"
 
+#include "ComparisonTexts.h"
 #include "CurveDrawing.h"
 #include "PlotFrame.h"
 #include "PlotGeometry.h"
@@ -126,11 +127,12 @@ void drawPageGrid(Canvas& page, Abscissa abscissa, const AxisTexts& texts)
     drawPageAxisTitles(page, texts);
 }
 
-void drawPageCurve(Canvas& page, const SeriesCurve& curve, double abscissaFactor, Series series)
+void drawPageCurve(Canvas& page, const SeriesCurve& curve, double abscissaFactor, Series series,
+                   const CurveStyle& style)
 {
     // On paper the abscissa takes the factor too, so an image-height curve
     // ends where it ends on the screen.
-    drawSeries(page, curve, abscissaFactor, series, CurveStyle::Page);
+    drawSeries(page, curve, abscissaFactor, series, style);
 }
 
 void drawReport(Canvas& page, const ReportInput& input)
@@ -148,7 +150,10 @@ void drawReport(Canvas& page, const ReportInput& input)
 
     drawPageGrid(page, input.abscissa, input.axisTexts);
 
-    writeText(page, TextLeft, TitleY, QStringLiteral("Lumivex des Objektivs: ") + text(lens.LensName), TitleHeight);
+    const QString name = input.referenceName.empty()
+        ? text(lens.LensName)
+        : ComparisonTexts::lensNames(text(lens.LensName), text(input.referenceName));
+    writeText(page, TextLeft, TitleY, QStringLiteral("Lumivex des Objektivs: ") + name, TitleHeight);
     for (const SettingsLine& line : settings) {
         writeText(page, SettingsLeft, line.y, line.text, LineHeight);
     }
@@ -159,6 +164,18 @@ void drawReport(Canvas& page, const ReportInput& input)
     for (const ReportCurve& curve : input.curves) {
         drawPageCurve(page, curve.sagittal, curve.AbscissaFactor, Series::Sagittal);
         drawPageCurve(page, curve.tangential, curve.AbscissaFactor, Series::Tangential);
+    }
+    for (const ReportCurve& curve : input.referenceCurves) {
+        drawPageCurve(page, curve.sagittal, curve.AbscissaFactor, Series::Sagittal, CurveStyle::PageReference);
+        drawPageCurve(page, curve.tangential, curve.AbscissaFactor, Series::Tangential, CurveStyle::PageReference);
+    }
+    const std::size_t missingLines = std::min<std::size_t>(input.referenceMissing.size(), MissingLines);
+    for (std::size_t k = 0; k < missingLines; ++k) {
+        QString line = input.referenceMissing[k];
+        if (k + 1 == MissingLines && input.referenceMissing.size() > MissingLines) {
+            line += QStringLiteral(" …");
+        }
+        writeText(page, SettingsLeft, MissingY - static_cast<int>(k) * MissingStep, line, LineHeight);
     }
 
     writeText(page, TextLeft, RuleY, QString(74, QLatin1Char('_')), LineHeight);

@@ -4,6 +4,7 @@
 #include "AxisTexts.h"
 #include "Canvas.h"
 #include "CurveExtraction.h"
+#include "CurveDrawing.h"
 #include "CurvePipeline.h"
 #include "ReportInput.h"
 
@@ -22,6 +23,10 @@ inline constexpr int MagnificationY = -650;
 inline constexpr int WavelengthHeadingY = -750;
 inline constexpr int WavelengthY = -800;
 inline constexpr int WeightY = -850;
+// What a reference lens lacks, one line each, at most MissingLines.
+inline constexpr int MissingY = -930;
+inline constexpr int MissingStep = 40;
+inline constexpr int MissingLines = 3;
 inline constexpr int RuleY = -1050;
 inline constexpr int FooterY = -1110;
 
@@ -36,7 +41,8 @@ inline constexpr int AxisTextHeight = 20;
 
 // The one-page report on a page canvas: frame, grid and axis texts of
 // the diagram, title, settings lines, wavelengths and weights, the curves
-// of every checked frequency, a rule and the footer. Draws only through the
+// of every checked frequency (then the reference lens's, lighter, and what
+// it lacks), a rule and the footer. Draws only through the
 // canvas. Throws RangeError, before drawing anything, when a selection index
 // of a printed settings line lies outside the lists.
 void drawReport(Canvas& page, const ReportInput& input);
@@ -49,4 +55,5 @@ void drawPageGrid(Canvas& page, Abscissa abscissa, const AxisTexts& texts);
 // One sampled series on the page: sagittal solid red 0.2 mm wide,
 // tangential dotted blue through every fourth sample; then white 0.8 mm
 // markers outlined black at the support points except the first.
-void drawPageCurve(Canvas& page, const SeriesCurve& curve, double abscissaFactor, Series series);
+void drawPageCurve(Canvas& page, const SeriesCurve& curve, double abscissaFactor, Series series,
+                   const CurveStyle& style = CurveStyle::Page);

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ReportInput.h"
 
+#include "ComparisonTexts.h"
+#include "CurveComparison.h"
+
 #include <QLocale>
+
+#include <algorithm>
 
 std::vector<ReportCurve> computeReportCurves(const LensData& lens, Abscissa abscissa, const CurveSelection& selection,
                                              const RangeArray<bool, 1, LensData::MaxFrequencies>& frequencySelected,
@@ -26,7 +31,7 @@ std::vector<ReportCurve> computeReportCurves(const LensData& lens, Abscissa absc
 
 ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const CurveSelection& selection,
                              const FrequencyFlags& frequencies, const AxisTexts& texts, const QDateTime& now,
-                             const SplineWarningSink& warn)
+                             const SplineWarningSink& warn, const LensData* reference)
 {
     ReportInput input;
     input.lens = lens;
@@ -38,6 +43,31 @@ ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const Curv
     input.axisTexts = texts;
     stampReport(input, now);
     input.curves = computeReportCurves(lens, abscissa, selection, input.frequencySelected, warn);
+    if (reference == nullptr) {
+        return input;
+    }
+    input.referenceName = reference->LensName;
+    std::size_t drawn = 0; // the first lens's curve of frequency k
+    for (int k = 1; k <= LensData::MaxFrequencies; ++k) {
+        if (!input.frequencySelected[k]) {
+            continue;
+        }
+        CurveSelection current = selection;
+        current.FrequencyIndex = k;
+        const ReferenceCurve compared = compareCurve(lens, *reference, abscissa, current);
+        const double scaleX = input.curves[drawn++].sagittal.samples.ScaleX;
+        if (compared.missing) {
+            const QString text = ComparisonTexts::missing(*compared.missing);
+            if (std::find(input.referenceMissing.begin(), input.referenceMissing.end(), text)
+                == input.referenceMissing.end()) {
+                input.referenceMissing.push_back(text);
+            }
+            continue;
+        }
+        input.referenceCurves.push_back({ referenceSeries(compared, Series::Sagittal, scaleX, warn),
+                                          referenceSeries(compared, Series::Tangential, scaleX, warn),
+                                          compared.curve.AbscissaFactor });
+    }
     return input;
 }
 

@@ -40,6 +40,12 @@ struct ReportInput
     QString makerText = QStringLiteral("  Lumivex-Projekt, example.org");
     // One pair per checked frequency, in ascending order.
     std::vector<ReportCurve> curves;
+    // A comparison: the reference lens's name (empty: none), its curves of
+    // the same fixed values on the diagram's axes (none where it lacks a
+    // value), and what it lacks ("Vergleichsobjektiv: keine …", each once).
+    std::string referenceName;
+    std::vector<ReportCurve> referenceCurves;
+    std::vector<QString> referenceMissing;
 };
 
 // Extracts, splines and samples the curves of every selected frequency in
@@ -55,8 +61,9 @@ void stampReport(ReportInput& input, const QDateTime& when);
 // The report of a selection, as the print button and the PDF export both
 // print it: the settings lines of `selection`, the curves of every
 // frequency flagged 1 in ascending order, the axis texts as given and the
-// footer stamped with now. Spline warnings go to warn. Throws RangeError
-// for indices outside the tables.
+// footer stamped with now; with a reference lens its matching curves too.
+// Spline warnings go to warn. Throws RangeError for indices outside the
+// tables.
 ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const CurveSelection& selection,
                              const FrequencyFlags& frequencies, const AxisTexts& texts, const QDateTime& now,
-                             const SplineWarningSink& warn);
+                             const SplineWarningSink& warn, const LensData* reference = nullptr);
