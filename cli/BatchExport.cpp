@@ -13,6 +13,7 @@
 #include <deque>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -100,8 +101,9 @@ int processorCount()
 class ExportPipeline
 {
 public:
-    ExportPipeline(const CommandArguments& arguments, int threads)
+    ExportPipeline(const CommandArguments& arguments, int threads, std::shared_ptr<const LensData> reference)
         : m_arguments(arguments)
+        , m_reference(std::move(reference))
         , m_window(static_cast<std::size_t>(threads) * 4)
         , m_progress(::isatty(STDERR_FILENO) == 1)
     {
@@ -199,7 +201,7 @@ private:
         };
         try {
             if (const std::optional<ExportFailure> failure
-                = exportLensFile(m_arguments, entry.path, QString::fromStdString(output.string()), warn)) {
+                = exportLensFile(m_arguments, entry.path, QString::fromStdString(output.string()), warn, m_reference)) {
                 report.failed = true;
                 report.lines += failure->text() + '\n';
             }
@@ -252,6 +254,7 @@ private:
     }
 
     const CommandArguments& m_arguments;
+    const std::shared_ptr<const LensData> m_reference; // every file is compared with it, or none
     const std::size_t m_window;
     const bool m_progress;
 
@@ -304,6 +307,18 @@ int runBatchExport(const CommandArguments& arguments)
     }
     firstWithName.clear();
 
+    // The reference lens is read once for all files; without it nothing
+    // can be compared, so nothing is written.
+    std::shared_ptr<const LensData> reference;
+    if (!arguments.compareFile.empty()) {
+        auto read = readExportLens(arguments.compareFile);
+        if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
+            printError(failure->text() + '\n');
+            return ExitFailure;
+        }
+        reference = std::make_shared<const LensData>(std::move(std::get<LensData>(read)));
+    }
+
     std::error_code error;
     fs::create_directories(arguments.exportDirectory, error);
     if (!fs::is_directory(arguments.exportDirectory)) {
@@ -318,7 +333,7 @@ int runBatchExport(const CommandArguments& arguments)
     ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
     ::mallopt(M_TRIM_THRESHOLD, 64 << 20);
     const int threads = arguments.jobs > 0 ? arguments.jobs : processorCount();
-    ExportPipeline pipeline(arguments, threads);
+    ExportPipeline pipeline(arguments, threads, reference);
     std::size_t total = before.size() + after.size();
     if (!readsStandardInput) {
         pipeline.setTotal(total);

@@ -259,7 +259,7 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         }
         const bool choosesMode = name == "--dump" || name == "--export" || name == "--export-dir";
         const bool takesValue = choosesMode || name == "--scale" || name == "--format" || name == "--jobs"
-            || name == "--at" || isSelectionOption(name);
+            || name == "--at" || name == "--compare" || isSelectionOption(name);
         if (!takesValue) {
             return UsageError { "Unbekannte Option " + inQuotes(argument) };
         }
@@ -321,6 +321,16 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             scaleGiven = true;
             continue;
         }
+        if (name == "--compare") {
+            if (!result.compareFile.empty()) {
+                return UsageError { "Option --compare ist mehrfach angegeben" };
+            }
+            if (value->empty()) {
+                return UsageError { "Option --compare erwartet einen Dateinamen" };
+            }
+            result.compareFile = *value;
+            continue;
+        }
         if (name == "--at") {
             // A decimal point, never a comma; blanks around it are no part of a number.
             result.probeAt = value->starts_with(' ') ? std::nullopt : parseDecimal(*value);
@@ -335,6 +345,9 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         selectionGiven = true;
     }
 
+    if (result.mode == CommandMode::Window && !result.compareFile.empty()) {
+        return UsageError { "Option --compare gilt nur zusammen mit --dump, --export oder --export-dir" };
+    }
     if (result.mode != CommandMode::Dump && result.probeAt) {
         return UsageError { "Option --at gilt nur zusammen mit --dump" };
     }
@@ -410,13 +423,14 @@ std::string usageText()
 {
     return "Aufruf:\n"
            "  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI\n"
-           "  lumivex --dump DATEI [AUSWAHL] [--at X]\n"
+           "  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]\n"
            "                                  gibt den Datensatz und die Kurven als JSON aus\n"
            "  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]\n"
+           "          [--compare DATEI2]\n"
            "                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,\n"
            "                                  ohne Bildschirm; die Endung wählt das Format\n"
            "  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]\n"
-           "          [--overlay-all] [--scale N] [--jobs N]\n"
+           "          [--overlay-all] [--scale N] [--jobs N] [--compare DATEI2]\n"
            "                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT\n"
            "                                  wie --export; DATEI auch ein Verzeichnis (seine\n"
            "                                  *.mtf) oder - (Dateinamen auf stdin)\n"
@@ -430,6 +444,11 @@ std::string usageText()
            "  --frequencies N[,N...]   Ortsfrequenzen, deren Kurven berechnet werden (Vorgabe 2)\n"
            "  --image-height N         Bildhöhe N (Vorgabe 1)\n"
            "  --magnification N        Abbildungsmaßstab N (Vorgabe 1)\n"
+           "\n"
+           "VERGLEICH (--dump, --export, --export-dir):\n"
+           "  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die\n"
+           "                           Achsen von DATEI, mit denselben festen Werten;\n"
+           "                           bei --export-dir wird jede DATEI mit DATEI2 verglichen\n"
            "\n"
            "DUMP:\n"
            "  --at X                   liest die Kurven an der Stelle X der Abszisse ab\n"
@@ -460,8 +479,22 @@ std::string helpDetails()
            "             Stützstelle, auf 1e-9 relativ genau: dann die Tabellenwerte).\n"
            "             Außerhalb der Kurve (bei y unter 0 oder über der letzten nutzbaren\n"
            "             Bildhöhe ihrer Zeile) sind Sag und Tan null.\n"
+           "  CompareCurves  mit --compare: dasselbe für die Kurven von DATEI2\n"
            "  Ein X, das keine Zahl ist, oder ein Listeneintrag der Abszisse, der keine\n"
            "  Zahl ist, ist ein falscher Aufruf (Exit-Status 2).\n"
+           "\n"
+           "--dump ... --compare DATEI2, der Schlüssel Compare:\n"
+           "  LensName   der Name des Vergleichsobjektivs\n"
+           "  Curves     je Kurve von DATEI, deren feste Werte (Blendenzahl, Ortsfrequenz,\n"
+           "             Bildhöhe, Abbildungsmaßstab) DATEI2 mit demselben Zahlenwert hat\n"
+           "             (auf 1e-6 relativ genau), dieselben Schlüssel wie Curves von DATEI;\n"
+           "             FrequencyIndex zählt in DATEI2, KnotX liegt auf der Abszisse von\n"
+           "             DATEI (bei k, lpmm und m die Position des Werts in der Liste von\n"
+           "             DATEI, Werte außerhalb fallen weg; bei y die Bildhöhe in mm, über\n"
+           "             der größten Bildhöhe von DATEI fällt sie weg)\n"
+           "  Missing    je fehlendem Wert: FrequencyIndex (von DATEI), Variable\n"
+           "             (f_number, frequency, image_height, magnification), Value (der\n"
+           "             Text aus DATEI) und Text (\"Vergleichsobjektiv: keine ...\")\n"
            "\n"
            "--export, Formate nach der Endung von AUSGABE:\n"
            "  .png   das Diagramm, 250 x 250 Pixel, wie es das Fenster nach dem Zeichnen in der\n"
@@ -484,6 +517,9 @@ std::string helpDetails()
            "                             (der erste Stützpunkt ist die zweite Bildhöhe,\n"
            "                             an der Achse gespiegelt)\n"
            "           modulation_percent  Modulation in %\n"
+           "Mit --compare steht vor allen Spalten lens (1 DATEI, 2 DATEI2); die Zeilen von\n"
+           "DATEI2 folgen je Durchgang denen von DATEI, mit den festen Werten und Tabellen-\n"
+           "werten von DATEI2 und der Abszisse, an der sie auf der Achse von DATEI liegen.\n"
            "Die Beschriftung folgt dem Fenster: bei Abszisse y die Texte, mit denen das\n"
            "Fenster startet, sonst die Texte nach der Wahl der Abszisse.\n"
            "Spline-Warnungen erscheinen als Zeilen \"Warnung: ...\" auf stderr.\n"
@@ -513,6 +549,8 @@ std::string helpDetails()
            "  lumivex --export diagramm.svg examples/vollformat-objektiv.mtf --abscissa m --f-number 3\n"
            "  lumivex --export bericht.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6\n"
            "  lumivex --export punkte.csv examples/vollformat-objektiv.mtf --overlay-all\n"
+           "  lumivex --export vergleich.png examples/vollformat-objektiv.mtf --abscissa lpmm\n"
+           "          --compare examples/vergleich-normal-1.8.mtf\n"
            "  lumivex --export-dir diagramme --format png katalog/ --frequencies 2,4\n"
            "  find katalog -name '*.mtf' | lumivex --export-dir diagramme --format png -\n"
            "\n"

@@ -53,6 +53,9 @@ struct CommandArguments
     bool overlayAll = false; // --overlay-all: one draw per f-number (per magnification over k)
     // --dump only: --at X, an abscissa value in the axis's own terms.
     std::optional<double> probeAt;
+    // --compare FILE2 (--dump, --export, --export-dir): the reference lens
+    // drawn with the lens, or empty.
+    std::string compareFile;
     // --export-dir only.
     std::string exportDirectory;
     std::vector<std::string> inputs; // lens files, directories, and "-" (names on stdin) at most once

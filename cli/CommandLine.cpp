@@ -3,7 +3,9 @@
 
 #include "BatchExport.h"
 #include "CommandArguments.h"
+#include "ComparisonTexts.h"
 #include "ConsoleText.h"
+#include "CurveComparison.h"
 #include "CurvePipeline.h"
 #include "CurveProbe.h"
 #include "FileExport.h"
@@ -59,6 +61,13 @@ int runDump(const CommandArguments& arguments)
         return ExitFailure;
     }
     const LensData& lens = *loaded;
+    std::optional<LensData> reference;
+    if (!arguments.compareFile.empty()) {
+        reference = loadLens(arguments.compareFile);
+        if (!reference) {
+            return ExitFailure;
+        }
+    }
 
     const auto resolved = resolveSelection(arguments.selection, lens);
     if (const UsageError* error = std::get_if<UsageError>(&resolved)) {
@@ -81,6 +90,9 @@ int runDump(const CommandArguments& arguments)
     const SplineWarningSink warn = warnOnStderr;
     JsonValue::Array curves;
     JsonValue::Array probes;
+    JsonValue::Array referenceCurves;
+    JsonValue::Array referenceProbes;
+    JsonValue::Array missing;
     try {
         for (const int frequency : selection.frequencies) {
             CurveSelection fixed = selection.fixed;
@@ -93,6 +105,25 @@ int runDump(const CommandArguments& arguments)
                 const CurveProbe probe { curve, sagittal.spline, tangential.spline };
                 probes.push_back(probeJson(frequency, position ? probeCurve(probe, *position) : std::nullopt));
             }
+            if (!reference) {
+                continue;
+            }
+            const ReferenceCurve compared = compareCurve(lens, *reference, selection.abscissa, fixed);
+            if (compared.missing) {
+                missing.push_back(missingJson(frequency, *compared.missing,
+                                              ComparisonTexts::missing(*compared.missing).toStdString()));
+                continue;
+            }
+            const double scaleX = sagittal.samples.ScaleX;
+            const SeriesCurve otherSagittal = referenceSeries(compared, Series::Sagittal, scaleX, warn);
+            const SeriesCurve otherTangential = referenceSeries(compared, Series::Tangential, scaleX, warn);
+            const int otherFrequency = compared.selection.FrequencyIndex;
+            referenceCurves.push_back(curveJson(otherFrequency, compared.curve, otherSagittal, otherTangential));
+            if (arguments.probeAt) {
+                const CurveProbe probe { compared.curve, otherSagittal.spline, otherTangential.spline };
+                referenceProbes.push_back(
+                    probeJson(otherFrequency, position ? probeCurve(probe, *position) : std::nullopt));
+            }
         }
     } catch (const std::exception& error) {
         printError(arguments.lensFile + ": " + error.what() + '\n');
@@ -101,14 +132,24 @@ int runDump(const CommandArguments& arguments)
 
     JsonValue::Object document = lensDataJson(lens);
     document.emplace_back("Curves", std::move(curves));
+    if (reference) {
+        document.emplace_back("Compare", JsonValue::Object {
+                                             { "LensName", reference->LensName },
+                                             { "Curves", std::move(referenceCurves) },
+                                             { "Missing", std::move(missing) },
+                                         });
+    }
     if (arguments.probeAt) {
-        document.emplace_back("Probe",
-                              JsonValue::Object {
-                                  { "Abscissa", abscissaName(selection.abscissa) },
-                                  { "At", *arguments.probeAt },
-                                  { "Position", position ? JsonValue(*position) : JsonValue() },
-                                  { "Curves", std::move(probes) },
-                              });
+        JsonValue::Object probe {
+            { "Abscissa", abscissaName(selection.abscissa) },
+            { "At", *arguments.probeAt },
+            { "Position", position ? JsonValue(*position) : JsonValue() },
+            { "Curves", std::move(probes) },
+        };
+        if (reference) {
+            probe.emplace_back("CompareCurves", std::move(referenceProbes));
+        }
+        document.emplace_back("Probe", std::move(probe));
     }
     return printOutput(JsonValue(std::move(document)).serialize() + '\n') ? 0 : ExitFailure;
 }

@@ -9,17 +9,34 @@
 #include "ReportClock.h"
 #include "ReportInput.h"
 
-std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, const std::string& lensFile,
-                                            const QString& outputFile, const SplineWarningSink& warn)
+std::variant<LensData, ExportFailure> readExportLens(const std::string& path)
 {
     using Kind = ExportFailure::Kind;
-    LensData lens;
     try {
-        lens = readLensFile(lensFile, LensData());
+        return readLensFile(path, LensData());
     } catch (const FileOpenError& error) {
-        return ExportFailure { Kind::Read, lensFile + ":0", error.what() };
+        return ExportFailure { Kind::Read, path + ":0", error.what() };
     } catch (const LoadError& error) {
-        return ExportFailure { Kind::Read, lensFile + ':' + std::to_string(error.line()), error.message() };
+        return ExportFailure { Kind::Read, path + ':' + std::to_string(error.line()), error.message() };
+    }
+}
+
+std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, const std::string& lensFile,
+                                            const QString& outputFile, const SplineWarningSink& warn,
+                                            std::shared_ptr<const LensData> reference)
+{
+    using Kind = ExportFailure::Kind;
+    auto read = readExportLens(lensFile);
+    if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
+        return *failure;
+    }
+    const LensData& lens = std::get<LensData>(read);
+    if (!reference && !arguments.compareFile.empty()) {
+        auto other = readExportLens(arguments.compareFile);
+        if (const ExportFailure* failure = std::get_if<ExportFailure>(&other)) {
+            return *failure;
+        }
+        reference = std::make_shared<const LensData>(std::move(std::get<LensData>(other)));
     }
     const auto resolved = resolveSelection(arguments.selection, lens);
     if (const UsageError* error = std::get_if<UsageError>(&resolved)) {
@@ -34,6 +51,7 @@ std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, c
         chart.frequencies[frequency] = 1;
     }
     chart.texts = windowAxisTexts(selection.abscissa);
+    chart.reference = reference;
     try {
         switch (arguments.format) {
         case ExportFormat::Png:
@@ -50,7 +68,7 @@ std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, c
             // the selection.
             writeReportPdf(outputFile,
                            buildReportInput(lens, selection.abscissa, selection.fixed, chart.frequencies, chart.texts,
-                                            reportTime(), warn));
+                                            reportTime(), warn, reference.get()));
             break;
         }
     } catch (const WriteError& error) {

@@ -2,12 +2,15 @@
 #pragma once
 
 #include "CommandArguments.h"
+#include "LensData.h"
 #include "Spline.h"
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 
 // Why a lens file was not exported.
 struct ExportFailure
@@ -27,12 +30,19 @@ struct ExportFailure
     std::string text() const { return where + ": " + message; }
 };
 
+// Reads a lens file to export or to compare with; a failure of kind Read
+// names it as "FILE:LINE" (line 0 when it cannot be opened).
+std::variant<LensData, ExportFailure> readExportLens(const std::string& path);
+
 // The export of one lens file that --export carries out, and --export-dir
 // for each of its files: reads lensFile, resolves the selection of
 // `arguments` against it, and writes outputFile in arguments.format all or
 // nothing (the chart with arguments.scale and arguments.overlayAll, or the
-// report). Spline warnings go to warn as they arise. Needs the
-// QGuiApplication and its font substitutions; several threads may export
-// at once. Returns nullopt once the file is written.
+// report). With arguments.compareFile the reference lens (`reference`, or
+// read from that file when null; a failure to read it is of kind Read and
+// names it) is drawn and named too. Spline warnings go to warn as they
+// arise. Needs the QGuiApplication and its font substitutions; several
+// threads may export at once. Returns nullopt once the file is written.
 std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, const std::string& lensFile,
-                                            const QString& outputFile, const SplineWarningSink& warn);
+                                            const QString& outputFile, const SplineWarningSink& warn,
+                                            std::shared_ptr<const LensData> reference = nullptr);

@@ -124,3 +124,17 @@ JsonValue probeJson(int frequencyIndex, const std::optional<ProbeValue>& value)
         { "Node", value && value->node > 0 },
     };
 }
+
+JsonValue missingJson(int frequencyIndex, const MissingValue& value, const std::string& text)
+{
+    const char* variable = value.variable == Abscissa::FNumber ? "f_number"
+        : value.variable == Abscissa::Frequency                ? "frequency"
+        : value.variable == Abscissa::ImageHeight              ? "image_height"
+                                                               : "magnification";
+    return JsonValue::Object {
+        { "FrequencyIndex", frequencyIndex },
+        { "Variable", variable },
+        { "Value", value.text },
+        { "Text", text },
+    };
+}

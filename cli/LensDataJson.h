@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CurveComparison.h"
 #include "CurvePipeline.h"
 #include "CurveProbe.h"
 #include "JsonValue.h"
@@ -18,6 +19,11 @@ JsonValue curveJson(int frequencyIndex, const ExtractedCurve& curve, const Serie
 
 // The option value that names an abscissa: k, lpmm, y or m.
 const char* abscissaName(Abscissa abscissa);
+
+// A value the reference lens lacks for the curve of frequencyIndex (the
+// first lens's): the variable (f_number, frequency, image_height,
+// magnification), the value as written and the text the window shows.
+JsonValue missingJson(int frequencyIndex, const MissingValue& value, const std::string& text);
 
 // One curve of a probe: the frequency, the values (null outside the curve)
 // and whether they are the table's values at a support point.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CsvExport.h"
 
+#include "CurveComparison.h"
 #include "CurvePipeline.h"
 #include "LineParsing.h"
 
@@ -51,19 +52,44 @@ void appendSeries(std::string& csv, const std::string& prefix, const SeriesCurve
 
 std::string chartCsv(const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
 {
-    std::string csv = std::string(ChartCsvHeader) + '\n';
+    const LensData* reference = chart.reference.get();
+    const std::string first = reference != nullptr ? "1;" : "";
+    std::string csv = (reference != nullptr ? "lens;" : "") + std::string(ChartCsvHeader) + '\n';
     for (std::size_t k = 0; k < chart.passes.size(); ++k) {
         const LensData& passLens = chart.lensOfPass(k, lens);
+        const FrequencyFlags& frequencies = chart.frequenciesOfPass(k);
+        RangeArray<double, 1, LensData::MaxFrequencies> scaleX;
         for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
-            if (chart.frequenciesOfPass(k)[i] != 1) {
+            if (frequencies[i] != 1) {
                 continue;
             }
             CurveSelection selection = chart.passes[k];
             selection.FrequencyIndex = i;
             const ExtractedCurve curve = extractCurve(passLens, chart.abscissa, selection);
-            const std::string prefix = fixedColumns(passLens, chart.abscissa, selection);
+            const std::string prefix = first + fixedColumns(passLens, chart.abscissa, selection);
             for (const Series series : { Series::Sagittal, Series::Tangential }) {
-                appendSeries(csv, prefix, computeSeries(curve, series, warn), series);
+                const SeriesCurve computed = computeSeries(curve, series, warn);
+                scaleX[i] = computed.samples.ScaleX;
+                appendSeries(csv, prefix, computed, series);
+            }
+        }
+        if (reference == nullptr) {
+            continue;
+        }
+        // As drawn: the reference lens after the pass's own curves.
+        for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
+            if (frequencies[i] != 1) {
+                continue;
+            }
+            CurveSelection selection = chart.passes[k];
+            selection.FrequencyIndex = i;
+            const ReferenceCurve compared = compareCurve(passLens, *reference, chart.abscissa, selection);
+            if (compared.missing) {
+                continue;
+            }
+            const std::string prefix = "2;" + fixedColumns(*reference, chart.abscissa, compared.selection);
+            for (const Series series : { Series::Sagittal, Series::Tangential }) {
+                appendSeries(csv, prefix, referenceSeries(compared, series, scaleX[i], warn), series);
             }
         }
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ExportFiles.h"
 
+#include "ComparisonTexts.h"
 #include "CsvExport.h"
 #include "PlotGeometry.h"
 #include "PngEncoding.h"
@@ -120,8 +121,12 @@ void writeChartPng(const QString& path, const LensData& lens, const ChartSelecti
 QByteArray renderChartSvg(const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
 {
     // CSS pixels: the 250 px image is 66.1 mm wide.
+    QString name = QString::fromStdString(lens.LensName);
+    if (chart.reference) {
+        name = ComparisonTexts::lensNames(name, QString::fromStdString(chart.reference->LensName));
+    }
     SvgCanvas canvas(QSize(PlotGeometry::ImageSize, PlotGeometry::ImageSize),
-                     QStringLiteral("Lumivex des Objektivs: ") + QString::fromStdString(lens.LensName),
+                     QStringLiteral("Lumivex des Objektivs: ") + name,
                      QStringLiteral("MTF-Diagramm, erstellt mit Lumivex"));
     drawChartPasses(canvas, lens, chart, warn);
     return canvas.document();
