@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "ComparisonTexts.h"
 #include "HelpFile.h"
 #include "ImageView.h"
 #include "LensFileDrop.h"
@@ -163,6 +164,8 @@ void MainWindow::connectControls()
     onTrigger(m_plotActions.save, &MainWindow::savePlot);
     onTrigger(m_plotActions.copyChart, &MainWindow::copyPlotImage);
     onTrigger(m_plotActions.copyValues, &MainWindow::copyPlotValues);
+    onTrigger(m_plotActions.loadReference, &MainWindow::loadReference);
+    onTrigger(m_plotActions.removeReference, &MainWindow::removeReference);
 
     // A new fixed value draws on top (or alone in single mode).
     const auto drawOnCheck = [this](const auto& buttons) {
@@ -278,6 +281,37 @@ void MainWindow::openLensFile(const QString& path)
     });
 }
 
+void MainWindow::openReferenceFile(const QString& path)
+{
+    runGuarded([this, &path] {
+        if (m_lens.FileLoaded <= 0) {
+            showMessage(PlotController::NoFileMessage);
+            return;
+        }
+        // All or nothing, as a lens: a file that cannot be read throws and
+        // changes nothing.
+        auto reference
+            = std::make_shared<const LensData>(readLensFile(QFile::encodeName(path).toStdString(), LensData()));
+        PlotController::setReference(*this, m_lens, m_plot, std::move(reference));
+        m_plotActions.setReferenceLoaded(true);
+        showLensName();
+    });
+}
+
+void MainWindow::loadReference()
+{
+    if (const auto path = m_ui.openFileName(this, QStringLiteral("MTF-Datei|*.mtf"))) {
+        openReferenceFile(*path);
+    }
+}
+
+void MainWindow::removeReference()
+{
+    PlotController::setReference(*this, m_lens, m_plot, nullptr);
+    m_plotActions.setReferenceLoaded(false);
+    showLensName();
+}
+
 void MainWindow::openLensFileLater(const QString& path)
 {
     QMetaObject::invokeMethod(
@@ -303,7 +337,14 @@ void MainWindow::dropEvent(QDropEvent* event)
     }
     event->setDropAction(*action);
     event->accept();
-    openLensFileLater(*droppedLensFile(*event->mimeData()));
+    const QString path = *droppedLensFile(*event->mimeData());
+    if (event->modifiers() & Qt::ShiftModifier) {
+        // With Shift the file becomes the reference lens.
+        QMetaObject::invokeMethod(
+            this, [this, path] { openReferenceFile(path); }, Qt::QueuedConnection);
+    } else {
+        openLensFileLater(path);
+    }
 }
 
 void MainWindow::setPlotPixelRatio(std::optional<double> ratio)
@@ -317,16 +358,7 @@ void MainWindow::showLens()
 {
     const MainWindowControls& c = m_controls;
     const LensPresentation shown = presentLens(m_lens, m_wavelengthCaptionPrefix, m_weightCaptionPrefix);
-    c.lensNameLabel->setText(shown.lensName);
-    c.lensNameLabel->adjustSize();
-    // A long name would run into the wavelength lines: it is cut there,
-    // and the whole name is in the tool tip.
-    const int room = c.wavelengthLabel->x() - c.lensNameLabel->x() - 4;
-    const bool cut = c.lensNameLabel->width() > room;
-    if (cut) {
-        c.lensNameLabel->resize(room, c.lensNameLabel->height());
-    }
-    c.lensNameLabel->setToolTip(cut ? shown.lensName : QString());
+    showLensName();
     c.wavelengthLabel->setText(shown.wavelengthCaption);
     c.wavelengthLabel->adjustSize();
     c.wavelengthLabel->setVisible(true);
@@ -359,6 +391,25 @@ void MainWindow::showLens()
     for (std::size_t k = 0; k < c.distanceLabels.size(); ++k) {
         c.distanceLabels[k]->setVisible(shown.distancesShown[k]);
     }
+}
+
+void MainWindow::showLensName()
+{
+    const MainWindowControls& c = m_controls;
+    QString name = QString::fromStdString(m_lens.LensName);
+    if (const LensData* reference = referenceLens()) {
+        name = ComparisonTexts::lensNames(name, QString::fromStdString(reference->LensName));
+    }
+    c.lensNameLabel->setText(name);
+    c.lensNameLabel->adjustSize();
+    // A long name would run into the wavelength lines: it is cut there,
+    // and the whole name is in the tool tip.
+    const int room = c.wavelengthLabel->x() - c.lensNameLabel->x() - 4;
+    const bool cut = c.lensNameLabel->width() > room;
+    if (cut) {
+        c.lensNameLabel->resize(room, c.lensNameLabel->height());
+    }
+    c.lensNameLabel->setToolTip(cut ? name : QString());
 }
 
 void MainWindow::draw()

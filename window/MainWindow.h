@@ -72,6 +72,14 @@ public:
     // window is on screen so that a message box has its parent shown, and
     // for a dropped file, so that the drop is over before a message shows.
     void openLensFileLater(const QString& path);
+    // Loads the lens file at path as the reference lens: it is drawn with
+    // every curve and named after the lens. Refused with the missing-file
+    // message while no lens is loaded; a file that cannot be read shows the
+    // reader's message and leaves the lens and an earlier reference lens as
+    // they were. Never throws.
+    void openReferenceFile(const QString& path);
+    // The reference lens, or null.
+    const LensData* referenceLens() const { return m_plot.drawn.reference.get(); }
 
     // PlotView
     Abscissa checkedAbscissa() const override;
@@ -107,6 +115,9 @@ private Q_SLOTS:
     void savePlot();
     void copyPlotImage();
     void copyPlotValues();
+    // The file dialog, then the reference lens loaded.
+    void loadReference();
+    void removeReference();
 
 private:
     // The state the window opens in: no lens, the empty frame for the image
@@ -127,6 +138,8 @@ private:
     // changes nothing.
     bool readLens(const QString& path);
     void showLens();
+    // The lens's name in the information strip, with the reference lens's.
+    void showLensName();
 
     UiServices& m_ui;
     LensData m_lens;

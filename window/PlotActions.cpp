@@ -19,11 +19,16 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
     actions.save = make(QStringLiteral("Diagramm speichern unter …"), QKeySequence(Qt::CTRL | Qt::Key_S));
     actions.copyChart = make(QStringLiteral("Diagramm kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     actions.copyValues = make(QStringLiteral("Werte kopieren"), QKeySequence());
+    actions.loadReference = make(QStringLiteral("Vergleichsobjektiv laden …"), QKeySequence());
+    actions.removeReference = make(QStringLiteral("Vergleich entfernen"), QKeySequence());
 
     actions.menu = new QMenu(&window);
     actions.menu->addAction(actions.save);
     actions.menu->addAction(actions.copyChart);
     actions.menu->addAction(actions.copyValues);
+    actions.menu->addSeparator();
+    actions.menu->addAction(actions.loadReference);
+    actions.menu->addAction(actions.removeReference);
 
     plot.setContextMenuPolicy(Qt::CustomContextMenu);
     QMenu* menu = actions.menu;
@@ -34,7 +39,12 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
 
 void PlotActions::setFileLoaded(bool loaded) const
 {
-    for (QAction* action : { save, copyChart, copyValues }) {
+    for (QAction* action : { save, copyChart, copyValues, loadReference }) {
         action->setEnabled(loaded);
     }
+}
+
+void PlotActions::setReferenceLoaded(bool loaded) const
+{
+    removeReference->setEnabled(loaded);
 }

@@ -7,18 +7,23 @@ class QWidget;
 
 // The plot's context menu and its entries, which are also the window's
 // shortcuts: "Diagramm speichern unter …" (Ctrl+S), "Diagramm kopieren"
-// (Ctrl+Shift+C) and "Werte kopieren". Each is enabled only while a lens
-// file is loaded. The window owns them (Qt parent) and connects them.
+// (Ctrl+Shift+C) and "Werte kopieren"; then "Vergleichsobjektiv laden …"
+// and "Vergleich entfernen". Each is enabled only while a lens file is
+// loaded, the last only while a reference lens is loaded as well. The window
+// owns them (Qt parent) and connects them.
 struct PlotActions
 {
     QAction* save = nullptr;
     QAction* copyChart = nullptr;
     QAction* copyValues = nullptr;
-    QMenu* menu = nullptr; // the three entries
+    QAction* loadReference = nullptr;
+    QAction* removeReference = nullptr;
+    QMenu* menu = nullptr; // the entries
 
     // Creates the entries (disabled) on window, whose shortcuts they become,
     // and opens the menu where plot asks for a context menu.
     static PlotActions create(QWidget& window, QWidget& plot);
 
     void setFileLoaded(bool loaded) const;
+    void setReferenceLoaded(bool loaded) const;
 };

@@ -75,7 +75,7 @@ void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const Lens
             PlotController::readChoices(view, abscissa, state.selection);
             writeReportPdf(*path,
                            buildReportInput(lens, abscissa, state.selection, state.FrequencySelected, state.texts,
-                                            reportTime(), Quiet));
+                                            reportTime(), Quiet, state.drawn.reference.get()));
             break;
         }
         }

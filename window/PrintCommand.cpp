@@ -25,5 +25,5 @@ void printCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensDat
         = [&view](SplineWarning warning) { view.showMessage(QString::fromStdString(splineWarningText(warning))); };
     printReport(printer,
                 buildReportInput(lens, view.checkedAbscissa(), state.selection, state.FrequencySelected, state.texts,
-                                 now, warn));
+                                 now, warn, state.drawn.reference.get()));
 }
