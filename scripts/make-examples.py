@@ -199,11 +199,55 @@ def height_row_per_f_number():
     write("bildhoehe-je-blende.mtf", lines, "\r\n")
 
 
+def reference_lens():
+    # A slower lens of the same focal length to compare with the full-size
+    # example: it starts at 1.8 and goes to 22, lacks the highest
+    # frequencies but has 25 LP/mm, and its image circle ends at 20 mm.
+    f_numbers = [1.8, 2.8, 4, 5.6, 8, 11, 16, 22]
+    magnifications = [0, -0.05, -0.1, -0.2, -0.5]
+    heights = [0, 5, 10, 15, 20]
+    frequencies = [5, 10, 20, 25, 30, 40, 50]
+    focal_length = 50.0
+    lines = [
+        "MTF-Daten",
+        "X51200",
+        "Lumivex-Projekt, erfundene Beispieldaten",
+        "Vergleichsobjektiv zum Normalobjektiv",
+        "Obj:Lumivex Kompakt 1.8/50 mm",
+        "[GAUSS]",
+        "f'   =   50.40",
+        "s    =  -40.80",
+        "s'   =   40.10",
+        "HH'  =   -1.10",
+        "EP   =   27.80",
+        "AP   =   22.10",
+        "[PARAM]",
+        "k " + " ".join(format_number(k) for k in f_numbers),
+        "m " + " ".join(format_number(m) for m in magnifications),
+        "y " + " ".join(format_number(y) for y in heights),
+        "WL   546 486 656",
+        "GEW 1.0 0.5 0.5",
+        "f " + " ".join(format_number(f) for f in frequencies),
+        "[ABB]",
+    ]
+    lines += [distance_line(i + 1, m, focal_length, -1.1) for i, m in enumerate(magnifications)]
+    for n, k in enumerate(f_numbers, start=1):
+        for marker, tangential in (("SAGMOD", False), ("TANMOD", True)):
+            lines.append("[%d/%s]" % (n, marker))
+            for mi, m in enumerate(magnifications, start=1):
+                for hi, y in enumerate(heights, start=1):
+                    values = [model_mtf(k, f, y, 18.0, m, tangential, f_numbers[0], sharpness=40.0)
+                              for f in frequencies]
+                    lines.append(modulation_line("m%dy%d" % (mi, hi), values))
+    write("vergleich-normal-1.8.mtf", lines, "\r\n")
+
+
 def main():
     EXAMPLES.mkdir(exist_ok=True)
     worked_example()
     full_size_lens()
     height_row_per_f_number()
+    reference_lens()
 
 
 if __name__ == "__main__":
