@@ -21,7 +21,8 @@ QString missing(const MissingValue& value)
 
 QString lensNames(const QString& lensName, const QString& referenceName)
 {
-    return QStringLiteral("%1 / Vergleich: %2").arg(lensName, referenceName);
+    // The reader keeps the blank a name may end in.
+    return QStringLiteral("%1 / Vergleich: %2").arg(lensName.trimmed(), referenceName.trimmed());
 }
 
 } // namespace ComparisonTexts

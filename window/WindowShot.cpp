@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // lumivex_window_shot: pictures of the real window for the documentation.
 //
-//   lumivex_window_shot FILE OUT.png [--abscissae PREFIX]
+//   lumivex_window_shot FILE OUT.png [--f-number N] [--compare FILE2] [--abscissae PREFIX]
 //
 // Opens the main window, loads FILE as the program does for a file named
-// on its command line, and saves what the window shows (its client area,
+// on its command line (then chooses the N-th f-number, and loads FILE2 as
+// the reference lens), and saves what the window shows (its client area,
 // QWidget::grab) as OUT.png. With --abscissae it then chooses the four
 // abscissae in turn and saves PREFIX-k.png, PREFIX-lpmm.png, PREFIX-y.png
 // and PREFIX-m.png. Any message the window would show in a box is printed
@@ -67,10 +68,21 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Lumivex"));
     installFontSubstitutions();
 
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    int fNumber = 0;
+    if (arguments.size() >= 4 && arguments[2] == QStringLiteral("--f-number")) {
+        fNumber = arguments[3].toInt();
+        arguments.remove(2, 2);
+    }
+    QString reference;
+    if (arguments.size() >= 4 && arguments[2] == QStringLiteral("--compare")) {
+        reference = arguments[3];
+        arguments.remove(2, 2);
+    }
     const bool abscissae = arguments.size() == 4 && arguments[2] == QStringLiteral("--abscissae");
     if (arguments.size() != 2 && !abscissae) {
-        std::cerr << "Aufruf: lumivex_window_shot DATEI AUSGABE.png [--abscissae PRÄFIX]\n";
+        std::cerr << "Aufruf: lumivex_window_shot DATEI AUSGABE.png [--f-number N] [--compare DATEI2] "
+                     "[--abscissae PRÄFIX]\n";
         return 2;
     }
 
@@ -88,6 +100,13 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
     form.openLensFile(arguments[0]);
+    const auto& fNumbers = form.controls().fNumberButtons;
+    if (fNumber >= 1 && fNumber <= static_cast<int>(fNumbers.size())) {
+        fNumbers[static_cast<std::size_t>(fNumber - 1)]->click();
+    }
+    if (!reference.isEmpty()) {
+        form.openReferenceFile(reference);
+    }
 
     bool saved = save(form, arguments[1]);
     if (abscissae) {

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+// A reference lens in the window: the plot's menu and Shift+drop through
+// the dialog seam, its curves in the plot and the readout, the name in the
+// information strip, and a file that fails to load.
+#include "ComparisonTexts.h"
+#include "PlotReadout.h"
+#include "WindowTestSupport.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// Pixels of the reference lens's light red and light blue.
+int referencePixels(const QImage& plot)
+{
+    int count = 0;
+    for (int y = 0; y < plot.height(); ++y) {
+        for (int x = 0; x < plot.width(); ++x) {
+            const QRgb p = plot.pixel(x, y);
+            count += p == qRgb(255, 128, 128) || p == qRgb(110, 140, 255) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+void dropFile(MainWindow& form, const QString& path, Qt::KeyboardModifiers modifiers)
+{
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(path) });
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(&form, &enter);
+    QDropEvent drop(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(&form, &drop);
+    QCoreApplication::sendPostedEvents(); // the load runs once the drop is over
+}
+
+class CompareWindow : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    // The small example without f-number 2.8: its 5.6 has the same values.
+    QString reference = copyOfSmallLens(dir, { "k 2.8 5.6", "k 4 5.6", "Obj:Testlinse 2.8/50", "Obj:Vergleich 4/50" });
+    Window w;
+    void SetUp() override { w.form.setPlotPixelRatio(1.0); }
+    QString strip() const { return w.c.lensNameLabel->text(); }
+};
+
+TEST_F(CompareWindow, TheMenuLoadsAReferenceLensThatEveryRedrawDrawsAndTheReadoutLists)
+{
+    const PlotActions& actions = w.form.plotActions();
+    EXPECT_FALSE(actions.loadReference->isEnabled());
+    w.load(SmallLens); // 20 LP/mm over y′ at f-number 2.8
+    EXPECT_TRUE(actions.loadReference->isEnabled());
+    EXPECT_FALSE(actions.removeReference->isEnabled());
+
+    w.ui.openAnswers.push_back(reference);
+    actions.loadReference->trigger();
+    ASSERT_NE(w.form.referenceLens(), nullptr) << w.messages();
+    EXPECT_TRUE(actions.removeReference->isEnabled());
+    EXPECT_EQ(strip(), "Testlinse 2.8/50 / Vergleich: Vergleich 4/50");
+    EXPECT_EQ(referencePixels(w.plot()), 0) << "no f-number 2.8 in the reference lens";
+
+    w.c.fNumberButtons[1]->setChecked(true); // adds f-number 5.6, which it has
+    EXPECT_GT(referencePixels(w.plot()), 0);
+    // At the 10 mm support point (column 40 + 10 * 170 / 21.6); B's 5.6
+    // holds the same table values as the lens's.
+    EXPECT_EQ(readPlotAt(w.form.plotState().drawn, 118).text(),
+              "y′ 46.3 % (10.0 mm)\n"
+              "20 LP/mm, k 2.8, ß′ 0: S 78.0 %  T 72.0 %  Stützstelle\n"
+              "20 LP/mm, k 5.6, ß′ 0: S 87.0 %  T 84.0 %  Stützstelle\n"
+              "B: 20 LP/mm, k 5.6, ß′ 0: S 87.0 %  T 84.0 %  Stützstelle\n"
+              "Vergleichsobjektiv: keine Blendenzahl 2.8");
+
+    w.c.abscissaButtons[0]->click(); // over k: 4 lies 1.2 / 2.8 of the way from 2.8 to 5.6
+    EXPECT_GT(referencePixels(w.plot()), 0);
+    const DrawnPlot& drawn = w.form.plotState().drawn;
+    ASSERT_EQ(drawn.referenceCurves.size(), 1u);
+    EXPECT_NEAR(drawn.referenceCurves[0].probe.curve.KnotX[1], 0.428571, 1e-6);
+
+    actions.removeReference->trigger();
+    EXPECT_EQ(referencePixels(w.plot()), 0);
+    EXPECT_EQ(strip(), "Testlinse 2.8/50 ");
+    EXPECT_FALSE(actions.removeReference->isEnabled());
+    EXPECT_TRUE(w.ui.messages.isEmpty()) << w.messages();
+}
+
+TEST_F(CompareWindow, AReferenceLensThatFailsToLoadChangesNothing)
+{
+    w.load(SmallLens);
+    w.ui.openAnswers.push_back(reference);
+    w.form.plotActions().loadReference->trigger();
+    const WindowSnapshot before = w.snapshot();
+
+    const QString broken = copyOfSmallLens(dir, { "X12320", "X1232x" });
+    w.ui.openAnswers.push_back(broken);
+    w.form.plotActions().loadReference->trigger();
+    ASSERT_EQ(w.ui.messages.size(), 1);
+    EXPECT_EQ(w.ui.messages[0], "Zeile 2: Spalte 6 der Kopfzeile „X1232x“ enthält keine Ziffer");
+    EXPECT_TRUE(w.snapshot() == before);
+    EXPECT_EQ(w.form.referenceLens()->LensName, "Vergleich 4/50 ");
+
+    w.ui.openAnswers.push_back(Unopenable);
+    w.form.plotActions().loadReference->trigger();
+    EXPECT_EQ(w.ui.messages.value(1), "Abbruch beim Dateilesen");
+    EXPECT_TRUE(w.snapshot() == before);
+}
+
+TEST_F(CompareWindow, ShiftDropLoadsTheReferenceLensAPlainDropTheLensWhichKeepsIt)
+{
+    dropFile(w.form, reference, Qt::ShiftModifier);
+    EXPECT_EQ(w.ui.messages, QStringList { NoFile }) << "nothing to compare with yet";
+    EXPECT_EQ(w.form.referenceLens(), nullptr);
+
+    dropFile(w.form, SmallLens, Qt::NoModifier);
+    dropFile(w.form, reference, Qt::ShiftModifier);
+    ASSERT_NE(w.form.referenceLens(), nullptr);
+    EXPECT_EQ(w.form.lensData().LensName, "Testlinse 2.8/50 ");
+
+    dropFile(w.form, FullLens, Qt::NoModifier);
+    EXPECT_EQ(w.form.lensData().LensName, "Lumivex Normal für KB 1.4/50 ");
+    EXPECT_EQ(w.c.lensNameLabel->toolTip(), "Lumivex Normal für KB 1.4/50 / Vergleich: Vergleich 4/50")
+        << "cut to its room, whole in the tool tip";
+    EXPECT_EQ(w.ui.messages.size(), 1) << w.messages();
+}
+
+TEST(ComparisonTexts, MissingValuesAreNamedAsWrittenInTheLensFile)
+{
+    EXPECT_EQ(ComparisonTexts::missing({ Abscissa::Frequency, "25" }),
+              "Vergleichsobjektiv: keine Ortsfrequenz 25 LP/mm");
+    EXPECT_EQ(ComparisonTexts::missing({ Abscissa::FNumber, "8" }), "Vergleichsobjektiv: keine Blendenzahl 8");
+    EXPECT_EQ(ComparisonTexts::missing({ Abscissa::ImageHeight, "10" }), "Vergleichsobjektiv: keine Bildhöhe 10 mm");
+    EXPECT_EQ(ComparisonTexts::missing({ Abscissa::Magnification, "0.1" }),
+              "Vergleichsobjektiv: kein Abbildungsmaßstab 0.1");
+}
+
+} // namespace
