@@ -133,11 +133,12 @@ int runDump(const CommandArguments& arguments)
     JsonValue::Object document = lensDataJson(lens);
     document.emplace_back("Curves", std::move(curves));
     if (reference) {
-        document.emplace_back("Compare", JsonValue::Object {
-                                             { "LensName", reference->LensName },
-                                             { "Curves", std::move(referenceCurves) },
-                                             { "Missing", std::move(missing) },
-                                         });
+        document.emplace_back("Compare",
+                              JsonValue::Object {
+                                  { "LensName", reference->LensName },
+                                  { "Curves", std::move(referenceCurves) },
+                                  { "Missing", std::move(missing) },
+                              });
     }
     if (arguments.probeAt) {
         JsonValue::Object probe {

@@ -172,8 +172,7 @@ ReferenceCurve compareCurve(const LensData& lens, const LensData& reference, Abs
     }
     if (abscissa != Abscissa::Magnification) {
         const std::string& text = lens.MagnificationText[selection.MagnificationIndex];
-        const std::optional<int> index
-            = indexOfValue(reference.MagnificationText, reference.MagnificationCount, text);
+        const std::optional<int> index = indexOfValue(reference.MagnificationText, reference.MagnificationCount, text);
         if (!index) {
             return lacks(Abscissa::Magnification, text);
         }
@@ -193,8 +192,8 @@ ReferenceCurve compareCurve(const LensData& lens, const LensData& reference, Abs
     return result;
 }
 
-SeriesCurve referenceSeries(const ReferenceCurve& compared, Series series, double scaleX,
-                            const SplineWarningSink& warn, int plotAreaWidth, int plotAreaHeight)
+SeriesCurve referenceSeries(const ReferenceCurve& compared, Series series, double scaleX, const SplineWarningSink& warn,
+                            int plotAreaWidth, int plotAreaHeight)
 {
     SeriesCurve out = computeSeries(compared.curve, series, warn, plotAreaWidth, plotAreaHeight);
     // The first lens's axes, not the reference lens's own range.

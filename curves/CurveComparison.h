@@ -60,5 +60,5 @@ ReferenceCurve compareCurve(const LensData& lens, const LensData& reference, Abs
 // curve, with the first lens's curve's horizontal scale (scaleX, pixels per
 // abscissa unit before AbscissaFactor). With fewer than two placed points
 // it is not drawable (markers only).
-SeriesCurve referenceSeries(const ReferenceCurve& compared, Series series, double scaleX,
-                            const SplineWarningSink& warn, int plotAreaWidth = 170, int plotAreaHeight = 170);
+SeriesCurve referenceSeries(const ReferenceCurve& compared, Series series, double scaleX, const SplineWarningSink& warn,
+                            int plotAreaWidth = 170, int plotAreaHeight = 170);

@@ -54,7 +54,7 @@ private:
     int m_penWidth = 1;
     PenStyle m_penStyle = PenStyle::Solid;
     QRgb m_brushColor = qRgb(255, 255, 255);
-    bool m_hollow = false; // a brush of alpha 0: shapes are not filled
+    bool m_hollow = false;                        // a brush of alpha 0: shapes are not filled
     QRgb m_backgroundColor = qRgb(255, 255, 255); // the gaps of the dotted pen
     QPoint m_position;
     QHash<QString, RenderedText> m_textCache;

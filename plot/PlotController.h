@@ -42,8 +42,7 @@ void draw(PlotView& view, const LensData& lens, PlotState& state);
 // again as it was, every draw since the last clear with the reference
 // lens's matching curves, or without them. Spline warnings are not shown
 // again.
-void setReference(PlotView& view, const LensData& lens, PlotState& state,
-                  std::shared_ptr<const LensData> reference);
+void setReference(PlotView& view, const LensData& lens, PlotState& state, std::shared_ptr<const LensData> reference);
 
 // The clear command: the empty frame for the checked abscissa.
 void clear(PlotView& view, PlotState& state);

@@ -3,8 +3,8 @@
 
 #include "AxisTexts.h"
 #include "Canvas.h"
-#include "CurveExtraction.h"
 #include "CurveDrawing.h"
+#include "CurveExtraction.h"
 #include "CurvePipeline.h"
 #include "ReportInput.h"
 

@@ -102,7 +102,8 @@ TEST(CompareCommand, TheReportNamesTheReferenceLensAndWhatItLacks)
     text.start(QStringLiteral("pdftotext"), { QString::fromStdString(pdf), QStringLiteral("-") });
     ASSERT_TRUE(text.waitForFinished()) << "pdftotext (poppler-utils) is needed";
     const QString page = QString::fromUtf8(text.readAllStandardOutput());
-    EXPECT_TRUE(page.contains("Lumivex des Objektivs: Lumivex Normal für KB 1.4/50 / Vergleich: Lumivex Kompakt 1.8/50"))
+    EXPECT_TRUE(
+        page.contains("Lumivex des Objektivs: Lumivex Normal für KB 1.4/50 / Vergleich: Lumivex Kompakt 1.8/50"))
         << page.toStdString();
     EXPECT_TRUE(page.contains("Vergleichsobjektiv: keine Ortsfrequenz 60 LP/mm")) << page.toStdString();
 }

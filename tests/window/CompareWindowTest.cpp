@@ -2,7 +2,6 @@
 // A reference lens in the window: the plot's menu and Shift+drop through
 // the dialog seam, its curves in the plot and the readout, the name in the
 // information strip, and a file that fails to load.
-#include "ComparisonTexts.h"
 #include "PlotReadout.h"
 #include "WindowTestSupport.h"
 
@@ -125,16 +124,6 @@ TEST_F(CompareWindow, ShiftDropLoadsTheReferenceLensAPlainDropTheLensWhichKeepsI
     EXPECT_EQ(w.c.lensNameLabel->toolTip(), "Lumivex Normal für KB 1.4/50 / Vergleich: Vergleich 4/50")
         << "cut to its room, whole in the tool tip";
     EXPECT_EQ(w.ui.messages.size(), 1) << w.messages();
-}
-
-TEST(ComparisonTexts, MissingValuesAreNamedAsWrittenInTheLensFile)
-{
-    EXPECT_EQ(ComparisonTexts::missing({ Abscissa::Frequency, "25" }),
-              "Vergleichsobjektiv: keine Ortsfrequenz 25 LP/mm");
-    EXPECT_EQ(ComparisonTexts::missing({ Abscissa::FNumber, "8" }), "Vergleichsobjektiv: keine Blendenzahl 8");
-    EXPECT_EQ(ComparisonTexts::missing({ Abscissa::ImageHeight, "10" }), "Vergleichsobjektiv: keine Bildhöhe 10 mm");
-    EXPECT_EQ(ComparisonTexts::missing({ Abscissa::Magnification, "0.1" }),
-              "Vergleichsobjektiv: kein Abbildungsmaßstab 0.1");
 }
 
 } // namespace
