@@ -29,7 +29,7 @@ int cannotLoad(const std::string& reason)
 
 } // namespace
 
-int runWindowFromLibrary(int argc, char** argv)
+int runWindowFromLibrary(int argc, char** argv, const char* language)
 {
     const std::filesystem::path directory = programDirectory();
     const std::filesystem::path candidates[]
@@ -46,12 +46,12 @@ int runWindowFromLibrary(int argc, char** argv)
         if (library == nullptr) {
             return cannotLoad(::dlerror());
         }
-        using Entry = int (*)(int, char**);
+        using Entry = int (*)(int, char**, const char*);
         const auto run = reinterpret_cast<Entry>(::dlsym(library, "lumivexRunWindow"));
         if (run == nullptr) {
             return cannotLoad(::dlerror());
         }
-        return run(argc, argv);
+        return run(argc, argv, language);
     }
     return cannotLoad(std::string(LibraryName) + " weder in " + candidates[0].parent_path().string() + " noch in "
                       + candidates[1].parent_path().string());

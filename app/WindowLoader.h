@@ -5,4 +5,5 @@
 // the library lies beside the program (the build tree) or in the private
 // library directory relative to it (an installation). Returns the exit
 // code; 1 with a message on stderr when the library cannot be loaded.
-int runWindowFromLibrary(int argc, char** argv);
+// language: "de" or "en", the window's language.
+int runWindowFromLibrary(int argc, char** argv, const char* language);

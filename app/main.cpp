@@ -2,10 +2,22 @@
 #include "CommandLine.h"
 #include "WindowLoader.h"
 
+#include <vector>
+
 int main(int argc, char** argv)
 {
-    if (const auto exitCode = runCommandLine(argc, argv)) {
+    auto outcome = runCommandLine(argc, argv);
+    if (const int* exitCode = std::get_if<int>(&outcome)) {
         return *exitCode;
     }
-    return runWindowFromLibrary(argc, argv);
+    // The window sees the program name and the lens file; the options have
+    // been taken care of.
+    WindowStart& start = std::get<WindowStart>(outcome);
+    char programName[] = "lumivex";
+    std::vector<char*> arguments { argc > 0 ? argv[0] : programName };
+    if (!start.lensFile.empty()) {
+        arguments.push_back(start.lensFile.data());
+    }
+    arguments.push_back(nullptr);
+    return runWindowFromLibrary(static_cast<int>(arguments.size()) - 1, arguments.data(), languageCode(start.language));
 }

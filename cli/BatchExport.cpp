@@ -3,6 +3,9 @@
 
 #include "ConsoleText.h"
 #include "FileExport.h"
+#include "Translation.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -39,9 +42,11 @@ struct Entry
     std::optional<std::string> refusal; // the report line when it fails at once
 };
 
-std::string inQuotes(const std::string& text)
+// A message of the batch in the language of the installed translation,
+// with its placeholders filled.
+std::string batchText(const char* source, const std::vector<std::string>& arguments = {})
 {
-    return "„" + text + "“";
+    return fillPlaceholders(QCoreApplication::translate("BatchExport", source).toStdString(), arguments);
 }
 
 bool hasMtfEnding(const fs::path& path)
@@ -70,7 +75,8 @@ void addEntries(const std::string& input, std::vector<Entry>& entries)
         }
     }
     if (error) {
-        entries.push_back({ input, input + ": Das Verzeichnis kann nicht gelesen werden" });
+        entries.push_back(
+            { input, input + batchText(QT_TRANSLATE_NOOP("BatchExport", ": Das Verzeichnis kann nicht gelesen werden")) });
         return;
     }
     std::sort(files.begin(), files.end());
@@ -149,8 +155,9 @@ public:
             thread.join();
         }
         m_threads.clear();
-        printError((m_progressShown ? "\r\033[K" : "") + std::to_string(m_reported - m_failed) + " geschrieben, "
-                   + std::to_string(m_failed) + " fehlerhaft\n");
+        printError((m_progressShown ? "\r\033[K" : "")
+                   + batchText(QT_TRANSLATE_NOOP("BatchExport", "%1 geschrieben, %2 fehlerhaft\n"),
+                               { std::to_string(m_reported - m_failed), std::to_string(m_failed) }));
         return m_failed;
     }
 
@@ -197,7 +204,10 @@ private:
         const fs::path output
             = fs::path(m_arguments.exportDirectory) / (baseName(entry.path) + '.' + formatEnding(m_arguments.format));
         const SplineWarningSink warn = [&](SplineWarning warning) {
-            report.lines += entry.path + ": Warnung: " + splineWarningText(warning) + '\n';
+            report.lines += entry.path
+                + batchText(QT_TRANSLATE_NOOP("BatchExport", ": Warnung: %1"),
+                            { translatedMessage(splineWarningMessage(warning)).toStdString() })
+                + '\n';
         };
         try {
             if (const std::optional<ExportFailure> failure
@@ -207,7 +217,7 @@ private:
             }
         } catch (const std::exception& error) {
             report.failed = true;
-            report.lines += entry.path + ": " + error.what() + '\n';
+            report.lines += entry.path + ": " + errorText(error).toStdString() + '\n';
         }
         return report;
     }
@@ -249,7 +259,7 @@ private:
         if (m_total) {
             line += '/' + std::to_string(*m_total);
         }
-        line += " Dateien\033[K";
+        line += batchText(QT_TRANSLATE_NOOP("BatchExport", " Dateien")) + "\033[K";
         printError(line);
     }
 
@@ -298,8 +308,11 @@ int runBatchExport(const CommandArguments& arguments)
             }
             const auto [first, added] = firstWithName.emplace(baseName(entry.path), entry.path);
             if (!added) {
-                printError("lumivex: " + inQuotes(first->second) + " und " + inQuotes(entry.path)
-                           + " haben denselben Namen; jede Ausgabedatei wird nur einmal geschrieben\n");
+                printError("lumivex: "
+                           + batchText(QT_TRANSLATE_NOOP("BatchExport",
+                                                         "„%1“ und „%2“ haben denselben Namen; jede Ausgabedatei "
+                                                         "wird nur einmal geschrieben\n"),
+                                       { first->second, entry.path }));
                 return ExitUsage;
             }
             baseNames.insert(first->first);
@@ -322,7 +335,9 @@ int runBatchExport(const CommandArguments& arguments)
     std::error_code error;
     fs::create_directories(arguments.exportDirectory, error);
     if (!fs::is_directory(arguments.exportDirectory)) {
-        printError("lumivex: Das Verzeichnis " + inQuotes(arguments.exportDirectory) + " kann nicht angelegt werden\n");
+        printError("lumivex: "
+                   + batchText(QT_TRANSLATE_NOOP("BatchExport", "Das Verzeichnis „%1“ kann nicht angelegt werden\n"),
+                               { arguments.exportDirectory }));
         return ExitFailure;
     }
 
@@ -358,8 +373,11 @@ int runBatchExport(const CommandArguments& arguments)
             ++total;
             Entry entry { line, std::nullopt };
             if (!baseNames.insert(baseName(line)).second) {
-                entry.refusal = line + ": Eine andere Datei mit demselben Namen wird schon nach "
-                    + inQuotes(arguments.exportDirectory) + " exportiert";
+                entry.refusal = line
+                    + batchText(QT_TRANSLATE_NOOP("BatchExport",
+                                                  ": Eine andere Datei mit demselben Namen wird schon nach „%1“ "
+                                                  "exportiert"),
+                                { arguments.exportDirectory });
             }
             pipeline.add(std::move(entry));
         }

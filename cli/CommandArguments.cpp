@@ -3,6 +3,8 @@
 
 #include "LineParsing.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -10,9 +12,19 @@
 
 namespace {
 
-std::string inQuotes(const std::string& text)
+MessageText inQuotes(const std::string& text)
 {
-    return "„" + text + "“";
+    return MessageText(LUMIVEX_TEXT("CommandArguments", "„%1“"), { text });
+}
+
+UsageError usage(SourceText source, std::vector<MessageText> arguments = {})
+{
+    return UsageError(MessageText(source, std::move(arguments)));
+}
+
+UsageError unexpected(const std::string& argument)
+{
+    return usage(LUMIVEX_TEXT("CommandArguments", "Unerwartetes Argument %1"), { inQuotes(argument) });
 }
 
 // A positive decimal index; nullopt for anything else.
@@ -44,14 +56,14 @@ std::optional<UsageError> applySelectionOption(const std::string& name, const st
     const auto indexOption = [&](std::optional<int>& target) -> std::optional<UsageError> {
         target = parseIndex(value);
         if (!target) {
-            return UsageError { "Option " + name + " erwartet eine ganze Zahl ab 1, nicht " + inQuotes(value) };
+            return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet eine ganze Zahl ab 1, nicht %2"), { name, inQuotes(value) });
         }
         return std::nullopt;
     };
     if (name == "--abscissa") {
         const std::optional<Abscissa> abscissa = parseAbscissa(value);
         if (!abscissa) {
-            return UsageError { "Option --abscissa erwartet k, lpmm, y oder m, nicht " + inQuotes(value) };
+            return usage(LUMIVEX_TEXT("CommandArguments", "Option --abscissa erwartet k, lpmm, y oder m, nicht %1"), { inQuotes(value) });
         }
         selection.abscissa = *abscissa;
         return std::nullopt;
@@ -73,8 +85,8 @@ std::optional<UsageError> applySelectionOption(const std::string& name, const st
         const std::string item = value.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         const std::optional<int> index = parseIndex(item);
         if (!index) {
-            return UsageError { "Option --frequencies erwartet ganze Zahlen ab 1, durch Kommas getrennt, nicht "
-                                + inQuotes(value) };
+            return usage(LUMIVEX_TEXT("CommandArguments", "Option --frequencies erwartet ganze Zahlen ab 1, durch Kommas getrennt, nicht %1"),
+                         { inQuotes(value) });
         }
         frequencies.push_back(*index);
         if (comma == std::string::npos) {
@@ -94,11 +106,12 @@ bool isSelectionOption(const std::string& name)
         || name == "--magnification";
 }
 
-std::optional<UsageError> checkIndex(const char* option, int index, int count, const char* what)
+// range: the valid range, %1 its end, and the list of the file it counts.
+std::optional<UsageError> checkIndex(const char* option, int index, int count, SourceText range)
 {
     if (index > count) {
-        return UsageError { "Option " + std::string(option) + ": " + std::to_string(index) + " liegt außerhalb von 1.."
-                            + std::to_string(count) + " (" + what + " der Datei)" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option %1: %2 liegt außerhalb von %3"),
+                     { std::string(option), index, MessageText(range, { count }) });
     }
     return std::nullopt;
 }
@@ -135,21 +148,21 @@ std::optional<ExportFormat> formatOf(const std::string& outputFile)
 std::optional<UsageError> checkFormatOptions(const CommandArguments& result, bool scaleGiven)
 {
     if (scaleGiven && result.format != ExportFormat::Png) {
-        return UsageError { "Option --scale gilt nur für .png" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option --scale gilt nur für .png"));
     }
     if (result.overlayAll) {
         if (result.format == ExportFormat::Pdf) {
-            return UsageError { "Option --overlay-all gilt nicht für .pdf: der Bericht zeigt eine Auswahl" };
+            return usage(LUMIVEX_TEXT("CommandArguments", "Option --overlay-all gilt nicht für .pdf: der Bericht zeigt eine Auswahl"));
         }
         // The overlay runs through every value of this variable itself.
         const bool overFNumber = result.selection.abscissa != Abscissa::FNumber;
         if (overFNumber && result.selection.fNumber) {
-            return UsageError { "Option --overlay-all zeichnet jede Blendenzahl; --f-number passt nicht dazu" };
+            return usage(LUMIVEX_TEXT("CommandArguments", "Option --overlay-all zeichnet jede Blendenzahl; --f-number passt nicht dazu"));
         }
         if (!overFNumber && result.selection.magnification) {
-            return UsageError {
-                "Option --overlay-all zeichnet über k jeden Abbildungsmaßstab; --magnification passt nicht dazu"
-            };
+            return usage(LUMIVEX_TEXT(
+                "CommandArguments",
+                "Option --overlay-all zeichnet über k jeden Abbildungsmaßstab; --magnification passt nicht dazu"));
         }
     }
     return std::nullopt;
@@ -160,16 +173,16 @@ std::variant<CommandArguments, UsageError> finishExport(CommandArguments result,
                                                         const std::vector<std::string>& bareWords, bool scaleGiven)
 {
     if (bareWords.empty()) {
-        return UsageError { "Option --export erwartet nach " + inQuotes(result.outputFile) + " die Linsendatei" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option --export erwartet nach %1 die Linsendatei"), { inQuotes(result.outputFile) });
     }
     if (bareWords.size() > 1) {
-        return UsageError { "Unerwartetes Argument " + inQuotes(bareWords[1]) };
+        return unexpected(bareWords[1]);
     }
     result.lensFile = bareWords.front();
     const std::optional<ExportFormat> format = formatOf(result.outputFile);
     if (!format) {
-        return UsageError { "Unbekannte Endung bei " + inQuotes(result.outputFile)
-                            + ": --export schreibt .png, .svg, .pdf oder .csv" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Unbekannte Endung bei %1: --export schreibt .png, .svg, .pdf oder .csv"),
+                     { inQuotes(result.outputFile) });
     }
     result.format = *format;
     if (const std::optional<UsageError> error = checkFormatOptions(result, scaleGiven)) {
@@ -183,13 +196,13 @@ std::variant<CommandArguments, UsageError>
 finishExportDirectory(CommandArguments result, std::vector<std::string> bareWords, bool formatGiven, bool scaleGiven)
 {
     if (bareWords.empty()) {
-        return UsageError { "Option --export-dir erwartet Linsendateien, Verzeichnisse oder - (Namen auf stdin)" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option --export-dir erwartet Linsendateien, Verzeichnisse oder - (Namen auf stdin)"));
     }
     if (std::count(bareWords.begin(), bareWords.end(), "-") > 1) {
-        return UsageError { "„-“ (Namen auf stdin) ist mehrfach angegeben" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "„-“ (Namen auf stdin) ist mehrfach angegeben"));
     }
     if (!formatGiven) {
-        return UsageError { "Option --export-dir erwartet --format png, svg, pdf oder csv" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option --export-dir erwartet --format png, svg, pdf oder csv"));
     }
     result.inputs = std::move(bareWords);
     if (const std::optional<UsageError> error = checkFormatOptions(result, scaleGiven)) {
@@ -252,20 +265,20 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         }
         if (name == "--overlay-all") {
             if (value) {
-                return UsageError { "Option --overlay-all erwartet keinen Wert" };
+                return usage(LUMIVEX_TEXT("CommandArguments", "Option --overlay-all erwartet keinen Wert"));
             }
             result.overlayAll = true;
             continue;
         }
         const bool choosesMode = name == "--dump" || name == "--export" || name == "--export-dir";
         const bool takesValue = choosesMode || name == "--scale" || name == "--format" || name == "--jobs"
-            || name == "--at" || name == "--compare" || isSelectionOption(name);
+            || name == "--at" || name == "--compare" || name == "--lang" || isSelectionOption(name);
         if (!takesValue) {
-            return UsageError { "Unbekannte Option " + inQuotes(argument) };
+            return usage(LUMIVEX_TEXT("CommandArguments", "Unbekannte Option %1"), { inQuotes(argument) });
         }
         if (!value) {
             if (i + 1 >= arguments.size()) {
-                return UsageError { "Option " + name + " erwartet einen Wert" };
+                return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet einen Wert"), { name });
             }
             value = arguments[++i];
         }
@@ -274,16 +287,15 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
                 : name == "--export"                  ? CommandMode::Export
                                                       : CommandMode::ExportDir;
             if (result.mode == mode) {
-                return UsageError { "Option " + name + " ist mehrfach angegeben" };
+                return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 ist mehrfach angegeben"), { name });
             }
             if (result.mode != CommandMode::Window) {
-                return UsageError { std::string("Die Optionen ") + modeOption(result.mode) + " und " + name
-                                    + " schließen einander aus" };
+                return usage(LUMIVEX_TEXT("CommandArguments", "Die Optionen %1 und %2 schließen einander aus"),
+                             { std::string(modeOption(result.mode)), name });
             }
             if (value->empty()) {
-                return UsageError { "Option " + name
-                                    + (mode == CommandMode::ExportDir ? " erwartet ein Verzeichnis"
-                                                                      : " erwartet einen Dateinamen") };
+                return mode == CommandMode::ExportDir ? usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet ein Verzeichnis"), { name })
+                                                      : usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet einen Dateinamen"), { name });
             }
             result.mode = mode;
             (mode == CommandMode::Dump         ? result.lensFile
@@ -292,10 +304,18 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
                 = *value;
             continue;
         }
+        if (name == "--lang") {
+            result.language = languageNamed(*value);
+            if (!result.language) {
+                return usage(LUMIVEX_TEXT("CommandArguments", "Option --lang erwartet de oder en, nicht %1"),
+                             { inQuotes(*value) });
+            }
+            continue;
+        }
         if (name == "--format") {
             const std::optional<ExportFormat> format = formatNamed(*value);
             if (!format) {
-                return UsageError { "Option --format erwartet png, svg, pdf oder csv, nicht " + inQuotes(*value) };
+                return usage(LUMIVEX_TEXT("CommandArguments", "Option --format erwartet png, svg, pdf oder csv, nicht %1"), { inQuotes(*value) });
             }
             result.format = *format;
             formatGiven = true;
@@ -304,8 +324,8 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         if (name == "--jobs") {
             const std::optional<int> jobs = parseIndex(*value);
             if (!jobs || *jobs > MaxExportJobs) {
-                return UsageError { "Option --jobs erwartet eine ganze Zahl von 1 bis " + std::to_string(MaxExportJobs)
-                                    + ", nicht " + inQuotes(*value) };
+                return usage(LUMIVEX_TEXT("CommandArguments", "Option --jobs erwartet eine ganze Zahl von 1 bis %1, nicht %2"),
+                             { MaxExportJobs, inQuotes(*value) });
             }
             result.jobs = *jobs;
             jobsGiven = true;
@@ -314,8 +334,8 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         if (name == "--scale") {
             const std::optional<int> scale = parseIndex(*value);
             if (!scale || *scale > MaxExportScale) {
-                return UsageError { "Option --scale erwartet eine ganze Zahl von 1 bis "
-                                    + std::to_string(MaxExportScale) + ", nicht " + inQuotes(*value) };
+                return usage(LUMIVEX_TEXT("CommandArguments", "Option --scale erwartet eine ganze Zahl von 1 bis %1, nicht %2"),
+                             { MaxExportScale, inQuotes(*value) });
             }
             result.scale = *scale;
             scaleGiven = true;
@@ -335,7 +355,7 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             // A decimal point, never a comma; blanks around it are no part of a number.
             result.probeAt = value->starts_with(' ') ? std::nullopt : parseDecimal(*value);
             if (!result.probeAt) {
-                return UsageError { "Option --at erwartet eine Zahl mit Dezimalpunkt, nicht " + inQuotes(*value) };
+                return usage(LUMIVEX_TEXT("CommandArguments", "Option --at erwartet eine Zahl mit Dezimalpunkt, nicht %1"), { inQuotes(*value) });
             }
             continue;
         }
@@ -349,24 +369,24 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         return UsageError { "Option --compare gilt nur zusammen mit --dump, --export oder --export-dir" };
     }
     if (result.mode != CommandMode::Dump && result.probeAt) {
-        return UsageError { "Option --at gilt nur zusammen mit --dump" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option --at gilt nur zusammen mit --dump"));
     }
     const bool exports = result.mode == CommandMode::Export || result.mode == CommandMode::ExportDir;
     if (!exports && (scaleGiven || result.overlayAll)) {
-        return UsageError { std::string("Option ") + (scaleGiven ? "--scale" : "--overlay-all")
-                            + " gilt nur zusammen mit --export oder --export-dir" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --export oder --export-dir"),
+                     { std::string(scaleGiven ? "--scale" : "--overlay-all") });
     }
     if (result.mode != CommandMode::ExportDir && (formatGiven || jobsGiven)) {
-        return UsageError { std::string("Option ") + (formatGiven ? "--format" : "--jobs")
-                            + " gilt nur zusammen mit --export-dir" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --export-dir"),
+                     { std::string(formatGiven ? "--format" : "--jobs") });
     }
     if (result.mode != CommandMode::ExportDir && std::count(bareWords.begin(), bareWords.end(), "-") > 0) {
-        return UsageError { "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir"));
     }
     switch (result.mode) {
     case CommandMode::Dump:
         if (!bareWords.empty()) {
-            return UsageError { "Unerwartetes Argument " + inQuotes(bareWords.front()) };
+            return unexpected(bareWords.front());
         }
         return result;
     case CommandMode::Export:
@@ -378,15 +398,30 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
     }
     // The window takes one file name and nothing else.
     if (bareWords.size() > 1) {
-        return UsageError { "Unerwartetes Argument " + inQuotes(bareWords[1]) };
+        return unexpected(bareWords[1]);
     }
     if (selectionGiven) {
-        return UsageError { "Die Auswahloptionen gelten nur zusammen mit --dump, --export oder --export-dir" };
+        return usage(LUMIVEX_TEXT("CommandArguments", "Die Auswahloptionen gelten nur zusammen mit --dump, --export oder --export-dir"));
     }
     if (!bareWords.empty()) {
         result.lensFile = bareWords.front();
     }
     return result;
+}
+
+std::optional<Language> requestedLanguage(const std::vector<std::string>& arguments)
+{
+    std::optional<Language> language;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::optional<Language> named;
+        if (arguments[i] == "--lang" && i + 1 < arguments.size()) {
+            named = languageNamed(arguments[++i]);
+        } else if (arguments[i].starts_with("--lang=")) {
+            named = languageNamed(std::string_view(arguments[i]).substr(7));
+        }
+        language = named ? named : language;
+    }
+    return language;
 }
 
 std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOptions& options, const LensData& lens)
@@ -402,16 +437,19 @@ std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOpti
         = options.frequencies.empty() ? std::vector<int> { std::min(2, lens.FrequencyCount) } : options.frequencies;
 
     std::optional<UsageError> error
-        = checkIndex("--f-number", resolved.fixed.FNumberIndex, lens.FNumberCount, "Blendenzahlen");
+        = checkIndex("--f-number", resolved.fixed.FNumberIndex, lens.FNumberCount,
+                     LUMIVEX_TEXT("CommandArguments", "1..%1 (Blendenzahlen der Datei)"));
     if (!error) {
-        error = checkIndex("--image-height", resolved.fixed.ImageHeightIndex, lens.ImageHeightCount, "Bildhöhen");
+        error = checkIndex("--image-height", resolved.fixed.ImageHeightIndex, lens.ImageHeightCount,
+                           LUMIVEX_TEXT("CommandArguments", "1..%1 (Bildhöhen der Datei)"));
     }
     if (!error) {
         error = checkIndex("--magnification", resolved.fixed.MagnificationIndex, lens.MagnificationCount,
-                           "Abbildungsmaßstäbe");
+                           LUMIVEX_TEXT("CommandArguments", "1..%1 (Abbildungsmaßstäbe der Datei)"));
     }
     if (!error) {
-        error = checkIndex("--frequencies", resolved.frequencies.back(), lens.FrequencyCount, "Ortsfrequenzen");
+        error = checkIndex("--frequencies", resolved.frequencies.back(), lens.FrequencyCount,
+                           LUMIVEX_TEXT("CommandArguments", "1..%1 (Ortsfrequenzen der Datei)"));
     }
     if (error) {
         return *error;
@@ -421,7 +459,9 @@ std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOpti
 
 std::string usageText()
 {
-    return "Aufruf:\n"
+    return QCoreApplication::translate(
+               "CommandArguments",
+               "Aufruf:\n"
            "  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI\n"
            "  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]\n"
            "                                  gibt den Datensatz und die Kurven als JSON aus\n"
@@ -436,6 +476,10 @@ std::string usageText()
            "                                  *.mtf) oder - (Dateinamen auf stdin)\n"
            "  lumivex --help                  zeigt diese Hilfe\n"
            "  lumivex --version               zeigt die Version\n"
+           "\n"
+           "Jeder Aufruf nimmt auch --lang de|en: die Sprache von Fenster, Meldungen und\n"
+           "Bericht (Vorgabe: die des Systems nach LANGUAGE, LC_ALL, LC_MESSAGES oder LANG;\n"
+           "Englisch bei en, sonst Deutsch).\n"
            "\n"
            "AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):\n"
            "  --abscissa k|lpmm|y|m    Abszisse: Blendenzahl, Ortsfrequenz, Bildhöhe oder\n"
@@ -462,12 +506,15 @@ std::string usageText()
            "  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder\n"
            "                           Abbildungsmaßstab); nicht für .pdf\n"
            "  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf\n"
-           "                           neu gezeichnet, 250·N x 250·N Pixel\n";
+           "                           neu gezeichnet, 250·N x 250·N Pixel\n")
+        .toStdString();
 }
 
 std::string helpDetails()
 {
-    return "--dump ... --at X, der Schlüssel Probe:\n"
+    return QCoreApplication::translate(
+               "CommandArguments",
+               "--dump ... --at X, der Schlüssel Probe:\n"
            "  Abscissa   k, lpmm, y oder m\n"
            "  At         X, in den Einheiten der Abszisse\n"
            "  Position   X auf der Abszisse der Kurven (wie KnotX): bei k, lpmm und m die\n"
@@ -555,5 +602,6 @@ std::string helpDetails()
            "  find katalog -name '*.mtf' | lumivex --export-dir diagramme --format png -\n"
            "\n"
            "Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar\n"
-           "(bei --export-dir: mindestens eine), 2 falscher Aufruf.\n";
+           "(bei --export-dir: mindestens eine), 2 falscher Aufruf.\n")
+        .toStdString();
 }

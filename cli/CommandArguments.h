@@ -2,7 +2,9 @@
 #pragma once
 
 #include "CurveExtraction.h"
+#include "Language.h"
 #include "LensData.h"
+#include "MessageText.h"
 
 #include <optional>
 #include <string>
@@ -60,6 +62,9 @@ struct CommandArguments
     std::string exportDirectory;
     std::vector<std::string> inputs; // lens files, directories, and "-" (names on stdin) at most once
     int jobs = 0;                    // --jobs, 1..MaxExportJobs; 0: one per processor core
+    // --lang: the language of the window, the messages and the report;
+    // empty: the system's.
+    std::optional<Language> language;
 };
 
 inline constexpr int MaxExportScale = 8;
@@ -68,14 +73,27 @@ inline constexpr int MaxExportJobs = 256;
 // The file ending of an export format, without the dot ("png").
 const char* formatEnding(ExportFormat format);
 
-// A command line that cannot be carried out; message is German.
+// A command line that cannot be carried out: message is the German text,
+// text the same in pieces for translation.
 struct UsageError
 {
+    explicit UsageError(const MessageText& text)
+        : message(text.german())
+        , text(text)
+    {
+    }
+
     std::string message;
+    MessageText text;
 };
 
 // The arguments after the program name.
 std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std::string>& arguments);
+
+// The language a valid --lang among the arguments names (the last one
+// counts), also when the rest of the command line is wrong; nullopt
+// without one.
+std::optional<Language> requestedLanguage(const std::vector<std::string>& arguments);
 
 // The selection resolved against a loaded data set: the fixed indices and the
 // frequencies whose curves are drawn, ascending.
@@ -92,8 +110,9 @@ struct ResolvedSelection
 // the valid range.
 std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOptions& options, const LensData& lens);
 
-// The synopsis of every mode and option (German), ending with a line end;
-// shown with a usage error and first in the help.
+// The synopsis of every mode and option, ending with a line end; shown
+// with a usage error and first in the help. Both texts are German unless a
+// translation is installed.
 std::string usageText();
 
 // The rest of the help: the export formats and CSV columns, examples and

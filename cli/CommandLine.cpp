@@ -14,9 +14,11 @@
 #include "LensDataJson.h"
 #include "LensFileReader.h"
 #include "LoadError.h"
+#include "Translation.h"
 
 #include <QGuiApplication>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,11 +27,16 @@ namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
-constexpr const char* HelpHint = "Alle Optionen, Formate und Beispiele: lumivex --help\n";
+std::string translated(const MessageText& message)
+{
+    return translatedMessage(message).toStdString();
+}
 
 int usageError(const UsageError& error)
 {
-    printError("lumivex: " + error.message + "\n\n" + usageText() + '\n' + HelpHint);
+    printError("lumivex: " + translated(error.text) + "\n\n" + usageText() + '\n'
+               + QCoreApplication::translate("CommandLine", "Alle Optionen, Formate und Beispiele: lumivex --help\n")
+                     .toStdString());
     return ExitUsage;
 }
 
@@ -40,9 +47,9 @@ std::optional<LensData> loadLens(const std::string& path)
     try {
         return readLensFile(path, LensData());
     } catch (const FileOpenError& error) {
-        printError(path + ":0: " + error.what() + '\n');
+        printError(path + ":0: " + translated(error.text()) + '\n');
     } catch (const LoadError& error) {
-        printError(path + ':' + std::to_string(error.line()) + ": " + error.message() + '\n');
+        printError(path + ':' + std::to_string(error.line()) + ": " + translated(error.messageText()) + '\n');
     }
     return std::nullopt;
 }
@@ -51,7 +58,10 @@ std::optional<LensData> loadLens(const std::string& path)
 // would show them, and the computation goes on.
 void warnOnStderr(SplineWarning warning)
 {
-    printError("Warnung: " + splineWarningText(warning) + '\n');
+    printError(QCoreApplication::translate("CommandLine", "Warnung: %1")
+                   .arg(translatedMessage(splineWarningMessage(warning)))
+                   .toStdString()
+               + '\n');
 }
 
 int runDump(const CommandArguments& arguments)
@@ -78,11 +88,12 @@ int runDump(const CommandArguments& arguments)
     const AbscissaScale scale(lens, selection.abscissa);
     if (arguments.probeAt) {
         if (const int bad = scale.firstNonNumeric()) {
-            const char* list = selection.abscissa == Abscissa::FNumber ? "Blendenzahlen"
-                : selection.abscissa == Abscissa::Frequency            ? "Ortsfrequenzen"
-                                                                       : "Abbildungsmaßstäbe";
-            return usageError(
-                UsageError { "Option --at: der Eintrag „" + scale.text(bad) + "“ der " + list + " ist keine Zahl" });
+            const SourceText message = selection.abscissa == Abscissa::FNumber
+                ? LUMIVEX_TEXT("CommandLine", "Option --at: der Eintrag „%1“ der Blendenzahlen ist keine Zahl")
+                : selection.abscissa == Abscissa::Frequency
+                ? LUMIVEX_TEXT("CommandLine", "Option --at: der Eintrag „%1“ der Ortsfrequenzen ist keine Zahl")
+                : LUMIVEX_TEXT("CommandLine", "Option --at: der Eintrag „%1“ der Abbildungsmaßstäbe ist keine Zahl");
+            return usageError(UsageError(MessageText(message, { scale.text(bad) })));
         }
     }
     const std::optional<double> position = arguments.probeAt ? scale.positionOf(*arguments.probeAt) : std::nullopt;
@@ -126,7 +137,7 @@ int runDump(const CommandArguments& arguments)
             }
         }
     } catch (const std::exception& error) {
-        printError(arguments.lensFile + ": " + error.what() + '\n');
+        printError(arguments.lensFile + ": " + errorText(error).toStdString() + '\n');
         return ExitFailure;
     }
 
@@ -166,8 +177,23 @@ void exportMessageHandler(QtMsgType type, const QMessageLogContext& context, con
     printError((qFormatLogMessage(type, context, message) + u'\n').toLocal8Bit().toStdString());
 }
 
-// Runs an export (run) with the application object it needs.
-int withExportApplication(char* programName, const std::function<int()>& run)
+// Runs a mode that writes only text (run): in German as it is, in another
+// language with the application object that the translation needs.
+int withTextApplication(char* programName, Language language, const std::function<int()>& run)
+{
+    if (language == Language::German) {
+        return run();
+    }
+    int qtArgc = 1;
+    char* qtArgv[] = { programName, nullptr };
+    QCoreApplication application(qtArgc, qtArgv);
+    installTranslations(application, language);
+    return run();
+}
+
+// Runs an export (run) with the application object it needs, its texts in
+// language.
+int withExportApplication(char* programName, Language language, const std::function<int()>& run)
 {
     // Headless: no display is needed, and none is used when there is one,
     // unless the caller chose a platform.
@@ -178,7 +204,8 @@ int withExportApplication(char* programName, const std::function<int()>& run)
     // Qt sees only the program name: the options are ours.
     int qtArgc = 1;
     char* qtArgv[] = { programName, nullptr };
-    const QGuiApplication application(qtArgc, qtArgv);
+    QGuiApplication application(qtArgc, qtArgv);
+    installTranslations(application, language);
     // The platform plugin is loaded now, and the export needs no other:
     // PNG, SVG and PDF output are built into the libraries. Without plugin
     // paths, writing a PNG no longer loads every image-format plugin (JPEG,
@@ -191,7 +218,7 @@ int withExportApplication(char* programName, const std::function<int()>& run)
 
 int runExport(const CommandArguments& arguments, char* programName)
 {
-    return withExportApplication(programName, [&] {
+    return withExportApplication(programName, *arguments.language, [&] {
         const std::optional<ExportFailure> failure
             = exportLensFile(arguments, arguments.lensFile, QString::fromStdString(arguments.outputFile), warnOnStderr);
         if (!failure) {
@@ -199,9 +226,9 @@ int runExport(const CommandArguments& arguments, char* programName)
         }
         switch (failure->kind) {
         case ExportFailure::Kind::Selection:
-            return usageError(UsageError { failure->message });
+            return usageError(UsageError(failure->message));
         case ExportFailure::Kind::Write:
-            printError("lumivex: " + failure->message + '\n');
+            printError("lumivex: " + translated(failure->message) + '\n');
             break;
         default:
             printError(failure->text() + '\n');
@@ -211,31 +238,45 @@ int runExport(const CommandArguments& arguments, char* programName)
     });
 }
 
-} // namespace
-
-std::optional<int> runCommandLine(int argc, char** argv)
+// --help, --version and --dump: text on the standard streams only.
+int runTextMode(const CommandArguments& command)
 {
-    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const auto parsed = parseArguments(arguments);
-    if (const UsageError* error = std::get_if<UsageError>(&parsed)) {
-        return usageError(*error);
-    }
-    const CommandArguments& command = std::get<CommandArguments>(parsed);
     switch (command.mode) {
-    case CommandMode::Window:
-        return std::nullopt;
     case CommandMode::Help:
         printOutput(usageText() + '\n' + helpDetails());
         return 0;
     case CommandMode::Version:
         printOutput(std::string("lumivex ") + LUMIVEX_VERSION + '\n');
         return 0;
-    case CommandMode::Dump:
+    default:
         return runDump(command);
-    case CommandMode::Export:
-        return runExport(command, argc > 0 ? argv[0] : nullptr);
-    case CommandMode::ExportDir:
-        return withExportApplication(argc > 0 ? argv[0] : nullptr, [&] { return runBatchExport(command); });
     }
-    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<int, WindowStart> runCommandLine(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    auto parsed = parseArguments(arguments);
+    CommandArguments* command = std::get_if<CommandArguments>(&parsed);
+    // Chosen once for the whole run, also for a usage error.
+    const Language language = chooseLanguage(command ? command->language : requestedLanguage(arguments),
+                                              [](const char* name) { return std::getenv(name); });
+    char* programName = argc > 0 ? argv[0] : nullptr;
+    if (command == nullptr) {
+        return withTextApplication(programName, language,
+                                   [&parsed] { return usageError(std::get<UsageError>(parsed)); });
+    }
+    command->language = language;
+    switch (command->mode) {
+    case CommandMode::Window:
+        return WindowStart { language, command->lensFile };
+    case CommandMode::Export:
+        return runExport(*command, programName);
+    case CommandMode::ExportDir:
+        return withExportApplication(programName, language, [command] { return runBatchExport(*command); });
+    default:
+        return withTextApplication(programName, language, [command] { return runTextMode(*command); });
+    }
 }

@@ -1,9 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <optional>
+#include "Language.h"
 
-// Handles the command-line modes (--dump, --export, --help, --version and
-// usage errors). Returns the exit code when the command line was such a
-// mode, or nullopt when the window is to start (no option, or a FILE to open).
-std::optional<int> runCommandLine(int argc, char** argv);
+#include <string>
+#include <variant>
+
+// What the window starts with: the language chosen for the run and the
+// lens file named on the command line (empty: none).
+struct WindowStart
+{
+    Language language = Language::German;
+    std::string lensFile;
+};
+
+// Handles the command-line modes (--dump, --export, --export-dir, --help,
+// --version and usage errors) in the language that --lang or the system
+// chooses. Returns the exit code when the command line was such a mode, or
+// the window's start when the window is to start.
+std::variant<int, WindowStart> runCommandLine(int argc, char** argv);

@@ -8,6 +8,12 @@
 #include "LoadError.h"
 #include "ReportClock.h"
 #include "ReportInput.h"
+#include "Translation.h"
+
+std::string ExportFailure::text() const
+{
+    return where + ": " + translatedMessage(message).toStdString();
+}
 
 std::variant<LensData, ExportFailure> readExportLens(const std::string& path)
 {
@@ -15,9 +21,9 @@ std::variant<LensData, ExportFailure> readExportLens(const std::string& path)
     try {
         return readLensFile(path, LensData());
     } catch (const FileOpenError& error) {
-        return ExportFailure { Kind::Read, path + ":0", error.what() };
+        return ExportFailure { Kind::Read, path + ":0", error.text() };
     } catch (const LoadError& error) {
-        return ExportFailure { Kind::Read, path + ':' + std::to_string(error.line()), error.message() };
+        return ExportFailure { Kind::Read, path + ':' + std::to_string(error.line()), error.messageText() };
     }
 }
 
@@ -40,7 +46,7 @@ std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, c
     }
     const auto resolved = resolveSelection(arguments.selection, lens);
     if (const UsageError* error = std::get_if<UsageError>(&resolved)) {
-        return ExportFailure { Kind::Selection, lensFile, error->message };
+        return ExportFailure { Kind::Selection, lensFile, error->text };
     }
     const ResolvedSelection& selection = std::get<ResolvedSelection>(resolved);
 
@@ -68,13 +74,14 @@ std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, c
             // the selection.
             writeReportPdf(outputFile,
                            buildReportInput(lens, selection.abscissa, selection.fixed, chart.frequencies, chart.texts,
-                                            reportTime(), warn, reference.get()));
+                                            reportTime(), warn, reference.get(),
+                                            languageLocale(arguments.language.value_or(Language::German))));
             break;
         }
     } catch (const WriteError& error) {
-        return ExportFailure { Kind::Write, lensFile, error.what() };
+        return ExportFailure { Kind::Write, lensFile, std::string(error.what()) };
     } catch (const std::exception& error) {
-        return ExportFailure { Kind::Draw, lensFile, error.what() };
+        return ExportFailure { Kind::Draw, lensFile, errorText(error).toStdString() };
     }
     return std::nullopt;
 }

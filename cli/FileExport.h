@@ -3,6 +3,7 @@
 
 #include "CommandArguments.h"
 #include "LensData.h"
+#include "MessageText.h"
 #include "Spline.h"
 
 #include <QString>
@@ -24,10 +25,11 @@ struct ExportFailure
     };
     Kind kind = Kind::Read;
     std::string where;   // "FILE:LINE" for Read (line 0 when it cannot be opened), else FILE
-    std::string message; // German
+    MessageText message; // translated when it is reported
 
-    // "where: message", the report line without its line end.
-    std::string text() const { return where + ": " + message; }
+    // "where: message", the report line without its line end, in the
+    // language of the installed translation.
+    std::string text() const;
 };
 
 // Reads a lens file to export or to compare with; a failure of kind Read

@@ -13,23 +13,23 @@ int checkedPointCount(const SplineState& spline)
 {
     const int n = spline.CurvePointCount;
     if (n > SplineState::MaxPoints) {
-        throw RangeError("Bereichsfehler: " + std::to_string(n) + " Stützstellen, höchstens "
-                         + std::to_string(SplineState::MaxPoints) + " möglich");
+        throw RangeError(MessageText(LUMIVEX_TEXT("Spline", "Bereichsfehler: %1 Stützstellen, höchstens %2 möglich"),
+                                     { n, SplineState::MaxPoints }));
     }
     return n;
 }
 
 } // namespace
 
+MessageText splineWarningMessage(SplineWarning warning)
+{
+    return warning == SplineWarning::Singular ? MessageText(LUMIVEX_TEXT("Spline", "Funktion singulär"))
+                                              : MessageText(LUMIVEX_TEXT("Spline", "Funktion nicht monoton"));
+}
+
 std::string splineWarningText(SplineWarning warning)
 {
-    switch (warning) {
-    case SplineWarning::Singular:
-        return "Funktion singulär";
-    case SplineWarning::NotMonotonic:
-        return "Funktion nicht monoton";
-    }
-    return {};
+    return splineWarningMessage(warning).german();
 }
 
 void checkSplineKnots(SplineState& spline, const SplineWarningSink& warn)

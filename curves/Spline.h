@@ -42,7 +42,9 @@ enum class SplineWarning
     NotMonotonic, // "Funktion nicht monoton"
 };
 
-// The user-visible text of a warning (UTF-8).
+// The user-visible text of a warning, in pieces for translation and as
+// German text (UTF-8).
+MessageText splineWarningMessage(SplineWarning warning);
 std::string splineWarningText(SplineWarning warning);
 
 // Receives each warning as it arises; the computation goes on afterwards.

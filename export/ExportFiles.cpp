@@ -9,6 +9,7 @@
 #include "SvgCanvas.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -21,7 +22,9 @@
 #include <unistd.h>
 
 WriteError::WriteError(const QString& path)
-    : std::runtime_error("Die Datei „" + path.toStdString() + "“ kann nicht geschrieben werden")
+    : std::runtime_error(QCoreApplication::translate("ExportFiles", "Die Datei „%1“ kann nicht geschrieben werden")
+                             .arg(path)
+                             .toStdString())
 {
 }
 
@@ -126,8 +129,8 @@ QByteArray renderChartSvg(const LensData& lens, const ChartSelection& chart, con
         name = ComparisonTexts::lensNames(name, QString::fromStdString(chart.reference->LensName));
     }
     SvgCanvas canvas(QSize(PlotGeometry::ImageSize, PlotGeometry::ImageSize),
-                     QStringLiteral("Lumivex des Objektivs: ") + name,
-                     QStringLiteral("MTF-Diagramm, erstellt mit Lumivex"));
+                     QCoreApplication::translate("ReportDrawing", "Lumivex des Objektivs: ") + name,
+                     QCoreApplication::translate("ExportFiles", "MTF-Diagramm, erstellt mit Lumivex"));
     drawChartPasses(canvas, lens, chart, warn);
     return canvas.document();
 }

@@ -35,7 +35,8 @@ struct LineInput
 template <typename Describe> const std::string& nextLine(LineInput& input, const Describe& describe)
 {
     if (input.rest.empty()) {
-        throw LoadError(input.lineNumber + 1, "Unerwartetes Dateiende: gesucht wurde " + std::string(describe()));
+        throw LoadError(input.lineNumber + 1,
+                        MessageText(LUMIVEX_TEXT("LensFileReader", "Unerwartetes Dateiende: gesucht wurde %1"), { describe() }));
     }
     const std::size_t end = input.rest.find('\n');
     input.text = input.rest.substr(0, end);
@@ -47,16 +48,16 @@ template <typename Describe> const std::string& nextLine(LineInput& input, const
     return input.text;
 }
 
-const std::string& nextLine(LineInput& input, const char* sought)
+const std::string& nextLine(LineInput& input, SourceText sought)
 {
-    return nextLine(input, [sought] { return sought; });
+    return nextLine(input, [sought] { return MessageText(sought); });
 }
 
 // Skips lines up to and including the one that starts with the marker
 // (case-sensitive, from column 1).
 void seekMarker(LineInput& input, std::string_view marker)
 {
-    const auto sought = [marker] { return "die Markierung " + quotedText(marker); };
+    const auto sought = [marker] { return MessageText(LUMIVEX_TEXT("LensFileReader", "die Markierung %1"), { quoted(marker) }); };
     while (!nextLine(input, sought).starts_with(marker)) { }
 }
 
@@ -65,25 +66,31 @@ void splitCurrentLine(const LineInput& input, LineTokens& tokens)
     try {
         splitLine(input.text, tokens);
     } catch (const LineFormatError& error) {
-        throw LoadError(input.lineNumber, error.what());
+        throw LoadError(input.lineNumber, error.text());
     }
 }
+
+// The messages about one kind of list line: %1 the line; %1 the limit, %2
+// the number of the first value too many and %3 that value.
+struct ListTexts
+{
+    SourceText empty;
+    SourceText tooMany;
+};
 
 // Stores values 1 .. count - 1 of a labelled list line into target and
 // returns their number. A list needs at least one value and at most limit.
 template <int N>
 int storeList(const LineInput& input, const LineTokens& tokens, RangeArray<std::string, 1, N>& target, int limit,
-              const std::string& plural)
+              const ListTexts& texts)
 {
     const int values = tokens.valueCount();
     if (values == 0) {
-        throw LoadError(input.lineNumber,
-                        "Zeile der " + plural + " " + quotedText(input.text) + " enthält keine Werte");
+        throw LoadError(input.lineNumber, MessageText(texts.empty, { quoted(input.text) }));
     }
     if (values > limit) {
         throw LoadError(input.lineNumber,
-                        "Bereichsfehler: mehr als " + std::to_string(limit) + " " + plural + ", der "
-                            + std::to_string(limit + 1) + ". Wert ist " + quotedText(tokens.LineToken[limit + 1]));
+                        MessageText(texts.tooMany, { limit, limit + 1, quoted(tokens.LineToken[limit + 1]) }));
     }
     for (int i = 1; i <= values; ++i) {
         target[i] = decodeWindows1252(tokens.LineToken[i]);
@@ -93,16 +100,17 @@ int storeList(const LineInput& input, const LineTokens& tokens, RangeArray<std::
 
 void readHead(LineInput& input, LensData& lens)
 {
-    nextLine(input, "Zeile 1 (Dateikopf)");
-    const std::string& head = nextLine(input, "die Kopfzeile (Zeile 2)");
+    nextLine(input, LUMIVEX_TEXT("LensFileReader", "Zeile 1 (Dateikopf)"));
+    const std::string& head = nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Kopfzeile (Zeile 2)"));
     if (head.size() < 6 || head[5] < '0' || head[5] > '9') {
-        throw LoadError(input.lineNumber, "Spalte 6 der Kopfzeile " + quotedText(head) + " enthält keine Ziffer");
+        throw LoadError(input.lineNumber,
+                        MessageText(LUMIVEX_TEXT("LensFileReader", "Spalte 6 der Kopfzeile %1 enthält keine Ziffer"), { quoted(head) }));
     }
     lens.ImageHeightPerFNumber = head[5] - '0';
 
-    nextLine(input, "Zeile 3 (Dateikopf)");
-    nextLine(input, "Zeile 4 (Dateikopf)");
-    const std::string& title = nextLine(input, "die Titelzeile (Zeile 5)");
+    nextLine(input, LUMIVEX_TEXT("LensFileReader", "Zeile 3 (Dateikopf)"));
+    nextLine(input, LUMIVEX_TEXT("LensFileReader", "Zeile 4 (Dateikopf)"));
+    const std::string& title = nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Titelzeile (Zeile 5)"));
     // The name runs from column 5 to the third character after the first
     // "/", cut at the end of the line; without a "/" it is empty.
     const std::size_t slash = title.find('/');
@@ -118,24 +126,28 @@ void readImageHeights(LineInput& input, LineTokens& tokens, LensData& lens)
     int count = 0;
     for (int r = 1; r <= rows; ++r) {
         nextLine(input, [&lens, r] {
-            return lens.ImageHeightPerFNumber > 0 ? "die Bildhöhenzeile der Blende " + std::to_string(r)
-                                                  : std::string("die Bildhöhenzeile");
+            return lens.ImageHeightPerFNumber > 0
+                ? MessageText(LUMIVEX_TEXT("LensFileReader", "die Bildhöhenzeile der Blende %1"), { r })
+                : MessageText(LUMIVEX_TEXT("LensFileReader", "die Bildhöhenzeile"));
         });
         splitCurrentLine(input, tokens);
-        count = storeList(input, tokens, lens.ImageHeightText[r], LensData::MaxImageHeights, "Bildhöhen");
+        count = storeList(input, tokens, lens.ImageHeightText[r], LensData::MaxImageHeights,
+                          { LUMIVEX_TEXT("LensFileReader", "Zeile der Bildhöhen %1 enthält keine Werte"),
+                            LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Bildhöhen, der %2. Wert ist %3") });
         // Capping compares the values of a row with its last value, so every
         // row needs as many values as the last one.
         if (r == 1) {
             firstCount = count;
         } else if (count != firstCount) {
             throw LoadError(input.lineNumber,
-                            "Bildhöhenzeile " + quotedText(input.text) + " hat " + std::to_string(count)
-                                + " Werte, die erste hat " + std::to_string(firstCount));
+                            MessageText(LUMIVEX_TEXT("LensFileReader", "Bildhöhenzeile %1 hat %2 Werte, die erste hat %3"),
+                                        { quoted(input.text), count, firstCount }));
         }
         for (int c = 1; c <= count; ++c) {
             const std::optional<double> value = parseDecimal(tokens.LineToken[c]);
             if (!value) {
-                throw LoadError(input.lineNumber, "Bildhöhe " + quotedText(tokens.LineToken[c]) + " ist keine Zahl");
+                throw LoadError(input.lineNumber, MessageText(LUMIVEX_TEXT("LensFileReader", "Bildhöhe %1 ist keine Zahl"),
+                                                              { quoted(tokens.LineToken[c]) }));
             }
             values[r][c] = *value;
         }
@@ -158,20 +170,24 @@ void readImageHeights(LineInput& input, LineTokens& tokens, LensData& lens)
 
 void readParameters(LineInput& input, LineTokens& tokens, LensData& lens)
 {
-    nextLine(input, "die Zeile der Blendenzahlen");
+    nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Zeile der Blendenzahlen"));
     splitCurrentLine(input, tokens);
-    lens.FNumberCount = storeList(input, tokens, lens.FNumberText, LensData::MaxFNumbers, "Blendenzahlen");
+    lens.FNumberCount = storeList(input, tokens, lens.FNumberText, LensData::MaxFNumbers,
+                                  { LUMIVEX_TEXT("LensFileReader", "Zeile der Blendenzahlen %1 enthält keine Werte"),
+                                    LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Blendenzahlen, der %2. Wert ist %3") });
 
-    nextLine(input, "die Zeile der Abbildungsmaßstäbe");
+    nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Zeile der Abbildungsmaßstäbe"));
     splitCurrentLine(input, tokens);
     lens.MagnificationCount
-        = storeList(input, tokens, lens.MagnificationText, LensData::MaxMagnifications, "Abbildungsmaßstäbe");
+        = storeList(input, tokens, lens.MagnificationText, LensData::MaxMagnifications,
+                    { LUMIVEX_TEXT("LensFileReader", "Zeile der Abbildungsmaßstäbe %1 enthält keine Werte"),
+                      LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Abbildungsmaßstäbe, der %2. Wert ist %3") });
 
     readImageHeights(input, tokens, lens);
 
     // Wavelengths stand in fields of four columns after a four-column label;
     // an incomplete last field is dropped.
-    const std::string& wavelengths = nextLine(input, "die Zeile der Wellenlängen");
+    const std::string& wavelengths = nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Zeile der Wellenlängen"));
     std::string wavelengthText;
     for (std::size_t field = 1; field < wavelengths.size() / 4; ++field) {
         wavelengthText += "   ";
@@ -179,19 +195,21 @@ void readParameters(LineInput& input, LineTokens& tokens, LensData& lens)
     }
     lens.WavelengthText = decodeWindows1252(wavelengthText);
 
-    const std::string& weights = nextLine(input, "die Zeile der Gewichte");
+    const std::string& weights = nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Zeile der Gewichte"));
     lens.WeightText = weights.size() > 4 ? decodeWindows1252(std::string_view(weights).substr(4)) : std::string();
 
-    nextLine(input, "die Zeile der Ortsfrequenzen");
+    nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Zeile der Ortsfrequenzen"));
     splitCurrentLine(input, tokens);
-    lens.FrequencyCount = storeList(input, tokens, lens.FrequencyText, LensData::MaxFrequencies, "Ortsfrequenzen");
+    lens.FrequencyCount = storeList(input, tokens, lens.FrequencyText, LensData::MaxFrequencies,
+                                    { LUMIVEX_TEXT("LensFileReader", "Zeile der Ortsfrequenzen %1 enthält keine Werte"),
+                                      LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Ortsfrequenzen, der %2. Wert ist %3") });
 }
 
 void readDistances(LineInput& input, LineTokens& tokens, LensData& lens)
 {
     seekMarker(input, "[ABB]");
     for (int i = 1; i <= lens.MagnificationCount; ++i) {
-        nextLine(input, [i] { return "die Abstandszeile des Abbildungsmaßstabs " + std::to_string(i); });
+        nextLine(input, [i] { return MessageText(LUMIVEX_TEXT("LensFileReader", "die Abstandszeile des Abbildungsmaßstabs %1"), { i }); });
         splitCurrentLine(input, tokens);
         // The third value; a line with fewer values leaves what an earlier
         // line put into that token, as the format has always done.
@@ -199,7 +217,7 @@ void readDistances(LineInput& input, LineTokens& tokens, LensData& lens)
         try {
             lens.DistanceLabels[i] = distanceLabel(distance, i == 1);
         } catch (const LineFormatError& error) {
-            throw LoadError(input.lineNumber, error.what());
+            throw LoadError(input.lineNumber, error.text());
         }
         lens.DistanceText[i] = decodeWindows1252(distance);
     }
@@ -209,24 +227,23 @@ void readDistances(LineInput& input, LineTokens& tokens, LensData& lens)
         try {
             lens.DistanceLabels[i] = distanceLabel(lens.DistanceText[i], i == 1);
         } catch (const LineFormatError& error) {
-            throw LoadError(input.lineNumber, error.what());
+            throw LoadError(input.lineNumber, error.text());
         }
     }
 }
 
-void readModulationLines(LineInput& input, LensData& lens, ModulationTable& table, int fNumber, const char* orientation)
+// sought: the line's description, %1 the f-number, %2 the magnification and
+// %3 the image height.
+void readModulationLines(LineInput& input, LensData& lens, ModulationTable& table, int fNumber, SourceText sought)
 {
     for (int m = 1; m <= lens.MagnificationCount; ++m) {
         for (int h = 1; h <= lens.ImageHeightCount; ++h) {
-            nextLine(input, [&] {
-                return std::string("die ") + orientation + " Modulationszeile der Blende " + std::to_string(fNumber)
-                    + " für Abbildungsmaßstab " + std::to_string(m) + ", Bildhöhe " + std::to_string(h);
-            });
+            nextLine(input, [&] { return MessageText(sought, { fNumber, m, h }); });
             std::vector<int> values;
             try {
                 values = parseModulationLine(input.text, lens.FrequencyCount);
             } catch (const LineFormatError& error) {
-                throw LoadError(input.lineNumber, error.what());
+                throw LoadError(input.lineNumber, error.text());
             }
             for (int q = 1; q <= lens.FrequencyCount; ++q) {
                 table.set(fNumber - 1, q - 1, h - 1, m - 1, static_cast<std::uint8_t>(values[q - 1]));
@@ -243,9 +260,15 @@ void readModulationBlocks(LineInput& input, LensData& lens)
         std::string marker = "[";
         marker += std::to_string(n) + "/SAGMOD]";
         seekMarker(input, marker);
-        readModulationLines(input, lens, lens.SagModulation, n, "sagittale");
-        nextLine(input, [n] { return "die Trennzeile vor den tangentialen Werten der Blende " + std::to_string(n); });
-        readModulationLines(input, lens, lens.TanModulation, n, "tangentiale");
+        readModulationLines(
+            input, lens, lens.SagModulation, n,
+            LUMIVEX_TEXT("LensFileReader", "die sagittale Modulationszeile der Blende %1 für Abbildungsmaßstab %2, Bildhöhe %3"));
+        nextLine(input, [n] {
+            return MessageText(LUMIVEX_TEXT("LensFileReader", "die Trennzeile vor den tangentialen Werten der Blende %1"), { n });
+        });
+        readModulationLines(
+            input, lens, lens.TanModulation, n,
+            LUMIVEX_TEXT("LensFileReader", "die tangentiale Modulationszeile der Blende %1 für Abbildungsmaßstab %2, Bildhöhe %3"));
     }
 }
 
@@ -256,9 +279,8 @@ void readFile(LineInput& input, LensData& lens)
     readHead(input, lens);
     seekMarker(input, "[GAUSS]");
     for (int i = 1; i <= GaussLinesSkipped; ++i) {
-        nextLine(input, [i] {
-            return "Zeile " + std::to_string(i) + " von " + std::to_string(GaussLinesSkipped) + " nach „[GAUSS]“";
-        });
+        nextLine(input,
+                 [i] { return MessageText(LUMIVEX_TEXT("LensFileReader", "Zeile %1 von %2 nach „[GAUSS]“"), { i, GaussLinesSkipped }); });
     }
     seekMarker(input, "[PARAM]");
     readParameters(input, tokens, lens);
@@ -276,7 +298,7 @@ LensData readLensBytes(std::string_view bytes, const LensData& current)
     } catch (const RangeError& error) {
         // Every index is checked before use; this only guards against a
         // fault of the reader itself turning into an error without a line.
-        throw LoadError(input.lineNumber > 0 ? input.lineNumber : 1, error.what());
+        throw LoadError(input.lineNumber > 0 ? input.lineNumber : 1, error.text());
     }
     lens.FileLoaded = 1;
     return lens;
@@ -330,7 +352,7 @@ std::string distanceLabel(std::string_view distanceText, bool firstEntry)
     }
     const std::optional<double> value = parseDecimal(distanceText);
     if (!value) {
-        throw LineFormatError("Abstand " + quotedText(distanceText) + " ist keine Zahl");
+        throw LineFormatError(MessageText(LUMIVEX_TEXT("LensFileReader", "Abstand %1 ist keine Zahl"), { quoted(distanceText) }));
     }
     // Round to nearest, a half to the even neighbour.
     double rounded = std::floor(*value);
@@ -340,12 +362,15 @@ std::string distanceLabel(std::string_view distanceText, bool firstEntry)
     }
     if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min())
         || rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
-        std::string message = "Abstand " + quotedText(distanceText) + " passt gerundet nicht in eine 32-Bit-Ganzzahl";
-        if (distanceText.find_first_not_of(' ') != std::string_view::npos
-            && distanceText.substr(distanceText.find_first_not_of(' ')) == InfinityMarker) {
-            message += " („-1E20“ für unendlich steht nur beim ersten Abbildungsmaßstab und ohne Leerzeichen davor)";
-        }
-        throw LineFormatError(message);
+        const bool misplacedInfinity = distanceText.find_first_not_of(' ') != std::string_view::npos
+            && distanceText.substr(distanceText.find_first_not_of(' ')) == InfinityMarker;
+        throw LineFormatError(misplacedInfinity
+                                  ? MessageText(LUMIVEX_TEXT("LensFileReader", "Abstand %1 passt gerundet nicht in eine 32-Bit-Ganzzahl "
+                                                             "(„-1E20“ für unendlich steht nur beim ersten "
+                                                             "Abbildungsmaßstab und ohne Leerzeichen davor)"),
+                                                { quoted(distanceText) })
+                                  : MessageText(LUMIVEX_TEXT("LensFileReader", "Abstand %1 passt gerundet nicht in eine 32-Bit-Ganzzahl"),
+                                                { quoted(distanceText) }));
     }
     return std::to_string(static_cast<std::int32_t>(rounded));
 }

@@ -14,13 +14,13 @@ constexpr std::size_t MaxModulationLineLength = 255;
 constexpr int MaxBoundaries = 10;
 
 // Long lines are shown by their beginning only.
-std::string quotedExcerpt(std::string_view bytes)
+MessageText quotedExcerpt(std::string_view bytes)
 {
     constexpr std::size_t Shown = 40;
     if (bytes.size() <= Shown) {
-        return quotedText(bytes);
+        return quoted(bytes);
     }
-    return "„" + decodeWindows1252(bytes.substr(0, Shown)) + "…“";
+    return MessageText(LUMIVEX_TEXT("LineParsing", "„%1…“"), { decodeWindows1252(bytes.substr(0, Shown)) });
 }
 
 // An optional sign followed by one or more digits.
@@ -32,11 +32,17 @@ bool hasIntegerForm(std::string_view text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+MessageText outOfByteRange(std::string_view field)
+{
+    return MessageText(LUMIVEX_TEXT("LineParsing", "Modulationswert %1 liegt außerhalb von 0..255"),
+                       { quoted(field) });
+}
+
 } // namespace
 
-std::string quotedText(std::string_view bytes)
+MessageText quoted(std::string_view bytes)
 {
-    return "„" + decodeWindows1252(bytes) + "“";
+    return MessageText(LUMIVEX_TEXT("LineParsing", "„%1“"), { decodeWindows1252(bytes) });
 }
 
 std::string shortestNumber(double value)
@@ -65,9 +71,9 @@ void splitLine(std::string_view line, LineTokens& tokens)
             const std::string_view value = std::string_view(padded).substr(previousEnd + 1, i - previousEnd - 1);
             if (valueIndex > LineTokens::MaxValues) {
                 tokens.count = count;
-                throw LineFormatError("Bereichsfehler: mehr als " + std::to_string(LineTokens::MaxValues)
-                                      + " Werte in der Zeile, der " + std::to_string(valueIndex) + ". Wert ist "
-                                      + quotedText(value));
+                throw LineFormatError(MessageText(
+                    LUMIVEX_TEXT("LineParsing", "Bereichsfehler: mehr als %1 Werte in der Zeile, der %2. Wert ist %3"),
+                    { LineTokens::MaxValues, valueIndex, quoted(value) }));
             }
             tokens.LineToken[valueIndex] = std::string(value);
         }
@@ -80,9 +86,9 @@ void splitLine(std::string_view line, LineTokens& tokens)
 std::vector<int> parseModulationLine(std::string_view line, int valueCount)
 {
     if (line.size() > MaxModulationLineLength) {
-        throw LineFormatError("Bereichsfehler: Modulationszeile ist " + std::to_string(line.size())
-                              + " Zeichen lang, erlaubt sind " + std::to_string(MaxModulationLineLength) + ": "
-                              + quotedExcerpt(line));
+        throw LineFormatError(MessageText(
+            LUMIVEX_TEXT("LineParsing", "Bereichsfehler: Modulationszeile ist %1 Zeichen lang, erlaubt sind %2: %3"),
+            { std::to_string(line.size()), static_cast<int>(MaxModulationLineLength), quotedExcerpt(line) }));
     }
 
     // Boundaries as 1-based columns, as the layout describes them.
@@ -95,15 +101,17 @@ std::vector<int> parseModulationLine(std::string_view line, int valueCount)
         }
         if (column == length || line[column] != ' ') {
             if (static_cast<int>(boundaries.size()) == MaxBoundaries) {
-                throw LineFormatError("Bereichsfehler: Modulationszeile hat mehr als " + std::to_string(MaxBoundaries)
-                                      + " Wertgrenzen: " + quotedExcerpt(line));
+                throw LineFormatError(MessageText(
+                    LUMIVEX_TEXT("LineParsing", "Bereichsfehler: Modulationszeile hat mehr als %1 Wertgrenzen: %2"),
+                    { MaxBoundaries, quotedExcerpt(line) }));
             }
             boundaries.push_back(column);
         }
     }
     if (boundaries.empty()) {
-        throw LineFormatError("Bereichsfehler: Modulationszeile " + quotedExcerpt(line)
-                              + " enthält kein Leerzeichen vor einem Wert");
+        throw LineFormatError(MessageText(
+            LUMIVEX_TEXT("LineParsing", "Bereichsfehler: Modulationszeile %1 enthält kein Leerzeichen vor einem Wert"),
+            { quotedExcerpt(line) }));
     }
     boundaries.back() = length;
 
@@ -111,9 +119,9 @@ std::vector<int> parseModulationLine(std::string_view line, int valueCount)
     values.reserve(static_cast<std::size_t>(valueCount > 0 ? valueCount : 0));
     for (int q = 1; q <= valueCount; ++q) {
         if (static_cast<std::size_t>(q) >= boundaries.size()) {
-            throw LineFormatError("Modulationszeile " + quotedExcerpt(line) + " enthält nur "
-                                  + std::to_string(boundaries.size() - 1) + " von " + std::to_string(valueCount)
-                                  + " Werten");
+            throw LineFormatError(
+                MessageText(LUMIVEX_TEXT("LineParsing", "Modulationszeile %1 enthält nur %2 von %3 Werten"),
+                            { quotedExcerpt(line), std::to_string(boundaries.size() - 1), valueCount }));
         }
         const std::size_t first = boundaries[static_cast<std::size_t>(q) - 1]; // 0-based start = 1-based boundary
         const std::size_t last = boundaries[static_cast<std::size_t>(q)];
@@ -123,17 +131,20 @@ std::vector<int> parseModulationLine(std::string_view line, int valueCount)
             // A well-formed integer too large for long long is out of range,
             // not malformed.
             if (hasIntegerForm(field)) {
-                throw LineFormatError("Modulationswert " + quotedText(field) + " liegt außerhalb von 0..255");
+                throw LineFormatError(outOfByteRange(field));
             }
             // A field with a blank in it means two values ran together.
             const bool hasBlank = field.find(' ') != std::string_view::npos;
-            throw LineFormatError("Modulationswert " + quotedText(field) + " ist keine ganze Zahl"
-                                  + (hasBlank ? std::string(" (Werte durch genau ein Leerzeichen trennen und die "
-                                                            "Zeile mit einem Leerzeichen beenden)")
-                                              : std::string()));
+            throw LineFormatError(
+                hasBlank ? MessageText(LUMIVEX_TEXT("LineParsing",
+                                                    "Modulationswert %1 ist keine ganze Zahl (Werte durch genau ein "
+                                                    "Leerzeichen trennen und die Zeile mit einem Leerzeichen beenden)"),
+                                       { quoted(field) })
+                         : MessageText(LUMIVEX_TEXT("LineParsing", "Modulationswert %1 ist keine ganze Zahl"),
+                                       { quoted(field) }));
         }
         if (*value < 0 || *value > 255) {
-            throw LineFormatError("Modulationswert " + quotedText(field) + " liegt außerhalb von 0..255");
+            throw LineFormatError(outOfByteRange(field));
         }
         values.push_back(static_cast<int>(*value));
     }

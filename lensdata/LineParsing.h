@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "MessageText.h"
 #include "RangeArray.h"
 
 #include <optional>
@@ -23,8 +24,9 @@ struct LineTokens
     int valueCount() const { return count > 0 ? count - 1 : 0; }
 };
 
-// A text of the file (Windows-1252 bytes) in German quotes, for messages.
-std::string quotedText(std::string_view bytes);
+// A text of the file (Windows-1252 bytes) in quotes, for messages: German
+// quotes in the German text, a translation sets its own.
+MessageText quoted(std::string_view bytes);
 
 // The shortest text that reads back as the same double, with a decimal
 // point whatever the locale ("0.1", "25", "1e+20").

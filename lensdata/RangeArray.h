@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "MessageText.h"
+
 #include <array>
 #include <cstddef>
 #include <stdexcept>
@@ -8,11 +10,12 @@
 
 // Thrown for every index outside a declared range. The message is German
 // because it reaches the user through the general error handler.
-class RangeError : public std::out_of_range
+class RangeError : public std::out_of_range, public TranslatableError
 {
 public:
-    explicit RangeError(const std::string& message)
-        : std::out_of_range(message)
+    explicit RangeError(const MessageText& message)
+        : std::out_of_range(message.german())
+        , TranslatableError(message)
     {
     }
 };
@@ -38,8 +41,8 @@ private:
     static std::size_t checked(int index)
     {
         if (index < Low || index > High) {
-            throw RangeError("Bereichsfehler: Index " + std::to_string(index) + " liegt außerhalb von "
-                             + std::to_string(Low) + ".." + std::to_string(High));
+            throw RangeError(MessageText(LUMIVEX_TEXT("RangeArray", "Bereichsfehler: Index %1 liegt außerhalb von %2..%3"),
+                                         { index, Low, High }));
         }
         return static_cast<std::size_t>(index - Low);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "AxisTexts.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The texts are laid out with blanks to centre them under and above the
@@ -22,26 +24,26 @@ AxisTexts makeTexts(const QString& range, const QString& variable)
 
 AxisTexts initialAxisTexts()
 {
-    return makeTexts(blanks(19) + QStringLiteral("Bildhöhe [%]") + blanks(6), blanks(1));
+    return makeTexts(QCoreApplication::translate("AxisTexts", "                   Bildhöhe [%]      "), blanks(1));
 }
 
 AxisTexts axisTextsFor(Abscissa abscissa)
 {
-    const QString from = QStringLiteral("min <=");
-    const QString to = QStringLiteral("=> max");
+    // Whole texts with their blanks: a translation centres its own words.
+    const auto text = [](const char* source) { return QCoreApplication::translate("AxisTexts", source); };
     switch (abscissa) {
     case Abscissa::FNumber:
-        return makeTexts(from + blanks(21) + QStringLiteral("k") + blanks(20) + to,
-                         blanks(21) + QStringLiteral("Blendenzahl") + blanks(23));
+        return makeTexts(QStringLiteral("min <=                     k                    => max"),
+                         text(QT_TRANSLATE_NOOP("AxisTexts", "                     Blendenzahl                       ")));
     case Abscissa::Frequency:
-        return makeTexts(from + blanks(18) + QStringLiteral("LP/mm") + blanks(13) + to,
-                         blanks(21) + QStringLiteral("Linienpaare") + blanks(13));
+        return makeTexts(QStringLiteral("min <=                  LP/mm             => max"),
+                         text(QT_TRANSLATE_NOOP("AxisTexts", "                     Linienpaare             ")));
     case Abscissa::ImageHeight:
-        return makeTexts(blanks(30) + QStringLiteral("y ' [%]") + blanks(27),
-                         blanks(27) + QStringLiteral("Bildhöhe") + blanks(15));
+        return makeTexts(QStringLiteral("                              y ' [%]                           "),
+                         text(QT_TRANSLATE_NOOP("AxisTexts", "                           Bildhöhe               ")));
     case Abscissa::Magnification:
-        return makeTexts(from + blanks(20) + QStringLiteral("ß '") + blanks(19) + to,
-                         blanks(16) + QStringLiteral("Abbildungsmaßstab"));
+        return makeTexts(QStringLiteral("min <=                    ß '                   => max"),
+                         text(QT_TRANSLATE_NOOP("AxisTexts", "                Abbildungsmaßstab")));
     }
     return initialAxisTexts();
 }

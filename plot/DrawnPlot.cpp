@@ -6,6 +6,8 @@
 #include "CurveSampling.h"
 #include "PlotGeometry.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -83,7 +85,10 @@ ReadoutAxis::ReadoutAxis(const LensData& lens, Abscissa abscissa)
 {
     if (abscissa == Abscissa::Magnification) {
         for (int i = 1; i <= lens.MagnificationCount; ++i) {
-            distances.push_back(QString::fromStdString(lens.DistanceLabels[i]));
+            // The data's "unendlich" in the language of the texts.
+            const std::string& label = lens.DistanceLabels[i];
+            distances.push_back(label == "unendlich" ? QCoreApplication::translate("DistanceLabel", "unendlich")
+                                                     : QString::fromStdString(label));
         }
     }
 }

@@ -5,6 +5,9 @@
 #include "ChartExport.h"
 #include "PlotFrame.h"
 #include "Spline.h"
+#include "Translation.h"
+
+#include <QCoreApplication>
 
 namespace PlotController {
 
@@ -35,10 +38,15 @@ namespace {
 
 } // namespace
 
+QString noFileMessage()
+{
+    return QCoreApplication::translate("PlotController", NoFileText);
+}
+
 void draw(PlotView& view, const LensData& lens, PlotState& state)
 {
     if (lens.FileLoaded <= 0) {
-        view.showMessage(NoFileMessage);
+        view.showMessage(noFileMessage());
         return;
     }
     if (view.isSingleMode()) {
@@ -55,7 +63,7 @@ void draw(PlotView& view, const LensData& lens, PlotState& state)
     // frequency selected they keep the values of their last reading.
     readChoices(view, abscissa, state.selection);
     const SplineWarningSink warn
-        = [&view](SplineWarning warning) { view.showMessage(QString::fromStdString(splineWarningText(warning))); };
+        = [&view](SplineWarning warning) { view.showMessage(translatedMessage(splineWarningMessage(warning))); };
     const CurveSelection fixed = state.selection;
     if (const auto last = drawSelectedCurves(view.plotCanvas(), lens, abscissa, fixed, state.FrequencySelected,
                                              state.texts, warn, state.drawn.reference.get())) {

@@ -29,9 +29,13 @@ struct PlotState
 // RangeError for an index outside the data set's tables.
 namespace PlotController {
 
-inline const QString NoFileMessage = QStringLiteral("Noch keine Datei gelesen !");
+// The message while no file has been read: the German source text, and
+// the text in the language of the installed translation.
+inline constexpr const char* NoFileText = QT_TRANSLATE_NOOP("PlotController", "Noch keine Datei gelesen !");
+inline const QString NoFileMessage = QString::fromUtf8(NoFileText);
+QString noFileMessage();
 
-// The draw command: refuses with NoFileMessage while no file is loaded;
+// The draw command: refuses with noFileMessage() while no file is loaded;
 // in single mode starts from the empty frame; then, for every selected
 // frequency in ascending order, extracts the curve, rewrites the axis
 // texts and draws the sagittal and then the tangential series. Spline

@@ -4,6 +4,8 @@
 #include "CurveMapping.h"
 #include "PlotGeometry.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -115,7 +117,8 @@ QString abscissaText(const DrawnCurve& curve, double position, int node)
         if (node > 0 && entry >= 0 && static_cast<std::size_t>(entry) < axis.distances.size()) {
             const QString& distance = axis.distances[static_cast<std::size_t>(entry)];
             text += QStringLiteral(", OO′ ") + distance
-                + (distance == QLatin1String("unendlich") ? QString() : QStringLiteral(" mm"));
+                + (distance == QCoreApplication::translate("DistanceLabel", "unendlich") ? QString()
+                                                                                          : QStringLiteral(" mm"));
         }
         return text;
     }
@@ -145,7 +148,8 @@ QString PlotReadout::text() const
         out += QLatin1String(" %  T ");
         appendTenths(out, line.tan);
         out += QLatin1String(" %  ");
-        out += line.node ? QStringLiteral("Stützstelle") : QStringLiteral("interpoliert");
+        out += line.node ? QCoreApplication::translate("PlotReadout", "Stützstelle")
+                         : QCoreApplication::translate("PlotReadout", "interpoliert");
     }
     for (const QString& note : notes) {
         out += QLatin1Char('\n');

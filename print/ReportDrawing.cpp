@@ -6,6 +6,7 @@
 #include "PlotFrame.h"
 #include "PlotGeometry.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -48,7 +49,7 @@ std::vector<SettingsLine> settingsLines(const ReportInput& input)
     std::vector<SettingsLine> lines;
     if (input.abscissa != Abscissa::FNumber) {
         lines.push_back(
-            { FNumberY, QStringLiteral("Blende                       : ") + text(lens.FNumberText[s.FNumberIndex]) });
+            { FNumberY, QCoreApplication::translate("ReportDrawing", "Blende                       : ") + text(lens.FNumberText[s.FNumberIndex]) });
     }
     if (input.abscissa != Abscissa::Frequency) {
         // Each frequency's whole text: a three-digit frequency must not
@@ -59,17 +60,17 @@ std::vector<SettingsLine> settingsLines(const ReportInput& input)
                 frequencies += text(lens.FrequencyText[k]) + QLatin1Char(' ');
             }
         }
-        lines.push_back({ FrequencyY, QStringLiteral("Ortsfrequenz              : ") + frequencies });
+        lines.push_back({ FrequencyY, QCoreApplication::translate("ReportDrawing", "Ortsfrequenz              : ") + frequencies });
     }
     if (input.abscissa != Abscissa::ImageHeight) {
         lines.push_back(
             { ImageHeightY,
-              QStringLiteral("Bildhöhe                    : ") + text(lens.ImageHeightText[1][s.ImageHeightIndex]) });
+              QCoreApplication::translate("ReportDrawing", "Bildhöhe                    : ") + text(lens.ImageHeightText[1][s.ImageHeightIndex]) });
     }
     if (input.abscissa != Abscissa::Magnification) {
         lines.push_back(
             { MagnificationY,
-              QStringLiteral("Abbildungsmaßstab   : ") + text(lens.MagnificationText[s.MagnificationIndex]) });
+              QCoreApplication::translate("ReportDrawing", "Abbildungsmaßstab   : ") + text(lens.MagnificationText[s.MagnificationIndex]) });
     }
     return lines;
 }
@@ -153,11 +154,11 @@ void drawReport(Canvas& page, const ReportInput& input)
     const QString name = input.referenceName.empty()
         ? text(lens.LensName)
         : ComparisonTexts::lensNames(text(lens.LensName), text(input.referenceName));
-    writeText(page, TextLeft, TitleY, QStringLiteral("Lumivex des Objektivs: ") + name, TitleHeight);
+    writeText(page, TextLeft, TitleY, QCoreApplication::translate("ReportDrawing", "Lumivex des Objektivs: ") + name, TitleHeight);
     for (const SettingsLine& line : settings) {
         writeText(page, SettingsLeft, line.y, line.text, LineHeight);
     }
-    writeText(page, SettingsLeft, WavelengthHeadingY, QStringLiteral("Wellenlänge / rel. Gewichtung "), LineHeight);
+    writeText(page, SettingsLeft, WavelengthHeadingY, QCoreApplication::translate("ReportDrawing", "Wellenlänge / rel. Gewichtung "), LineHeight);
     writeText(page, SettingsLeft, WavelengthY, text(lens.WavelengthText), LineHeight);
     writeText(page, SettingsLeft, WeightY, text(lens.WeightText), LineHeight);
 
@@ -180,7 +181,7 @@ void drawReport(Canvas& page, const ReportInput& input)
 
     writeText(page, TextLeft, RuleY, QString(74, QLatin1Char('_')), LineHeight);
     writeText(page, TextLeft, FooterY,
-              QStringLiteral("     Programm: Lumivex / ") + input.dateText + QStringLiteral("  ") + input.timeText
+              QCoreApplication::translate("ReportDrawing", "     Programm: Lumivex / ") + input.dateText + QStringLiteral("  ") + input.timeText
                   + input.makerText,
               FooterHeight);
 }

@@ -31,7 +31,7 @@ std::vector<ReportCurve> computeReportCurves(const LensData& lens, Abscissa absc
 
 ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const CurveSelection& selection,
                              const FrequencyFlags& frequencies, const AxisTexts& texts, const QDateTime& now,
-                             const SplineWarningSink& warn, const LensData* reference)
+                             const SplineWarningSink& warn, const LensData* reference, const QLocale& locale)
 {
     ReportInput input;
     input.lens = lens;
@@ -41,7 +41,7 @@ ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const Curv
         input.frequencySelected[i] = frequencies[i] == 1;
     }
     input.axisTexts = texts;
-    stampReport(input, now);
+    stampReport(input, now, locale);
     input.curves = computeReportCurves(lens, abscissa, selection, input.frequencySelected, warn);
     if (reference == nullptr) {
         return input;
@@ -71,9 +71,8 @@ ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const Curv
     return input;
 }
 
-void stampReport(ReportInput& input, const QDateTime& when)
+void stampReport(ReportInput& input, const QDateTime& when, const QLocale& locale)
 {
-    const QLocale locale = QLocale::system();
     input.dateText = locale.toString(when.date(), QLocale::ShortFormat);
     input.timeText = locale.toString(when.time(), QLocale::ShortFormat);
 }

@@ -10,6 +10,7 @@
 #include "Spline.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 #include <vector>
@@ -55,15 +56,17 @@ std::vector<ReportCurve> computeReportCurves(const LensData& lens, Abscissa absc
                                              const RangeArray<bool, 1, LensData::MaxFrequencies>& frequencySelected,
                                              const SplineWarningSink& warn);
 
-// Date and time of the footer in the system's short formats.
-void stampReport(ReportInput& input, const QDateTime& when);
+// Date and time of the footer in the short formats of locale (the
+// language's, see languageLocale).
+void stampReport(ReportInput& input, const QDateTime& when, const QLocale& locale = QLocale::system());
 
 // The report of a selection, as the print button and the PDF export both
 // print it: the settings lines of `selection`, the curves of every
 // frequency flagged 1 in ascending order, the axis texts as given and the
-// footer stamped with now; with a reference lens its matching curves too.
-// Spline warnings go to warn. Throws RangeError for indices outside the
-// tables.
+// footer stamped with now in the formats of locale; with a reference lens
+// its matching curves too. Spline warnings go to warn. Throws RangeError
+// for indices outside the tables.
 ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const CurveSelection& selection,
                              const FrequencyFlags& frequencies, const AxisTexts& texts, const QDateTime& now,
-                             const SplineWarningSink& warn, const LensData* reference = nullptr);
+                             const SplineWarningSink& warn, const LensData* reference = nullptr,
+                             const QLocale& locale = QLocale::system());

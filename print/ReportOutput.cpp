@@ -6,6 +6,7 @@
 #include "ReportDrawing.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -23,7 +24,10 @@ void paintReport(QPaintDevice& device, const ReportInput& input, const QString& 
 {
     QPainter painter;
     if (!painter.begin(&device)) {
-        throw std::runtime_error(("Der Bericht kann nicht ausgegeben werden: " + target).toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("ReportOutput", "Der Bericht kann nicht ausgegeben werden: %1")
+                .arg(target)
+                .toStdString());
     }
     PageCanvas page(painter);
     drawReport(page, input);
@@ -41,7 +45,8 @@ QByteArray reportPdf(const ReportInput& input)
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setResolution(254); // one device unit is 0.1 mm
         writer.setCreator(QStringLiteral("Lumivex"));
-        writer.setTitle(QStringLiteral("Lumivex des Objektivs: ") + QString::fromStdString(input.lens.LensName));
+        writer.setTitle(QCoreApplication::translate("ReportDrawing", "Lumivex des Objektivs: ")
+                        + QString::fromStdString(input.lens.LensName));
         paintReport(writer, input, QStringLiteral("PDF"));
     }
     return document;

@@ -48,7 +48,7 @@ AboutBox::AboutBox(QWidget* owner)
     const QString arial = QStringLiteral("Arial");
 
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Infos"));
+    setWindowTitle(tr("Infos"));
     setModal(true);
     setFixedSize(ClientWidth, ClientHeight);
     setFont(pixelFont(QStringLiteral("System"), 13));
@@ -65,10 +65,10 @@ AboutBox::AboutBox(QWidget* owner)
 
     productName = aboutLabel(*bevelPanel, "ProductName", { 67, 16, 105, 20 }, QStringLiteral("Lumivex"),
                              pixelFont(sansSerif, 16, true));
-    version = aboutLabel(*bevelPanel, "Version", { 91, 40, 53, 13 }, QStringLiteral("Version 1.0"),
+    version = aboutLabel(*bevelPanel, "Version", { 91, 40, 53, 13 }, tr("Version 1.0"),
                          pixelFont(sansSerif, 11));
     comments = aboutLabel(*bevelPanel, "Comments", { 9, 72, 214, 30 },
-                          QStringLiteral("Interaktives Programm zeigt Leistungs- daten von Objektiven"),
+                          tr("Interaktives Programm zeigt Leistungs- daten von Objektiven"),
                           pixelFont(arial, 12));
     comments->setWordWrap(true);
     comments->resize(214, 30);

@@ -6,10 +6,16 @@
 #include "MainWindow.h"
 #include "QtTranslations.h"
 #include "QtUiServices.h"
+#include "Translation.h"
 
 #include <QFile>
 
 int runGui(int argc, char** argv)
+{
+    return runGui(argc, argv, Language::German);
+}
+
+int runGui(int argc, char** argv, Language language)
 {
     // The application takes its own options out of argc and argv; what is
     // left after the program name is the lens file, if one was given (the
@@ -18,10 +24,15 @@ int runGui(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Lumivex"));
     QApplication::setApplicationDisplayName(QStringLiteral("Lumivex"));
     installFontSubstitutions();
-    installGermanQtTranslations(app);
+    // Qt's own dialogs speak the program's language: German through Qt's
+    // German translation, English untranslated.
+    if (language == Language::German) {
+        installGermanQtTranslations(app);
+    }
+    installTranslations(app, language);
 
     QtUiServices ui;
-    MainWindow window(ui);
+    MainWindow window(ui, language);
     app.setErrorReporter([&ui, &window](const QString& text) { ui.showMessage(&window, text); });
     window.show();
     if (argc > 1) {

@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "HelpFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace HelpFile {
 
-QStringList candidates(const QString& applicationDir)
+QString fileName(Language language)
+{
+    return language == Language::English ? EnglishFileName : FileName;
+}
+
+QStringList candidates(const QString& applicationDir, Language language)
 {
     const QDir dir(applicationDir);
+    const QString name = fileName(language);
     QStringList result {
-        QDir::cleanPath(dir.filePath(QStringLiteral("../share/lumivex/") + FileName)),
-        QDir::cleanPath(dir.filePath(FileName)),
+        QDir::cleanPath(dir.filePath(QStringLiteral("../share/lumivex/") + name)),
+        QDir::cleanPath(dir.filePath(name)),
     };
 #ifdef LUMIVEX_DOCS_DIR
-    result << QDir::cleanPath(QStringLiteral(LUMIVEX_DOCS_DIR "/") + FileName);
+    result << QDir::cleanPath(QStringLiteral(LUMIVEX_DOCS_DIR "/") + name);
 #endif
     return result;
 }
@@ -31,7 +38,8 @@ std::optional<QString> find(const QStringList& candidates)
 
 QString missingMessage(const QString& expectedPath)
 {
-    return QStringLiteral("Hilfedatei nicht gefunden: ") + QDir::toNativeSeparators(expectedPath);
+    return QCoreApplication::translate("HelpFile", "Hilfedatei nicht gefunden: %1")
+        .arg(QDir::toNativeSeparators(expectedPath));
 }
 
 } // namespace HelpFile

@@ -13,16 +13,16 @@ HelpViewer::HelpViewer(QWidget* owner)
     , m_browser(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Lumivex – Hilfe"));
+    setWindowTitle(tr("Lumivex – Hilfe"));
     resize(680, 600);
 
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenExternalLinks(true);
 
-    auto* contents = new QPushButton(QStringLiteral("Inhalt"), this);
-    auto* back = new QPushButton(QStringLiteral("Zurück"), this);
-    auto* forward = new QPushButton(QStringLiteral("Vor"), this);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    auto* contents = new QPushButton(tr("Inhalt"), this);
+    auto* back = new QPushButton(tr("Zurück"), this);
+    auto* forward = new QPushButton(tr("Vor"), this);
+    auto* close = new QPushButton(tr("Schließen"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(contents, &QPushButton::clicked, m_browser, &QTextBrowser::home);

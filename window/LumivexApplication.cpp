@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "LumivexApplication.h"
 
+#include "Translation.h"
+
 #include <exception>
 
 LumivexApplication::LumivexApplication(int& argc, char** argv)
@@ -13,9 +15,9 @@ bool LumivexApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        report(QString::fromUtf8(error.what()));
+        report(errorText(error));
     } catch (...) {
-        report(QStringLiteral("Unbekannter Fehler"));
+        report(QCoreApplication::translate("MainWindow", "Unbekannter Fehler"));
     }
     return false;
 }

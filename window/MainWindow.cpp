@@ -14,6 +14,7 @@
 #include "PlotFrame.h"
 #include "PlotReadoutTip.h"
 #include "PrintCommand.h"
+#include "Translation.h"
 #include "UiServices.h"
 
 #include <QAction>
@@ -80,14 +81,28 @@ std::optional<Qt::DropAction> lensDropAction(const QDropEvent& event)
     return std::nullopt;
 }
 
+// A distance label as the panel shows it: the data's "unendlich" in the
+// window's language, a number as it is.
+QString distanceCaption(const std::string& label)
+{
+    return label == "unendlich" ? QCoreApplication::translate("DistanceLabel", "unendlich")
+                                : QString::fromStdString(label);
+}
+
 } // namespace
 
 MainWindow::MainWindow(UiServices& ui, QWidget* parent)
+    : MainWindow(ui, Language::German, parent)
+{
+}
+
+MainWindow::MainWindow(UiServices& ui, Language language, QWidget* parent)
     : QWidget(parent)
     , m_ui(ui)
+    , m_language(language)
     // Drawn from the start at the ratio of the screen the window opens on.
     , m_plotImage(devicePixelRatioF())
-    , m_helpFileCandidates(HelpFile::candidates(QCoreApplication::applicationDirPath()))
+    , m_helpFileCandidates(HelpFile::candidates(QCoreApplication::applicationDirPath(), language))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Lumivex"));
@@ -118,9 +133,9 @@ void MainWindow::runGuarded(const std::function<void()>& body) noexcept
         try {
             body();
         } catch (const std::exception& error) {
-            m_ui.showMessage(this, QString::fromUtf8(error.what()));
+            m_ui.showMessage(this, errorText(error));
         } catch (...) {
-            m_ui.showMessage(this, QStringLiteral("Unbekannter Fehler"));
+            m_ui.showMessage(this, tr("Unbekannter Fehler"));
         }
     } catch (...) {
     }
@@ -225,7 +240,7 @@ void MainWindow::openLens()
     // The window takes its loaded look before the dialog, and keeps it
     // whatever the dialog and the read bring.
     showLoadedLook();
-    const auto path = m_ui.openFileName(this, QStringLiteral("MTF-Datei|*.mtf"));
+    const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"));
     if (path && !readLens(*path)) {
         return;
     }
@@ -255,12 +270,12 @@ bool MainWindow::readLens(const QString& path)
         // All or nothing: the data set is replaced only by a complete read.
         m_lens = readLensFile(QFile::encodeName(path).toStdString(), m_lens);
     } catch (const FileOpenError& error) {
-        showMessage(QString::fromUtf8(error.what()));
+        showMessage(errorText(error));
         return false;
     }
     for (int k = 1; k <= m_lens.MagnificationCount; ++k) {
         QLabel* label = m_controls.distanceLabels[static_cast<std::size_t>(k - 1)];
-        label->setText(QString::fromStdString(m_lens.DistanceLabels[k]));
+        label->setText(distanceCaption(m_lens.DistanceLabels[k]));
         label->adjustSize();
     }
     return true;
@@ -434,7 +449,7 @@ void MainWindow::chooseAbscissa(Abscissa abscissa)
 
 void MainWindow::printSelection()
 {
-    printCommand(*this, m_ui, this, m_lens, m_plot, QDateTime::currentDateTime());
+    printCommand(*this, m_ui, this, m_lens, m_plot, QDateTime::currentDateTime(), languageLocale(m_language));
 }
 
 void MainWindow::showAboutBox()
@@ -458,7 +473,7 @@ void MainWindow::savePlot()
 {
     // PNG at the resolution the plot is shown in, as --scale would draw it.
     const int scale = std::clamp(static_cast<int>(std::ceil(plotPixelRatio() - 1e-9)), 1, 8);
-    savePlotCommand(*this, m_ui, this, m_lens, m_plot, scale);
+    savePlotCommand(*this, m_ui, this, m_lens, m_plot, scale, languageLocale(m_language));
 }
 
 void MainWindow::copyPlotImage()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Language.h"
 #include "LensData.h"
 #include "MainWindowControls.h"
 #include "PlotActions.h"
@@ -35,7 +36,11 @@ class MainWindow final : public QWidget, public PlotView
     Q_OBJECT
 
 public:
+    // The window in German, or in the language of the installed
+    // translation: language chooses what the texts cannot say themselves
+    // (the help document, the report's date format).
     explicit MainWindow(UiServices& ui, QWidget* parent = nullptr);
+    MainWindow(UiServices& ui, Language language, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const MainWindowControls& controls() const { return m_controls; }
@@ -142,6 +147,7 @@ private:
     void showLensName();
 
     UiServices& m_ui;
+    Language m_language;
     LensData m_lens;
     PlotState m_plot;
     PlotImage m_plotImage;

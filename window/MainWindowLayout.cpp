@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,6 +24,13 @@ namespace {
     // Inside each selection panel the k-th control lies at top 16 + 24 (k - 1).
     constexpr int PanelRowTop = 16;
     constexpr int PanelRowStep = 24;
+
+    // The layout is the window's: its texts are translated in the window's
+    // context.
+    QString translated(const char* source)
+    {
+        return QCoreApplication::translate("MainWindow", source);
+    }
 
     QFont arial(int pixelHeight, bool bold = false)
     {
@@ -136,27 +144,27 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     MainWindowControls c;
 
     // Tool row.
-    c.openButton = toolButton(window, "SpeedButton1", 16, QStringLiteral("open"), QStringLiteral("MTF-Datei wählen"));
+    c.openButton = toolButton(window, "SpeedButton1", 16, QStringLiteral("open"), QCoreApplication::translate("MainWindow", "MTF-Datei wählen"));
     // The open button takes no keyboard focus at all; Ctrl+O is its key.
     c.openButton->setFocusPolicy(Qt::NoFocus);
     c.printButton
-        = toolButton(window, "SpeedButton2", 40, QStringLiteral("print"), QStringLiteral("Ergebnis ausdrucken"));
+        = toolButton(window, "SpeedButton2", 40, QStringLiteral("print"), QCoreApplication::translate("MainWindow", "Ergebnis ausdrucken"));
     c.singleModeButton = toolButton(window, "SpeedButton3", 88, QStringLiteral("single"),
-                                    QStringLiteral("gedrückt Einzelgrafik, sonst Überlagerung"));
+                                    QCoreApplication::translate("MainWindow", "gedrückt Einzelgrafik, sonst Überlagerung"));
     c.singleModeButton->setCheckable(true);
     c.drawButton = pushButton(window, "BitBtn2", 120, QStringLiteral("draw"),
-                              QStringLiteral("Ergebnis zur aktuellen Schaltereinstellung"));
-    c.clearButton = pushButton(window, "BitBtn3", 144, QStringLiteral("clear"), QStringLiteral("Grafik löschen"));
-    c.helpButton = pushButton(window, "BitBtn5", 192, QStringLiteral("help"), QStringLiteral("mehr über MTF"));
-    c.infoButton = pushButton(window, "BitBtn4", 216, QStringLiteral("info"), QStringLiteral("Info"));
+                              QCoreApplication::translate("MainWindow", "Ergebnis zur aktuellen Schaltereinstellung"));
+    c.clearButton = pushButton(window, "BitBtn3", 144, QStringLiteral("clear"), QCoreApplication::translate("MainWindow", "Grafik löschen"));
+    c.helpButton = pushButton(window, "BitBtn5", 192, QStringLiteral("help"), QCoreApplication::translate("MainWindow", "mehr über MTF"));
+    c.infoButton = pushButton(window, "BitBtn4", 216, QStringLiteral("info"), QCoreApplication::translate("MainWindow", "Info"));
     // The exit button is never disabled, so it has no disabled picture.
-    c.exitButton = pushButton(window, "BitBtn1", 248, QStringLiteral("exit"), QStringLiteral("Programmende"), false);
+    c.exitButton = pushButton(window, "BitBtn1", 248, QStringLiteral("exit"), QCoreApplication::translate("MainWindow", "Programmende"), false);
 
     c.toolRowRule = place(new QFrame(&window), "Bevel1", 16, 56, 257, 1);
     c.toolRowRule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
     c.plotView = place(new ImageView(plot, &window), "Image2", 20, 66, 250, 250);
-    c.plotView->setToolTip(QStringLiteral("graf. Ergebnis"));
+    c.plotView->setToolTip(QCoreApplication::translate("MainWindow", "graf. Ergebnis"));
 
     c.instructionText = place(new QPlainTextEdit(&window), "Memo1", 400, 144, 161, 81);
     c.instructionText->setFont(arial(12));
@@ -166,26 +174,26 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     c.instructionText->setAcceptDrops(false);
     c.instructionText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.instructionText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    c.instructionText->setPlainText(QStringLiteral("\n"
-                                                   "     Bitte MTF-Datei des \n"
-                                                   "     gewünschten Objektivs\n"
-                                                   "     auswählen (1.Button)\n"
-                                                   "  "));
+    c.instructionText->setPlainText(QCoreApplication::translate("MainWindow", "\n"
+                                                                               "     Bitte MTF-Datei des \n"
+                                                                               "     gewünschten Objektivs\n"
+                                                                               "     auswählen (1.Button)\n"
+                                                                               "  "));
 
     // Abscissa panel.
     c.abscissaPanel = panel(window, "Panel5", 296, 8, 345, 73, false);
     c.abscissaCaption
-        = label(*c.abscissaPanel, "Label6", 55, 8, QStringLiteral("Modulation darstellen über :"), arial(12));
+        = label(*c.abscissaPanel, "Label6", 55, 8, QCoreApplication::translate("MainWindow", "Modulation darstellen über :"), arial(12));
     c.fNumberAxisLabel = label(*c.abscissaPanel, "Label1", 27, 32, QStringLiteral(" k"), arial(11));
-    c.fNumberAxisLabel->setToolTip(QStringLiteral("Blendenzahl"));
+    c.fNumberAxisLabel->setToolTip(QCoreApplication::translate("MainWindow", "Blendenzahl"));
     c.frequencyAxisLabel = label(*c.abscissaPanel, "Label2", 70, 32, QStringLiteral("LP / mm"), arial(11));
-    c.frequencyAxisLabel->setToolTip(QStringLiteral("Ortsfrequenz"));
+    c.frequencyAxisLabel->setToolTip(QCoreApplication::translate("MainWindow", "Ortsfrequenz"));
     c.imageHeightAxisLabel = label(*c.abscissaPanel, "Label3", 152, 32, QStringLiteral("y '"), arial(11));
-    c.imageHeightAxisLabel->setToolTip(QStringLiteral("Bildort"));
+    c.imageHeightAxisLabel->setToolTip(QCoreApplication::translate("MainWindow", "Bildort"));
     c.magnificationAxisLabel = label(*c.abscissaPanel, "Label4", 227, 32, QStringLiteral("ß '"), arial(11));
-    c.magnificationAxisLabel->setToolTip(QStringLiteral("Abbildungsmaßstab"));
+    c.magnificationAxisLabel->setToolTip(QCoreApplication::translate("MainWindow", "Abbildungsmaßstab"));
     c.distanceAxisLabel = label(*c.abscissaPanel, "Label19", 248, 32, QStringLiteral("<   >    OO ' [ mm]"), arial(11));
-    c.distanceAxisLabel->setToolTip(QStringLiteral("Abbildungsstrecke"));
+    c.distanceAxisLabel->setToolTip(QCoreApplication::translate("MainWindow", "Abbildungsstrecke"));
     setBlackText(*c.distanceAxisLabel);
 
     struct AbscissaButton
@@ -198,17 +206,17 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     // Only 15 pixels wide: the captions are cut off and the labels above
     // name the buttons.
     const std::array<AbscissaButton, 4> abscissae { {
-        { "RadioButton6", 25, "", "Blende" },
-        { "RadioButton7", 83, "RadioButton7", "Ortsfrequenz" },
-        { "RadioButton8", 150, "RadioButton8", "Bildhöhe" },
-        { "RadioButton9", 225, "RadioButton9", "Abbildungsmaßstab" },
+        { "RadioButton6", 25, "", QT_TRANSLATE_NOOP("MainWindow", "Blende") },
+        { "RadioButton7", 83, "RadioButton7", QT_TRANSLATE_NOOP("MainWindow", "Ortsfrequenz") },
+        { "RadioButton8", 150, "RadioButton8", QT_TRANSLATE_NOOP("MainWindow", "Bildhöhe") },
+        { "RadioButton9", 225, "RadioButton9", QT_TRANSLATE_NOOP("MainWindow", "Abbildungsmaßstab") },
     } };
     c.abscissaGroup = new QButtonGroup(c.abscissaPanel);
     for (std::size_t i = 0; i < abscissae.size(); ++i) {
         const AbscissaButton& entry = abscissae[i];
         auto* button = place(new QRadioButton(c.abscissaPanel), entry.name, entry.left, 48, 15, 17);
         button->setText(QString::fromLatin1(entry.caption));
-        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setToolTip(translated(entry.hint));
         c.abscissaGroup->addButton(button, static_cast<int>(i));
         c.abscissaButtons[i] = button;
     }
@@ -216,7 +224,7 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
 
     // Selection panels, hidden until a lens file has been loaded.
     c.fNumberPanel = panel(window, "Panel1", 296, 88, 60, 233, true);
-    c.fNumberPanel->setToolTip(QStringLiteral("Blende"));
+    c.fNumberPanel->setToolTip(translated("Blende"));
     c.fNumberButtons = optionColumn<8>(*c.fNumberPanel,
                                        { "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5",
                                          "RadioButton10", "RadioButton21", "RadioButton22" },
@@ -224,7 +232,7 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     c.fNumberButtons[1]->resize(45, 18);
 
     c.frequencyPanel = panel(window, "Panel2", 362, 88, 55, 233, true);
-    c.frequencyPanel->setToolTip(QStringLiteral("Ortsfrequenz"));
+    c.frequencyPanel->setToolTip(translated("Ortsfrequenz"));
     for (std::size_t k = 0; k < c.frequencyBoxes.size(); ++k) {
         const QByteArray name = "CheckBox" + QByteArray::number(static_cast<int>(k + 1));
         const int top = PanelRowTop + PanelRowStep * static_cast<int>(k);
@@ -238,7 +246,7 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     // The image height is the initial abscissa, so its panel starts
     // lowered with its buttons disabled.
     c.imageHeightPanel = panel(window, "Panel3", 426, 88, 70, 233, false);
-    c.imageHeightPanel->setToolTip(QStringLiteral("Bildhöhe"));
+    c.imageHeightPanel->setToolTip(translated("Bildhöhe"));
     c.imageHeightButtons = optionColumn<6>(
         *c.imageHeightPanel,
         { "RadioButton11", "RadioButton12", "RadioButton13", "RadioButton14", "RadioButton15", "RadioButton26" }, 55,
@@ -248,7 +256,7 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     }
 
     c.magnificationPanel = panel(window, "Panel4", 503, 88, 138, 233, true);
-    c.magnificationPanel->setToolTip(QStringLiteral("Abbildungsmaßstab / -strecke "));
+    c.magnificationPanel->setToolTip(QCoreApplication::translate("MainWindow", "Abbildungsmaßstab / -strecke "));
     c.magnificationButtons
         = optionColumn<9>(*c.magnificationPanel,
                           { "RadioButton16", "RadioButton17", "RadioButton18", "RadioButton19", "RadioButton20",
@@ -269,10 +277,10 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
 
     // Information strip.
     c.lensPanel = panel(window, "Panel7", 16, 328, 625, 41, false);
-    c.lensCaption = label(*c.lensPanel, "Label5", 16, 12, QStringLiteral("Objektiv : "), arial(12));
+    c.lensCaption = label(*c.lensPanel, "Label5", 16, 12, QCoreApplication::translate("MainWindow", "Objektiv : "), arial(12));
     c.lensNameLabel = label(*c.lensPanel, "Label14", 72, 12, QString(), arial(12, true));
-    c.wavelengthLabel = label(*c.lensPanel, "Label7", 284, 8, QStringLiteral(" Wellenlängen [nm]   : "), arial(11));
-    c.weightLabel = label(*c.lensPanel, "Label8", 284, 24, QStringLiteral(" Rel. Gewichtungen :  "), arial(11));
+    c.wavelengthLabel = label(*c.lensPanel, "Label7", 284, 8, QCoreApplication::translate("MainWindow", " Wellenlängen [nm]   : "), arial(11));
+    c.weightLabel = label(*c.lensPanel, "Label8", 284, 24, QCoreApplication::translate("MainWindow", " Rel. Gewichtungen :  "), arial(11));
     c.wavelengthLabel->setVisible(false);
     c.weightLabel->setVisible(false);
 

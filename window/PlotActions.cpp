@@ -2,6 +2,7 @@
 #include "PlotActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -16,11 +17,11 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
         window.addAction(action); // the shortcut works wherever the focus is
         return action;
     };
-    actions.save = make(QStringLiteral("Diagramm speichern unter …"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    actions.copyChart = make(QStringLiteral("Diagramm kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    actions.copyValues = make(QStringLiteral("Werte kopieren"), QKeySequence());
-    actions.loadReference = make(QStringLiteral("Vergleichsobjektiv laden …"), QKeySequence());
-    actions.removeReference = make(QStringLiteral("Vergleich entfernen"), QKeySequence());
+    actions.save = make(QCoreApplication::translate("PlotActions", "Diagramm speichern unter …"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions.copyChart = make(QCoreApplication::translate("PlotActions", "Diagramm kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    actions.copyValues = make(QCoreApplication::translate("PlotActions", "Werte kopieren"), QKeySequence());
+    actions.loadReference = make(QCoreApplication::translate("PlotActions", "Vergleichsobjektiv laden …"), QKeySequence());
+    actions.removeReference = make(QCoreApplication::translate("PlotActions", "Vergleich entfernen"), QKeySequence());
 
     actions.menu = new QMenu(&window);
     actions.menu->addAction(actions.save);

@@ -6,6 +6,7 @@
 #include "ReportClock.h"
 #include "UiServices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -36,14 +37,18 @@ std::optional<PlotFileType> plotFileType(const QString& path)
 
 QString plotFileFilter()
 {
-    return QStringLiteral("PNG-Bild|*.png|SVG-Grafik|*.svg|PDF-Bericht|*.pdf|CSV-Werte|*.csv");
+    const auto name = [](const char* source) { return QCoreApplication::translate("PlotFileCommands", source); };
+    return name(QT_TRANSLATE_NOOP("PlotFileCommands", "PNG-Bild")) + QStringLiteral("|*.png|")
+        + name(QT_TRANSLATE_NOOP("PlotFileCommands", "SVG-Grafik")) + QStringLiteral("|*.svg|")
+        + name(QT_TRANSLATE_NOOP("PlotFileCommands", "PDF-Bericht")) + QStringLiteral("|*.pdf|")
+        + name(QT_TRANSLATE_NOOP("PlotFileCommands", "CSV-Werte")) + QStringLiteral("|*.csv");
 }
 
 void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensData& lens, PlotState& state,
-                     int pngScale)
+                     int pngScale, const QLocale& locale)
 {
     if (lens.FileLoaded <= 0) {
-        view.showMessage(PlotController::NoFileMessage);
+        view.showMessage(PlotController::noFileMessage());
         return;
     }
     const std::optional<QString> path = ui.saveFileName(parent, plotFileFilter());
@@ -52,8 +57,9 @@ void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const Lens
     }
     const std::optional<PlotFileType> type = plotFileType(*path);
     if (!type) {
-        view.showMessage(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: "
-                                        "Diagramme werden als .png, .svg, .pdf oder .csv gespeichert")
+        view.showMessage(QCoreApplication::translate("PlotFileCommands",
+                                                     "Die Datei „%1“ kann nicht geschrieben werden: "
+                                                     "Diagramme werden als .png, .svg, .pdf oder .csv gespeichert")
                              .arg(*path));
         return;
     }
@@ -75,7 +81,7 @@ void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const Lens
             PlotController::readChoices(view, abscissa, state.selection);
             writeReportPdf(*path,
                            buildReportInput(lens, abscissa, state.selection, state.FrequencySelected, state.texts,
-                                            reportTime(), Quiet, state.drawn.reference.get()));
+                                            reportTime(), Quiet, state.drawn.reference.get(), locale));
             break;
         }
         }

@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class QLocale;
 class QWidget;
 class UiServices;
 
@@ -33,11 +34,11 @@ QString plotFileFilter();
 // of every draw since the plot was last cleared, at pngScale for PNG; CSV
 // of the same curves; PDF the report of the current selection (the check
 // boxes and panels read as the print command reads them), stamped with
-// reportTime(). A file that cannot be written, or a name with another
-// extension, is reported in a German message naming it; nothing else
-// changes. Throws RangeError as the drawing does.
+// reportTime() in the formats of locale. A file that cannot be written, or
+// a name with another extension, is reported in a message naming it;
+// nothing else changes. Throws RangeError as the drawing does.
 void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensData& lens, PlotState& state,
-                     int pngScale);
+                     int pngScale, const QLocale& locale);
 
 // The CSV rows of every curve shown (the header first), as "Werte kopieren"
 // puts them on the clipboard.

@@ -3,15 +3,16 @@
 
 #include "ReportInput.h"
 #include "ReportPrinter.h"
+#include "Translation.h"
 #include "UiServices.h"
 
 #include <QPrinter>
 
 void printCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensData& lens, PlotState& state,
-                  const QDateTime& now)
+                  const QDateTime& now, const QLocale& locale)
 {
     if (lens.FileLoaded <= 0) {
-        view.showMessage(PlotController::NoFileMessage);
+        view.showMessage(PlotController::noFileMessage());
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -22,8 +23,8 @@ void printCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensDat
     PlotController::readFrequencyChecks(view, lens, state);
     PlotController::readChoices(view, view.checkedAbscissa(), state.selection);
     const SplineWarningSink warn
-        = [&view](SplineWarning warning) { view.showMessage(QString::fromStdString(splineWarningText(warning))); };
+        = [&view](SplineWarning warning) { view.showMessage(translatedMessage(splineWarningMessage(warning))); };
     printReport(printer,
                 buildReportInput(lens, view.checkedAbscissa(), state.selection, state.FrequencySelected, state.texts,
-                                 now, warn, state.drawn.reference.get()));
+                                 now, warn, state.drawn.reference.get(), locale));
 }

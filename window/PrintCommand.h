@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 
+class QLocale;
 class QWidget;
 class UiServices;
 
@@ -14,8 +15,9 @@ class UiServices;
 // message while no file has been read (the button is already enabled after
 // a cancelled first dialog); otherwise runs the print dialog and, when it
 // is confirmed, prints the one-page report of the current selection: the
-// curves of every selected frequency, stamped with now. Spline warnings are
+// curves of every selected frequency, stamped with now in the formats of
+// locale. Spline warnings are
 // shown as messages. Throws RangeError for an index outside the tables and
 // std::runtime_error when the printer cannot be used.
 void printCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensData& lens, PlotState& state,
-                  const QDateTime& now);
+                  const QDateTime& now, const QLocale& locale);

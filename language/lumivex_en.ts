@@ -1,0 +1,942 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Infos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Interaktives Programm zeigt Leistungs- daten von Objektiven</source>
+        <translation>Interactive program showing the performance data of lenses</translation>
+    </message>
+</context>
+<context>
+    <name>AxisTexts</name>
+    <message>
+        <source>                   Bildhöhe [%]      </source>
+        <translation>                 Image height [%]    </translation>
+    </message>
+    <message>
+        <source>                     Blendenzahl                       </source>
+        <translation>                      F-number                        </translation>
+    </message>
+    <message>
+        <source>                     Linienpaare             </source>
+        <translation>                     Line pairs             </translation>
+    </message>
+    <message>
+        <source>                           Bildhöhe               </source>
+        <translation>                        Image height            </translation>
+    </message>
+    <message>
+        <source>                Abbildungsmaßstab</source>
+        <translation>                   Magnification</translation>
+    </message>
+</context>
+<context>
+    <name>BatchExport</name>
+    <message>
+        <source>: Das Verzeichnis kann nicht gelesen werden</source>
+        <translation>: The directory cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 geschrieben, %2 fehlerhaft
+</source>
+        <translation>%1 written, %2 failed
+</translation>
+    </message>
+    <message>
+        <source>: Warnung: %1</source>
+        <translation>: Warning: %1</translation>
+    </message>
+    <message>
+        <source> Dateien</source>
+        <translation> files</translation>
+    </message>
+    <message>
+        <source>„%1“ und „%2“ haben denselben Namen; jede Ausgabedatei wird nur einmal geschrieben
+</source>
+        <translation>“%1” and “%2” have the same name; each output file is written only once
+</translation>
+    </message>
+    <message>
+        <source>Das Verzeichnis „%1“ kann nicht angelegt werden
+</source>
+        <translation>The directory “%1” cannot be created
+</translation>
+    </message>
+    <message>
+        <source>: Eine andere Datei mit demselben Namen wird schon nach „%1“ exportiert</source>
+        <translation>: Another file with the same name is already being exported to “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>CommandArguments</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Argument %1</source>
+        <translation>Unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>Option %1 erwartet eine ganze Zahl ab 1, nicht %2</source>
+        <translation>Option %1 expects a whole number from 1, not %2</translation>
+    </message>
+    <message>
+        <source>Option --abscissa erwartet k, lpmm, y oder m, nicht %1</source>
+        <translation>Option --abscissa expects k, lpmm, y or m, not %1</translation>
+    </message>
+    <message>
+        <source>Option --frequencies erwartet ganze Zahlen ab 1, durch Kommas getrennt, nicht %1</source>
+        <translation>Option --frequencies expects whole numbers from 1, separated by commas, not %1</translation>
+    </message>
+    <message>
+        <source>Option %1: %2 liegt außerhalb von %3</source>
+        <translation>Option %1: %2 is outside %3</translation>
+    </message>
+    <message>
+        <source>Option --scale gilt nur für .png</source>
+        <translation>Option --scale applies to .png only</translation>
+    </message>
+    <message>
+        <source>Option --overlay-all gilt nicht für .pdf: der Bericht zeigt eine Auswahl</source>
+        <translation>Option --overlay-all does not apply to .pdf: the report shows one selection</translation>
+    </message>
+    <message>
+        <source>Option --overlay-all zeichnet jede Blendenzahl; --f-number passt nicht dazu</source>
+        <translation>Option --overlay-all draws every f-number; --f-number does not go with it</translation>
+    </message>
+    <message>
+        <source>Option --overlay-all zeichnet über k jeden Abbildungsmaßstab; --magnification passt nicht dazu</source>
+        <translation>Option --overlay-all draws every magnification over k; --magnification does not go with it</translation>
+    </message>
+    <message>
+        <source>Option --export erwartet nach %1 die Linsendatei</source>
+        <translation>Option --export expects the lens file after %1</translation>
+    </message>
+    <message>
+        <source>Unbekannte Endung bei %1: --export schreibt .png, .svg, .pdf oder .csv</source>
+        <translation>Unknown extension in %1: --export writes .png, .svg, .pdf or .csv</translation>
+    </message>
+    <message>
+        <source>Option --export-dir erwartet Linsendateien, Verzeichnisse oder - (Namen auf stdin)</source>
+        <translation>Option --export-dir expects lens files, directories or - (names on stdin)</translation>
+    </message>
+    <message>
+        <source>„-“ (Namen auf stdin) ist mehrfach angegeben</source>
+        <translation>“-” (names on stdin) is given more than once</translation>
+    </message>
+    <message>
+        <source>Option --export-dir erwartet --format png, svg, pdf oder csv</source>
+        <translation>Option --export-dir expects --format png, svg, pdf or csv</translation>
+    </message>
+    <message>
+        <source>Option --overlay-all erwartet keinen Wert</source>
+        <translation>Option --overlay-all takes no value</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option %1</source>
+        <translation>Unknown option %1</translation>
+    </message>
+    <message>
+        <source>Option %1 erwartet einen Wert</source>
+        <translation>Option %1 expects a value</translation>
+    </message>
+    <message>
+        <source>Option %1 ist mehrfach angegeben</source>
+        <translation>Option %1 is given more than once</translation>
+    </message>
+    <message>
+        <source>Die Optionen %1 und %2 schließen einander aus</source>
+        <translation>Options %1 and %2 exclude each other</translation>
+    </message>
+    <message>
+        <source>Option %1 erwartet ein Verzeichnis</source>
+        <translation>Option %1 expects a directory</translation>
+    </message>
+    <message>
+        <source>Option %1 erwartet einen Dateinamen</source>
+        <translation>Option %1 expects a file name</translation>
+    </message>
+    <message>
+        <source>Option --lang erwartet de oder en, nicht %1</source>
+        <translation>Option --lang expects de or en, not %1</translation>
+    </message>
+    <message>
+        <source>Option --format erwartet png, svg, pdf oder csv, nicht %1</source>
+        <translation>Option --format expects png, svg, pdf or csv, not %1</translation>
+    </message>
+    <message>
+        <source>Option --jobs erwartet eine ganze Zahl von 1 bis %1, nicht %2</source>
+        <translation>Option --jobs expects a whole number from 1 to %1, not %2</translation>
+    </message>
+    <message>
+        <source>Option --scale erwartet eine ganze Zahl von 1 bis %1, nicht %2</source>
+        <translation>Option --scale expects a whole number from 1 to %1, not %2</translation>
+    </message>
+    <message>
+        <source>Option --at erwartet eine Zahl mit Dezimalpunkt, nicht %1</source>
+        <translation>Option --at expects a number with a decimal point, not %1</translation>
+    </message>
+    <message>
+        <source>Option --at gilt nur zusammen mit --dump</source>
+        <translation>Option --at applies only together with --dump</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --export oder --export-dir</source>
+        <translation>Option %1 applies only together with --export or --export-dir</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --export-dir</source>
+        <translation>Option %1 applies only together with --export-dir</translation>
+    </message>
+    <message>
+        <source>„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir</source>
+        <translation>“-” (names on stdin) applies only together with --export-dir</translation>
+    </message>
+    <message>
+        <source>Die Auswahloptionen gelten nur zusammen mit --dump, --export oder --export-dir</source>
+        <translation>The selection options apply only together with --dump, --export or --export-dir</translation>
+    </message>
+    <message>
+        <source>1..%1 (Blendenzahlen der Datei)</source>
+        <translation>1..%1 (the file’s f-numbers)</translation>
+    </message>
+    <message>
+        <source>1..%1 (Bildhöhen der Datei)</source>
+        <translation>1..%1 (the file’s image heights)</translation>
+    </message>
+    <message>
+        <source>1..%1 (Abbildungsmaßstäbe der Datei)</source>
+        <translation>1..%1 (the file’s magnifications)</translation>
+    </message>
+    <message>
+        <source>1..%1 (Ortsfrequenzen der Datei)</source>
+        <translation>1..%1 (the file’s spatial frequencies)</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
+  lumivex --dump DATEI [AUSWAHL] [--at X]
+                                  gibt den Datensatz und die Kurven als JSON aus
+  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]
+                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,
+                                  ohne Bildschirm; die Endung wählt das Format
+  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]
+          [--overlay-all] [--scale N] [--jobs N]
+                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
+                                  wie --export; DATEI auch ein Verzeichnis (seine
+                                  *.mtf) oder - (Dateinamen auf stdin)
+  lumivex --help                  zeigt diese Hilfe
+  lumivex --version               zeigt die Version
+
+Jeder Aufruf nimmt auch --lang de|en: die Sprache von Fenster, Meldungen und
+Bericht (Vorgabe: die des Systems nach LANGUAGE, LC_ALL, LC_MESSAGES oder LANG;
+Englisch bei en, sonst Deutsch).
+
+AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
+  --abscissa k|lpmm|y|m    Abszisse: Blendenzahl, Ortsfrequenz, Bildhöhe oder
+                           Abbildungsmaßstab (Vorgabe y)
+  --f-number N             Blendenzahl N (Vorgabe 1)
+  --frequencies N[,N...]   Ortsfrequenzen, deren Kurven berechnet werden (Vorgabe 2)
+  --image-height N         Bildhöhe N (Vorgabe 1)
+  --magnification N        Abbildungsmaßstab N (Vorgabe 1)
+
+DUMP:
+  --at X                   liest die Kurven an der Stelle X der Abszisse ab
+                           (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,
+                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m
+
+EXPORT:
+  --format png|svg|pdf|csv nur --export-dir: das Format aller Ausgabedateien
+  --jobs N                 nur --export-dir: N Dateien zugleich (1 bis 256,
+                           Vorgabe: Zahl der Prozessorkerne)
+  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder
+                           Abbildungsmaßstab); nicht für .pdf
+  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf
+                           neu gezeichnet, 250·N x 250·N Pixel
+</source>
+        <translation>Usage:
+  lumivex [FILE]                  opens the window, with FILE if given
+  lumivex --dump FILE [SELECTION] [--at X]
+                                  prints the data set and the curves as JSON
+  lumivex --export OUTPUT FILE [SELECTION] [--overlay-all] [--scale N]
+                                  writes chart, report or data to OUTPUT,
+                                  without a screen; the extension picks the format
+  lumivex --export-dir DIRECTORY --format FORMAT FILE... [SELECTION]
+          [--overlay-all] [--scale N] [--jobs N]
+                                  writes DIRECTORY/NAME.FORMAT for each FILE, as
+                                  --export does; FILE may also be a directory (its
+                                  *.mtf) or - (file names on stdin)
+  lumivex --help                  shows this help
+  lumivex --version               shows the version
+
+Every call also takes --lang de|en: the language of window, messages and
+report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+English for en, German otherwise).
+
+SELECTION (numbers from 1, as the buttons count):
+  --abscissa k|lpmm|y|m    abscissa: f-number, spatial frequency, image height or
+                           magnification (default y)
+  --f-number N             f-number N (default 1)
+  --frequencies N[,N...]   spatial frequencies whose curves are computed (default 2)
+  --image-height N         image height N (default 1)
+  --magnification N        magnification N (default 1)
+
+DUMP:
+  --at X                   reads the curves at X on the abscissa (key Probe):
+                           f-number for k, LP/mm for lpmm, % of the largest
+                           image height for y, magnification for m
+
+EXPORT:
+  --format png|svg|pdf|csv --export-dir only: the format of every output file
+  --jobs N                 --export-dir only: N files at once (1 to 256,
+                           default: the number of processor cores)
+  --overlay-all            every f-number overlaid (for abscissa k every
+                           magnification); not for .pdf
+  --scale N                .png only: N times as large (1 to 8, default 1), drawn
+                           anew and sharp, 250·N x 250·N pixels
+</translation>
+    </message>
+    <message>
+        <source>--dump ... --at X, der Schlüssel Probe:
+  Abscissa   k, lpmm, y oder m
+  At         X, in den Einheiten der Abszisse
+  Position   X auf der Abszisse der Kurven (wie KnotX): bei k, lpmm und m die
+             Position in der Liste der Datei, linear zwischen den beiden
+             Nachbarwerten (null außerhalb der Liste); bei y X / 100 mal
+             MaxImageHeight in mm
+  Curves     je gewählter Ortsfrequenz, aufsteigend: FrequencyIndex, Sag und
+             Tan (der Spline der Kurve an Position), Node (true an einer
+             Stützstelle, auf 1e-9 relativ genau: dann die Tabellenwerte).
+             Außerhalb der Kurve (bei y unter 0 oder über der letzten nutzbaren
+             Bildhöhe ihrer Zeile) sind Sag und Tan null.
+  Ein X, das keine Zahl ist, oder ein Listeneintrag der Abszisse, der keine
+  Zahl ist, ist ein falscher Aufruf (Exit-Status 2).
+
+--export, Formate nach der Endung von AUSGABE:
+  .png   das Diagramm, 250 x 250 Pixel, wie es das Fenster nach dem Zeichnen in der
+         Einzelgrafik zeigt
+  .svg   dasselbe Diagramm als Vektorgrafik
+  .pdf   der einseitige Bericht, wie er gedruckt wird
+  .csv   die Punkte hinter dem Diagramm, eine Zeile je Punkt, Kopfzeile,
+         Trennzeichen Semikolon, Dezimalpunkt. Spalten:
+           frequency_index   Nummer der Ortsfrequenz dieses Durchgangs
+           frequency, f_number, image_height, magnification
+                             die festen Werte als Texte der Datei; die Spalte
+                             der Abszisse bleibt leer
+           series            S sagittal, T tangential
+           kind              node = Stützpunkt aus der Tabelle (gemessen),
+                             sample = einer der 101 Werte des Splines
+           point             Nummer des Punkts: 1..Stützpunktzahl bzw. 1..101
+           abscissa          x-Wert der Kurve selbst, nicht auf das Diagramm
+                             skaliert: bei k, lpmm und m die Position 0, 1, 2 ...
+                             in der Liste der Datei, bei y die Bildhöhe in mm
+                             (der erste Stützpunkt ist die zweite Bildhöhe,
+                             an der Achse gespiegelt)
+           modulation_percent  Modulation in %
+Die Beschriftung folgt dem Fenster: bei Abszisse y die Texte, mit denen das
+Fenster startet, sonst die Texte nach der Wahl der Abszisse.
+Spline-Warnungen erscheinen als Zeilen &quot;Warnung: ...&quot; auf stderr.
+Der Bericht (.pdf) trägt Datum und Uhrzeit des Aufrufs, oder den Zeitpunkt aus der
+Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt ist.
+
+--export-dir, ein Katalog in einem Lauf:
+  Für jede Linsendatei entsteht VERZEICHNIS/&lt;Dateiname ohne Endung&gt;.&lt;FORMAT&gt;, Byte
+  für Byte wie mit --export; VERZEICHNIS wird bei Bedarf angelegt. DATEI ist eine
+  Linsendatei, ein Verzeichnis (seine Dateien auf .mtf, nach Namen sortiert, ohne
+  Unterverzeichnisse) oder - (Dateinamen auf stdin, einer je Zeile, gelesen,
+  während die Arbeit läuft). Eine Datei, die nicht gelingt, wird als
+  &quot;DATEI:ZEILE: Meldung&quot; oder &quot;DATEI: Meldung&quot; auf stderr gemeldet und
+  übersprungen, die übrigen werden geschrieben; Warnungen als &quot;DATEI: Warnung: ...&quot;.
+  Zwei DATEIen mit demselben Namen sind ein Aufruffehler, und nichts wird
+  geschrieben; kommt der zweite Name erst über stdin, ist nur noch diese Datei
+  fehlerhaft (die erste kann schon geschrieben sein). Die Meldungen folgen der
+  Reihenfolge der Dateien, und das Ergebnis hängt nicht von --jobs ab. Auf einem
+  Terminal zeigt stderr den Fortschritt (&quot;123/5000 Dateien&quot;); am Ende steht
+  &quot;N geschrieben, M fehlerhaft&quot;.
+
+Beispiele:
+  lumivex examples/vollformat-objektiv.mtf
+  lumivex --dump examples/vollformat-objektiv.mtf --abscissa k --frequencies 1,3
+  lumivex --dump examples/vollformat-objektiv.mtf --abscissa k --at 4.5
+  lumivex --export diagramm.png examples/vollformat-objektiv.mtf --scale 4
+  lumivex --export diagramm.svg examples/vollformat-objektiv.mtf --abscissa m --f-number 3
+  lumivex --export bericht.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6
+  lumivex --export punkte.csv examples/vollformat-objektiv.mtf --overlay-all
+  lumivex --export-dir diagramme --format png katalog/ --frequencies 2,4
+  find katalog -name &apos;*.mtf&apos; | lumivex --export-dir diagramme --format png -
+
+Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar
+(bei --export-dir: mindestens eine), 2 falscher Aufruf.
+</source>
+        <translation>--dump ... --at X, the key Probe:
+  Abscissa   k, lpmm, y or m
+  At         X, in the units of the abscissa
+  Position   X on the abscissa of the curves (as KnotX): for k, lpmm and m the
+             position in the file&apos;s list, linear between the two neighbouring
+             values (null outside the list); for y X / 100 times
+             MaxImageHeight in mm
+  Curves     for each chosen spatial frequency, ascending: FrequencyIndex, Sag
+             and Tan (the curve&apos;s spline at Position), Node (true at a support
+             point, to 1e-9 relative: then the table values).
+             Outside the curve (for y below 0 or above the last usable image
+             height of its row) Sag and Tan are null.
+  An X that is no number, or an entry of the abscissa&apos;s list that is no
+  number, is a wrong call (exit status 2).
+
+--export, formats by the extension of OUTPUT:
+  .png   the chart, 250 x 250 pixels, as the window shows it after drawing in
+         single graph mode
+  .svg   the same chart as vector graphics
+  .pdf   the one-page report, as it is printed
+  .csv   the points behind the chart, one line per point, a header line,
+         separator semicolon, decimal point. Columns:
+           frequency_index   number of the spatial frequency of this pass
+           frequency, f_number, image_height, magnification
+                             the fixed values as texts of the file; the column
+                             of the abscissa stays empty
+           series            S sagittal, T tangential
+           kind              node = support point from the table (measured),
+                             sample = one of the spline&apos;s 101 values
+           point             number of the point: 1..support points or 1..101
+           abscissa          x value of the curve itself, not scaled to the
+                             chart: for k, lpmm and m the position 0, 1, 2 ...
+                             in the file&apos;s list, for y the image height in mm
+                             (the first support point is the second image
+                             height, mirrored at the axis)
+           modulation_percent  modulation in %
+The labels follow the window: for abscissa y the texts the window starts with,
+otherwise the texts after choosing the abscissa.
+Spline warnings appear as lines &quot;Warning: ...&quot; on stderr.
+The report (.pdf) carries the date and time of the call, or the time from the
+environment variable SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it is set.
+
+--export-dir, a catalogue in one run:
+  For each lens file DIRECTORY/&lt;file name without extension&gt;.&lt;FORMAT&gt; is written,
+  byte for byte as with --export; DIRECTORY is created when needed. FILE is a
+  lens file, a directory (its files ending in .mtf, sorted by name, without
+  subdirectories) or - (file names on stdin, one per line, read while the work
+  goes on). A file that fails is reported as &quot;FILE:LINE: message&quot; or
+  &quot;FILE: message&quot; on stderr and skipped, the others are written; warnings as
+  &quot;FILE: Warning: ...&quot;. Two FILEs with the same name are a usage error, and
+  nothing is written; when the second name comes on stdin, only that file
+  fails (the first may already be written). The messages follow the order of
+  the files, and the result does not depend on --jobs. On a terminal stderr
+  shows the progress (&quot;123/5000 files&quot;); at the end it says
+  &quot;N written, M failed&quot;.
+
+Examples:
+  lumivex examples/vollformat-objektiv.mtf
+  lumivex --dump examples/vollformat-objektiv.mtf --abscissa k --frequencies 1,3
+  lumivex --dump examples/vollformat-objektiv.mtf --abscissa k --at 4.5
+  lumivex --export chart.png examples/vollformat-objektiv.mtf --scale 4
+  lumivex --export chart.svg examples/vollformat-objektiv.mtf --abscissa m --f-number 3
+  lumivex --export report.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6
+  lumivex --export points.csv examples/vollformat-objektiv.mtf --overlay-all
+  lumivex --export-dir charts --format png catalogue/ --frequencies 2,4
+  find catalogue -name &apos;*.mtf&apos; | lumivex --export-dir charts --format png -
+
+Exit status: 0 success, 1 file not readable, malformed or not writable
+(for --export-dir: at least one), 2 wrong call.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Alle Optionen, Formate und Beispiele: lumivex --help
+</source>
+        <translation>All options, formats and examples: lumivex --help
+</translation>
+    </message>
+    <message>
+        <source>Warnung: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>Option --at: der Eintrag „%1“ der Blendenzahlen ist keine Zahl</source>
+        <translation>Option --at: the f-number entry “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Option --at: der Eintrag „%1“ der Ortsfrequenzen ist keine Zahl</source>
+        <translation>Option --at: the spatial frequency entry “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Option --at: der Eintrag „%1“ der Abbildungsmaßstäbe ist keine Zahl</source>
+        <translation>Option --at: the magnification entry “%1” is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>DistanceLabel</name>
+    <message>
+        <source>unendlich</source>
+        <translation>infinity</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFiles</name>
+    <message>
+        <source>Die Datei „%1“ kann nicht geschrieben werden</source>
+        <translation>The file “%1” cannot be written</translation>
+    </message>
+    <message>
+        <source>MTF-Diagramm, erstellt mit Lumivex</source>
+        <translation>MTF chart, made with Lumivex</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFile</name>
+    <message>
+        <source>Hilfedatei nicht gefunden: %1</source>
+        <translation>Help file not found: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Lumivex – Hilfe</source>
+        <translation>Lumivex – Help</translation>
+    </message>
+    <message>
+        <source>Inhalt</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Zurück</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Vor</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>LensFileReader</name>
+    <message>
+        <source>Unerwartetes Dateiende: gesucht wurde %1</source>
+        <translation>Unexpected end of file: looking for %1</translation>
+    </message>
+    <message>
+        <source>die Markierung %1</source>
+        <translation>the marker %1</translation>
+    </message>
+    <message>
+        <source>Zeile 1 (Dateikopf)</source>
+        <translation>line 1 (file head)</translation>
+    </message>
+    <message>
+        <source>die Kopfzeile (Zeile 2)</source>
+        <translation>the head line (line 2)</translation>
+    </message>
+    <message>
+        <source>Spalte 6 der Kopfzeile %1 enthält keine Ziffer</source>
+        <translation>Column 6 of the head line %1 holds no digit</translation>
+    </message>
+    <message>
+        <source>Zeile 3 (Dateikopf)</source>
+        <translation>line 3 (file head)</translation>
+    </message>
+    <message>
+        <source>Zeile 4 (Dateikopf)</source>
+        <translation>line 4 (file head)</translation>
+    </message>
+    <message>
+        <source>die Titelzeile (Zeile 5)</source>
+        <translation>the title line (line 5)</translation>
+    </message>
+    <message>
+        <source>die Bildhöhenzeile der Blende %1</source>
+        <translation>the image height line of f-number %1</translation>
+    </message>
+    <message>
+        <source>die Bildhöhenzeile</source>
+        <translation>the image height line</translation>
+    </message>
+    <message>
+        <source>Zeile der Bildhöhen %1 enthält keine Werte</source>
+        <translation>The image height line %1 holds no values</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: mehr als %1 Bildhöhen, der %2. Wert ist %3</source>
+        <translation>Range error: more than %1 image heights, value %2 is %3</translation>
+    </message>
+    <message>
+        <source>Bildhöhenzeile %1 hat %2 Werte, die erste hat %3</source>
+        <translation>Image height line %1 has %2 values, the first has %3</translation>
+    </message>
+    <message>
+        <source>Bildhöhe %1 ist keine Zahl</source>
+        <translation>Image height %1 is not a number</translation>
+    </message>
+    <message>
+        <source>die Zeile der Blendenzahlen</source>
+        <translation>the f-number line</translation>
+    </message>
+    <message>
+        <source>Zeile der Blendenzahlen %1 enthält keine Werte</source>
+        <translation>The f-number line %1 holds no values</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: mehr als %1 Blendenzahlen, der %2. Wert ist %3</source>
+        <translation>Range error: more than %1 f-numbers, value %2 is %3</translation>
+    </message>
+    <message>
+        <source>die Zeile der Abbildungsmaßstäbe</source>
+        <translation>the magnification line</translation>
+    </message>
+    <message>
+        <source>Zeile der Abbildungsmaßstäbe %1 enthält keine Werte</source>
+        <translation>The magnification line %1 holds no values</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: mehr als %1 Abbildungsmaßstäbe, der %2. Wert ist %3</source>
+        <translation>Range error: more than %1 magnifications, value %2 is %3</translation>
+    </message>
+    <message>
+        <source>die Zeile der Wellenlängen</source>
+        <translation>the wavelength line</translation>
+    </message>
+    <message>
+        <source>die Zeile der Gewichte</source>
+        <translation>the weight line</translation>
+    </message>
+    <message>
+        <source>die Zeile der Ortsfrequenzen</source>
+        <translation>the spatial frequency line</translation>
+    </message>
+    <message>
+        <source>Zeile der Ortsfrequenzen %1 enthält keine Werte</source>
+        <translation>The spatial frequency line %1 holds no values</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: mehr als %1 Ortsfrequenzen, der %2. Wert ist %3</source>
+        <translation>Range error: more than %1 spatial frequencies, value %2 is %3</translation>
+    </message>
+    <message>
+        <source>die Abstandszeile des Abbildungsmaßstabs %1</source>
+        <translation>the distance line of magnification %1</translation>
+    </message>
+    <message>
+        <source>die sagittale Modulationszeile der Blende %1 für Abbildungsmaßstab %2, Bildhöhe %3</source>
+        <translation>the sagittal modulation line of f-number %1 for magnification %2, image height %3</translation>
+    </message>
+    <message>
+        <source>die Trennzeile vor den tangentialen Werten der Blende %1</source>
+        <translation>the separator line before the tangential values of f-number %1</translation>
+    </message>
+    <message>
+        <source>die tangentiale Modulationszeile der Blende %1 für Abbildungsmaßstab %2, Bildhöhe %3</source>
+        <translation>the tangential modulation line of f-number %1 for magnification %2, image height %3</translation>
+    </message>
+    <message>
+        <source>Zeile %1 von %2 nach „[GAUSS]“</source>
+        <translation>line %1 of %2 after “[GAUSS]”</translation>
+    </message>
+    <message>
+        <source>Abstand %1 ist keine Zahl</source>
+        <translation>Distance %1 is not a number</translation>
+    </message>
+    <message>
+        <source>Abstand %1 passt gerundet nicht in eine 32-Bit-Ganzzahl („-1E20“ für unendlich steht nur beim ersten Abbildungsmaßstab und ohne Leerzeichen davor)</source>
+        <translation>Distance %1, rounded, does not fit a 32-bit integer (“-1E20” for infinity stands only at the first magnification and without blanks before it)</translation>
+    </message>
+    <message>
+        <source>Abstand %1 passt gerundet nicht in eine 32-Bit-Ganzzahl</source>
+        <translation>Distance %1, rounded, does not fit a 32-bit integer</translation>
+    </message>
+</context>
+<context>
+    <name>LineParsing</name>
+    <message>
+        <source>„%1…“</source>
+        <translation>“%1…”</translation>
+    </message>
+    <message>
+        <source>Modulationswert %1 liegt außerhalb von 0..255</source>
+        <translation>Modulation value %1 is outside 0..255</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: mehr als %1 Werte in der Zeile, der %2. Wert ist %3</source>
+        <translation>Range error: more than %1 values in the line, value %2 is %3</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: Modulationszeile ist %1 Zeichen lang, erlaubt sind %2: %3</source>
+        <translation>Range error: modulation line is %1 characters long, %2 are allowed: %3</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: Modulationszeile hat mehr als %1 Wertgrenzen: %2</source>
+        <translation>Range error: modulation line has more than %1 value boundaries: %2</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: Modulationszeile %1 enthält kein Leerzeichen vor einem Wert</source>
+        <translation>Range error: modulation line %1 holds no blank before a value</translation>
+    </message>
+    <message>
+        <source>Modulationszeile %1 enthält nur %2 von %3 Werten</source>
+        <translation>Modulation line %1 holds only %2 of %3 values</translation>
+    </message>
+    <message>
+        <source>Modulationswert %1 ist keine ganze Zahl (Werte durch genau ein Leerzeichen trennen und die Zeile mit einem Leerzeichen beenden)</source>
+        <translation>Modulation value %1 is not a whole number (separate the values by exactly one blank and end the line with a blank)</translation>
+    </message>
+    <message>
+        <source>Modulationswert %1 ist keine ganze Zahl</source>
+        <translation>Modulation value %1 is not a whole number</translation>
+    </message>
+</context>
+<context>
+    <name>LoadError</name>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Abbruch beim Dateilesen</source>
+        <translation>Reading the file failed</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>MTF-Datei</source>
+        <translation>MTF file</translation>
+    </message>
+    <message>
+        <source>MTF-Datei wählen</source>
+        <translation>Choose an MTF file</translation>
+    </message>
+    <message>
+        <source>Ergebnis ausdrucken</source>
+        <translation>Print the result</translation>
+    </message>
+    <message>
+        <source>gedrückt Einzelgrafik, sonst Überlagerung</source>
+        <translation>Pressed: single graph, else overlay</translation>
+    </message>
+    <message>
+        <source>Ergebnis zur aktuellen Schaltereinstellung</source>
+        <translation>Draw the result for the current settings</translation>
+    </message>
+    <message>
+        <source>Grafik löschen</source>
+        <translation>Clear the graph</translation>
+    </message>
+    <message>
+        <source>mehr über MTF</source>
+        <translation>More about MTF</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>About Lumivex</translation>
+    </message>
+    <message>
+        <source>Programmende</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>graf. Ergebnis</source>
+        <translation>Graphical result</translation>
+    </message>
+    <message>
+        <source>
+     Bitte MTF-Datei des 
+     gewünschten Objektivs
+     auswählen (1.Button)
+  </source>
+        <translation>
+     Please choose the 
+     MTF file of a lens
+     (first button)
+  </translation>
+    </message>
+    <message>
+        <source>Modulation darstellen über :</source>
+        <translation>Modulation over:</translation>
+    </message>
+    <message>
+        <source>Blendenzahl</source>
+        <translation>F-number</translation>
+    </message>
+    <message>
+        <source>Ortsfrequenz</source>
+        <translation>Spatial frequency</translation>
+    </message>
+    <message>
+        <source>Bildort</source>
+        <translation>Image position</translation>
+    </message>
+    <message>
+        <source>Abbildungsmaßstab</source>
+        <translation>Magnification</translation>
+    </message>
+    <message>
+        <source>Abbildungsstrecke</source>
+        <translation>Object-to-image distance</translation>
+    </message>
+    <message>
+        <source>Blende</source>
+        <translation>F-number</translation>
+    </message>
+    <message>
+        <source>Bildhöhe</source>
+        <translation>Image height</translation>
+    </message>
+    <message>
+        <source>Abbildungsmaßstab / -strecke </source>
+        <translation>Magnification / distance</translation>
+    </message>
+    <message>
+        <source>Objektiv : </source>
+        <translation>Lens: </translation>
+    </message>
+    <message>
+        <source> Wellenlängen [nm]   : </source>
+        <translation> Wavelengths [nm]: </translation>
+    </message>
+    <message>
+        <source> Rel. Gewichtungen :  </source>
+        <translation> Relative weights:  </translation>
+    </message>
+</context>
+<context>
+    <name>PlotActions</name>
+    <message>
+        <source>Diagramm speichern unter …</source>
+        <translation>Save Chart As …</translation>
+    </message>
+    <message>
+        <source>Diagramm kopieren</source>
+        <translation>Copy Chart</translation>
+    </message>
+    <message>
+        <source>Werte kopieren</source>
+        <translation>Copy Values</translation>
+    </message>
+</context>
+<context>
+    <name>PlotController</name>
+    <message>
+        <source>Noch keine Datei gelesen !</source>
+        <translation>No file loaded yet!</translation>
+    </message>
+</context>
+<context>
+    <name>PlotFileCommands</name>
+    <message>
+        <source>PNG-Bild</source>
+        <translation>PNG image</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik</source>
+        <translation>SVG graphic</translation>
+    </message>
+    <message>
+        <source>PDF-Bericht</source>
+        <translation>PDF report</translation>
+    </message>
+    <message>
+        <source>CSV-Werte</source>
+        <translation>CSV values</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht geschrieben werden: Diagramme werden als .png, .svg, .pdf oder .csv gespeichert</source>
+        <translation>The file “%1” cannot be written: charts are saved as .png, .svg, .pdf or .csv</translation>
+    </message>
+</context>
+<context>
+    <name>PlotReadout</name>
+    <message>
+        <source>Stützstelle</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>interpoliert</source>
+        <translation>interpolated</translation>
+    </message>
+</context>
+<context>
+    <name>RangeArray</name>
+    <message>
+        <source>Bereichsfehler: Tabellenindex %1 liegt außerhalb von 0..%2</source>
+        <translation>Range error: table index %1 is outside 0..%2</translation>
+    </message>
+    <message>
+        <source>Bereichsfehler: Index %1 liegt außerhalb von %2..%3</source>
+        <translation>Range error: index %1 is outside %2..%3</translation>
+    </message>
+</context>
+<context>
+    <name>ReportDrawing</name>
+    <message>
+        <source>Blende                       : </source>
+        <translation>F-number                   : </translation>
+    </message>
+    <message>
+        <source>Ortsfrequenz              : </source>
+        <translation>Spatial frequency     : </translation>
+    </message>
+    <message>
+        <source>Bildhöhe                    : </source>
+        <translation>Image height             : </translation>
+    </message>
+    <message>
+        <source>Abbildungsmaßstab   : </source>
+        <translation>Magnification            : </translation>
+    </message>
+    <message>
+        <source>Lumivex des Objektivs: </source>
+        <translation>Lumivex for the lens: </translation>
+    </message>
+    <message>
+        <source>Wellenlänge / rel. Gewichtung </source>
+        <translation>Wavelength / rel. weight </translation>
+    </message>
+    <message>
+        <source>     Programm: Lumivex / </source>
+        <translation>     Program: Lumivex / </translation>
+    </message>
+</context>
+<context>
+    <name>ReportOutput</name>
+    <message>
+        <source>Der Bericht kann nicht ausgegeben werden: %1</source>
+        <translation>The report cannot be output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Spline</name>
+    <message>
+        <source>Bereichsfehler: %1 Stützstellen, höchstens %2 möglich</source>
+        <translation>Range error: %1 support points, at most %2 possible</translation>
+    </message>
+    <message>
+        <source>Funktion singulär</source>
+        <translation>Function singular</translation>
+    </message>
+    <message>
+        <source>Funktion nicht monoton</source>
+        <translation>Function not monotonic</translation>
+    </message>
+</context>
+</TS>
