@@ -76,7 +76,8 @@ void addEntries(const std::string& input, std::vector<Entry>& entries)
     }
     if (error) {
         entries.push_back(
-            { input, input + batchText(QT_TRANSLATE_NOOP("BatchExport", ": Das Verzeichnis kann nicht gelesen werden")) });
+            { input,
+              input + batchText(QT_TRANSLATE_NOOP("BatchExport", ": Das Verzeichnis kann nicht gelesen werden")) });
         return;
     }
     std::sort(files.begin(), files.end());

@@ -56,14 +56,16 @@ std::optional<UsageError> applySelectionOption(const std::string& name, const st
     const auto indexOption = [&](std::optional<int>& target) -> std::optional<UsageError> {
         target = parseIndex(value);
         if (!target) {
-            return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet eine ganze Zahl ab 1, nicht %2"), { name, inQuotes(value) });
+            return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet eine ganze Zahl ab 1, nicht %2"),
+                         { name, inQuotes(value) });
         }
         return std::nullopt;
     };
     if (name == "--abscissa") {
         const std::optional<Abscissa> abscissa = parseAbscissa(value);
         if (!abscissa) {
-            return usage(LUMIVEX_TEXT("CommandArguments", "Option --abscissa erwartet k, lpmm, y oder m, nicht %1"), { inQuotes(value) });
+            return usage(LUMIVEX_TEXT("CommandArguments", "Option --abscissa erwartet k, lpmm, y oder m, nicht %1"),
+                         { inQuotes(value) });
         }
         selection.abscissa = *abscissa;
         return std::nullopt;
@@ -85,8 +87,10 @@ std::optional<UsageError> applySelectionOption(const std::string& name, const st
         const std::string item = value.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         const std::optional<int> index = parseIndex(item);
         if (!index) {
-            return usage(LUMIVEX_TEXT("CommandArguments", "Option --frequencies erwartet ganze Zahlen ab 1, durch Kommas getrennt, nicht %1"),
-                         { inQuotes(value) });
+            return usage(
+                LUMIVEX_TEXT("CommandArguments",
+                             "Option --frequencies erwartet ganze Zahlen ab 1, durch Kommas getrennt, nicht %1"),
+                { inQuotes(value) });
         }
         frequencies.push_back(*index);
         if (comma == std::string::npos) {
@@ -152,12 +156,14 @@ std::optional<UsageError> checkFormatOptions(const CommandArguments& result, boo
     }
     if (result.overlayAll) {
         if (result.format == ExportFormat::Pdf) {
-            return usage(LUMIVEX_TEXT("CommandArguments", "Option --overlay-all gilt nicht für .pdf: der Bericht zeigt eine Auswahl"));
+            return usage(LUMIVEX_TEXT("CommandArguments",
+                                      "Option --overlay-all gilt nicht für .pdf: der Bericht zeigt eine Auswahl"));
         }
         // The overlay runs through every value of this variable itself.
         const bool overFNumber = result.selection.abscissa != Abscissa::FNumber;
         if (overFNumber && result.selection.fNumber) {
-            return usage(LUMIVEX_TEXT("CommandArguments", "Option --overlay-all zeichnet jede Blendenzahl; --f-number passt nicht dazu"));
+            return usage(LUMIVEX_TEXT("CommandArguments",
+                                      "Option --overlay-all zeichnet jede Blendenzahl; --f-number passt nicht dazu"));
         }
         if (!overFNumber && result.selection.magnification) {
             return usage(LUMIVEX_TEXT(
@@ -173,7 +179,8 @@ std::variant<CommandArguments, UsageError> finishExport(CommandArguments result,
                                                         const std::vector<std::string>& bareWords, bool scaleGiven)
 {
     if (bareWords.empty()) {
-        return usage(LUMIVEX_TEXT("CommandArguments", "Option --export erwartet nach %1 die Linsendatei"), { inQuotes(result.outputFile) });
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option --export erwartet nach %1 die Linsendatei"),
+                     { inQuotes(result.outputFile) });
     }
     if (bareWords.size() > 1) {
         return unexpected(bareWords[1]);
@@ -181,8 +188,9 @@ std::variant<CommandArguments, UsageError> finishExport(CommandArguments result,
     result.lensFile = bareWords.front();
     const std::optional<ExportFormat> format = formatOf(result.outputFile);
     if (!format) {
-        return usage(LUMIVEX_TEXT("CommandArguments", "Unbekannte Endung bei %1: --export schreibt .png, .svg, .pdf oder .csv"),
-                     { inQuotes(result.outputFile) });
+        return usage(
+            LUMIVEX_TEXT("CommandArguments", "Unbekannte Endung bei %1: --export schreibt .png, .svg, .pdf oder .csv"),
+            { inQuotes(result.outputFile) });
     }
     result.format = *format;
     if (const std::optional<UsageError> error = checkFormatOptions(result, scaleGiven)) {
@@ -196,7 +204,8 @@ std::variant<CommandArguments, UsageError>
 finishExportDirectory(CommandArguments result, std::vector<std::string> bareWords, bool formatGiven, bool scaleGiven)
 {
     if (bareWords.empty()) {
-        return usage(LUMIVEX_TEXT("CommandArguments", "Option --export-dir erwartet Linsendateien, Verzeichnisse oder - (Namen auf stdin)"));
+        return usage(LUMIVEX_TEXT(
+            "CommandArguments", "Option --export-dir erwartet Linsendateien, Verzeichnisse oder - (Namen auf stdin)"));
     }
     if (std::count(bareWords.begin(), bareWords.end(), "-") > 1) {
         return usage(LUMIVEX_TEXT("CommandArguments", "„-“ (Namen auf stdin) ist mehrfach angegeben"));
@@ -294,8 +303,9 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
                              { std::string(modeOption(result.mode)), name });
             }
             if (value->empty()) {
-                return mode == CommandMode::ExportDir ? usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet ein Verzeichnis"), { name })
-                                                      : usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet einen Dateinamen"), { name });
+                return mode == CommandMode::ExportDir
+                    ? usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet ein Verzeichnis"), { name })
+                    : usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet einen Dateinamen"), { name });
             }
             result.mode = mode;
             (mode == CommandMode::Dump         ? result.lensFile
@@ -315,7 +325,9 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         if (name == "--format") {
             const std::optional<ExportFormat> format = formatNamed(*value);
             if (!format) {
-                return usage(LUMIVEX_TEXT("CommandArguments", "Option --format erwartet png, svg, pdf oder csv, nicht %1"), { inQuotes(*value) });
+                return usage(
+                    LUMIVEX_TEXT("CommandArguments", "Option --format erwartet png, svg, pdf oder csv, nicht %1"),
+                    { inQuotes(*value) });
             }
             result.format = *format;
             formatGiven = true;
@@ -324,8 +336,9 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         if (name == "--jobs") {
             const std::optional<int> jobs = parseIndex(*value);
             if (!jobs || *jobs > MaxExportJobs) {
-                return usage(LUMIVEX_TEXT("CommandArguments", "Option --jobs erwartet eine ganze Zahl von 1 bis %1, nicht %2"),
-                             { MaxExportJobs, inQuotes(*value) });
+                return usage(
+                    LUMIVEX_TEXT("CommandArguments", "Option --jobs erwartet eine ganze Zahl von 1 bis %1, nicht %2"),
+                    { MaxExportJobs, inQuotes(*value) });
             }
             result.jobs = *jobs;
             jobsGiven = true;
@@ -334,8 +347,9 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         if (name == "--scale") {
             const std::optional<int> scale = parseIndex(*value);
             if (!scale || *scale > MaxExportScale) {
-                return usage(LUMIVEX_TEXT("CommandArguments", "Option --scale erwartet eine ganze Zahl von 1 bis %1, nicht %2"),
-                             { MaxExportScale, inQuotes(*value) });
+                return usage(
+                    LUMIVEX_TEXT("CommandArguments", "Option --scale erwartet eine ganze Zahl von 1 bis %1, nicht %2"),
+                    { MaxExportScale, inQuotes(*value) });
             }
             result.scale = *scale;
             scaleGiven = true;
@@ -355,7 +369,9 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
             // A decimal point, never a comma; blanks around it are no part of a number.
             result.probeAt = value->starts_with(' ') ? std::nullopt : parseDecimal(*value);
             if (!result.probeAt) {
-                return usage(LUMIVEX_TEXT("CommandArguments", "Option --at erwartet eine Zahl mit Dezimalpunkt, nicht %1"), { inQuotes(*value) });
+                return usage(
+                    LUMIVEX_TEXT("CommandArguments", "Option --at erwartet eine Zahl mit Dezimalpunkt, nicht %1"),
+                    { inQuotes(*value) });
             }
             continue;
         }
@@ -401,7 +417,8 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
         return unexpected(bareWords[1]);
     }
     if (selectionGiven) {
-        return usage(LUMIVEX_TEXT("CommandArguments", "Die Auswahloptionen gelten nur zusammen mit --dump, --export oder --export-dir"));
+        return usage(LUMIVEX_TEXT("CommandArguments",
+                                  "Die Auswahloptionen gelten nur zusammen mit --dump, --export oder --export-dir"));
     }
     if (!bareWords.empty()) {
         result.lensFile = bareWords.front();
@@ -436,9 +453,8 @@ std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOpti
     resolved.frequencies
         = options.frequencies.empty() ? std::vector<int> { std::min(2, lens.FrequencyCount) } : options.frequencies;
 
-    std::optional<UsageError> error
-        = checkIndex("--f-number", resolved.fixed.FNumberIndex, lens.FNumberCount,
-                     LUMIVEX_TEXT("CommandArguments", "1..%1 (Blendenzahlen der Datei)"));
+    std::optional<UsageError> error = checkIndex("--f-number", resolved.fixed.FNumberIndex, lens.FNumberCount,
+                                                 LUMIVEX_TEXT("CommandArguments", "1..%1 (Blendenzahlen der Datei)"));
     if (!error) {
         error = checkIndex("--image-height", resolved.fixed.ImageHeightIndex, lens.ImageHeightCount,
                            LUMIVEX_TEXT("CommandArguments", "1..%1 (Bildhöhen der Datei)"));

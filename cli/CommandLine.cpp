@@ -262,7 +262,7 @@ std::variant<int, WindowStart> runCommandLine(int argc, char** argv)
     CommandArguments* command = std::get_if<CommandArguments>(&parsed);
     // Chosen once for the whole run, also for a usage error.
     const Language language = chooseLanguage(command ? command->language : requestedLanguage(arguments),
-                                              [](const char* name) { return std::getenv(name); });
+                                             [](const char* name) { return std::getenv(name); });
     char* programName = argc > 0 ? argv[0] : nullptr;
     if (command == nullptr) {
         return withTextApplication(programName, language,

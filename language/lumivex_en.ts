@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
     <name>AboutBox</name>
@@ -280,7 +279,7 @@ EXPORT:
   lumivex --version               shows the version
 
 Every call also takes --lang de|en: the language of window, messages and
-report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+report (default: the system's, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
 English for en, German otherwise).
 
 SELECTION (numbers from 1, as the buttons count):
@@ -345,7 +344,7 @@ EXPORT:
            modulation_percent  Modulation in %
 Die Beschriftung folgt dem Fenster: bei Abszisse y die Texte, mit denen das
 Fenster startet, sonst die Texte nach der Wahl der Abszisse.
-Spline-Warnungen erscheinen als Zeilen &quot;Warnung: ...&quot; auf stderr.
+Spline-Warnungen erscheinen als Zeilen "Warnung: ..." auf stderr.
 Der Bericht (.pdf) trägt Datum und Uhrzeit des Aufrufs, oder den Zeitpunkt aus der
 Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt ist.
 
@@ -355,14 +354,14 @@ Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt
   Linsendatei, ein Verzeichnis (seine Dateien auf .mtf, nach Namen sortiert, ohne
   Unterverzeichnisse) oder - (Dateinamen auf stdin, einer je Zeile, gelesen,
   während die Arbeit läuft). Eine Datei, die nicht gelingt, wird als
-  &quot;DATEI:ZEILE: Meldung&quot; oder &quot;DATEI: Meldung&quot; auf stderr gemeldet und
-  übersprungen, die übrigen werden geschrieben; Warnungen als &quot;DATEI: Warnung: ...&quot;.
+  "DATEI:ZEILE: Meldung" oder "DATEI: Meldung" auf stderr gemeldet und
+  übersprungen, die übrigen werden geschrieben; Warnungen als "DATEI: Warnung: ...".
   Zwei DATEIen mit demselben Namen sind ein Aufruffehler, und nichts wird
   geschrieben; kommt der zweite Name erst über stdin, ist nur noch diese Datei
   fehlerhaft (die erste kann schon geschrieben sein). Die Meldungen folgen der
   Reihenfolge der Dateien, und das Ergebnis hängt nicht von --jobs ab. Auf einem
-  Terminal zeigt stderr den Fortschritt (&quot;123/5000 Dateien&quot;); am Ende steht
-  &quot;N geschrieben, M fehlerhaft&quot;.
+  Terminal zeigt stderr den Fortschritt ("123/5000 Dateien"); am Ende steht
+  "N geschrieben, M fehlerhaft".
 
 Beispiele:
   lumivex examples/vollformat-objektiv.mtf
@@ -373,7 +372,7 @@ Beispiele:
   lumivex --export bericht.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6
   lumivex --export punkte.csv examples/vollformat-objektiv.mtf --overlay-all
   lumivex --export-dir diagramme --format png katalog/ --frequencies 2,4
-  find katalog -name &apos;*.mtf&apos; | lumivex --export-dir diagramme --format png -
+  find katalog -name '*.mtf' | lumivex --export-dir diagramme --format png -
 
 Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar
 (bei --export-dir: mindestens eine), 2 falscher Aufruf.
@@ -382,15 +381,15 @@ Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibb
   Abscissa   k, lpmm, y or m
   At         X, in the units of the abscissa
   Position   X on the abscissa of the curves (as KnotX): for k, lpmm and m the
-             position in the file&apos;s list, linear between the two neighbouring
+             position in the file's list, linear between the two neighbouring
              values (null outside the list); for y X / 100 times
              MaxImageHeight in mm
   Curves     for each chosen spatial frequency, ascending: FrequencyIndex, Sag
-             and Tan (the curve&apos;s spline at Position), Node (true at a support
+             and Tan (the curve's spline at Position), Node (true at a support
              point, to 1e-9 relative: then the table values).
              Outside the curve (for y below 0 or above the last usable image
              height of its row) Sag and Tan are null.
-  An X that is no number, or an entry of the abscissa&apos;s list that is no
+  An X that is no number, or an entry of the abscissa's list that is no
   number, is a wrong call (exit status 2).
 
 --export, formats by the extension of OUTPUT:
@@ -406,17 +405,17 @@ Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibb
                              of the abscissa stays empty
            series            S sagittal, T tangential
            kind              node = support point from the table (measured),
-                             sample = one of the spline&apos;s 101 values
+                             sample = one of the spline's 101 values
            point             number of the point: 1..support points or 1..101
            abscissa          x value of the curve itself, not scaled to the
                              chart: for k, lpmm and m the position 0, 1, 2 ...
-                             in the file&apos;s list, for y the image height in mm
+                             in the file's list, for y the image height in mm
                              (the first support point is the second image
                              height, mirrored at the axis)
            modulation_percent  modulation in %
 The labels follow the window: for abscissa y the texts the window starts with,
 otherwise the texts after choosing the abscissa.
-Spline warnings appear as lines &quot;Warning: ...&quot; on stderr.
+Spline warnings appear as lines "Warning: ..." on stderr.
 The report (.pdf) carries the date and time of the call, or the time from the
 environment variable SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it is set.
 
@@ -425,14 +424,14 @@ environment variable SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it is set.
   byte for byte as with --export; DIRECTORY is created when needed. FILE is a
   lens file, a directory (its files ending in .mtf, sorted by name, without
   subdirectories) or - (file names on stdin, one per line, read while the work
-  goes on). A file that fails is reported as &quot;FILE:LINE: message&quot; or
-  &quot;FILE: message&quot; on stderr and skipped, the others are written; warnings as
-  &quot;FILE: Warning: ...&quot;. Two FILEs with the same name are a usage error, and
+  goes on). A file that fails is reported as "FILE:LINE: message" or
+  "FILE: message" on stderr and skipped, the others are written; warnings as
+  "FILE: Warning: ...". Two FILEs with the same name are a usage error, and
   nothing is written; when the second name comes on stdin, only that file
   fails (the first may already be written). The messages follow the order of
   the files, and the result does not depend on --jobs. On a terminal stderr
-  shows the progress (&quot;123/5000 files&quot;); at the end it says
-  &quot;N written, M failed&quot;.
+  shows the progress ("123/5000 files"); at the end it says
+  "N written, M failed".
 
 Examples:
   lumivex examples/vollformat-objektiv.mtf
@@ -443,7 +442,7 @@ Examples:
   lumivex --export report.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6
   lumivex --export points.csv examples/vollformat-objektiv.mtf --overlay-all
   lumivex --export-dir charts --format png catalogue/ --frequencies 2,4
-  find catalogue -name &apos;*.mtf&apos; | lumivex --export-dir charts --format png -
+  find catalogue -name '*.mtf' | lumivex --export-dir charts --format png -
 
 Exit status: 0 success, 1 file not readable, malformed or not writable
 (for --export-dir: at least one), 2 wrong call.
@@ -818,6 +817,30 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
         <source> Rel. Gewichtungen :  </source>
         <translation> Relative weights:  </translation>
     </message>
+    <message>
+        <source>Trennlinie</source>
+        <translation>Separator</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Anleitung</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>Noch kein Objektiv geladen</source>
+        <translation>No lens loaded yet</translation>
+    </message>
+    <message>
+        <source>Objektiv %1, Modulation über %2, Ortsfrequenzen %3 LP/mm</source>
+        <translation>Lens %1; modulation over: %2; spatial frequencies %3 LP/mm</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
 </context>
 <context>
     <name>PlotActions</name>
@@ -890,7 +913,7 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <name>ReportDrawing</name>
     <message>
         <source>Blende                       : </source>
-        <translation>F-number                   : </translation>
+        <translation>F-number                    : </translation>
     </message>
     <message>
         <source>Ortsfrequenz              : </source>

@@ -32,9 +32,9 @@ private:
     static int checkedIndex(int index, int count)
     {
         if (index < 0 || index >= count) {
-            throw RangeError(MessageText(
-                LUMIVEX_TEXT("RangeArray", "Bereichsfehler: Tabellenindex %1 liegt außerhalb von 0..%2"),
-                { index, count - 1 }));
+            throw RangeError(
+                MessageText(LUMIVEX_TEXT("RangeArray", "Bereichsfehler: Tabellenindex %1 liegt außerhalb von 0..%2"),
+                            { index, count - 1 }));
         }
         return index;
     }

@@ -35,8 +35,9 @@ struct LineInput
 template <typename Describe> const std::string& nextLine(LineInput& input, const Describe& describe)
 {
     if (input.rest.empty()) {
-        throw LoadError(input.lineNumber + 1,
-                        MessageText(LUMIVEX_TEXT("LensFileReader", "Unerwartetes Dateiende: gesucht wurde %1"), { describe() }));
+        throw LoadError(
+            input.lineNumber + 1,
+            MessageText(LUMIVEX_TEXT("LensFileReader", "Unerwartetes Dateiende: gesucht wurde %1"), { describe() }));
     }
     const std::size_t end = input.rest.find('\n');
     input.text = input.rest.substr(0, end);
@@ -57,7 +58,8 @@ const std::string& nextLine(LineInput& input, SourceText sought)
 // (case-sensitive, from column 1).
 void seekMarker(LineInput& input, std::string_view marker)
 {
-    const auto sought = [marker] { return MessageText(LUMIVEX_TEXT("LensFileReader", "die Markierung %1"), { quoted(marker) }); };
+    const auto sought
+        = [marker] { return MessageText(LUMIVEX_TEXT("LensFileReader", "die Markierung %1"), { quoted(marker) }); };
     while (!nextLine(input, sought).starts_with(marker)) { }
 }
 
@@ -104,7 +106,8 @@ void readHead(LineInput& input, LensData& lens)
     const std::string& head = nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Kopfzeile (Zeile 2)"));
     if (head.size() < 6 || head[5] < '0' || head[5] > '9') {
         throw LoadError(input.lineNumber,
-                        MessageText(LUMIVEX_TEXT("LensFileReader", "Spalte 6 der Kopfzeile %1 enthält keine Ziffer"), { quoted(head) }));
+                        MessageText(LUMIVEX_TEXT("LensFileReader", "Spalte 6 der Kopfzeile %1 enthält keine Ziffer"),
+                                    { quoted(head) }));
     }
     lens.ImageHeightPerFNumber = head[5] - '0';
 
@@ -131,23 +134,26 @@ void readImageHeights(LineInput& input, LineTokens& tokens, LensData& lens)
                 : MessageText(LUMIVEX_TEXT("LensFileReader", "die Bildhöhenzeile"));
         });
         splitCurrentLine(input, tokens);
-        count = storeList(input, tokens, lens.ImageHeightText[r], LensData::MaxImageHeights,
-                          { LUMIVEX_TEXT("LensFileReader", "Zeile der Bildhöhen %1 enthält keine Werte"),
-                            LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Bildhöhen, der %2. Wert ist %3") });
+        count = storeList(
+            input, tokens, lens.ImageHeightText[r], LensData::MaxImageHeights,
+            { LUMIVEX_TEXT("LensFileReader", "Zeile der Bildhöhen %1 enthält keine Werte"),
+              LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Bildhöhen, der %2. Wert ist %3") });
         // Capping compares the values of a row with its last value, so every
         // row needs as many values as the last one.
         if (r == 1) {
             firstCount = count;
         } else if (count != firstCount) {
-            throw LoadError(input.lineNumber,
-                            MessageText(LUMIVEX_TEXT("LensFileReader", "Bildhöhenzeile %1 hat %2 Werte, die erste hat %3"),
-                                        { quoted(input.text), count, firstCount }));
+            throw LoadError(
+                input.lineNumber,
+                MessageText(LUMIVEX_TEXT("LensFileReader", "Bildhöhenzeile %1 hat %2 Werte, die erste hat %3"),
+                            { quoted(input.text), count, firstCount }));
         }
         for (int c = 1; c <= count; ++c) {
             const std::optional<double> value = parseDecimal(tokens.LineToken[c]);
             if (!value) {
-                throw LoadError(input.lineNumber, MessageText(LUMIVEX_TEXT("LensFileReader", "Bildhöhe %1 ist keine Zahl"),
-                                                              { quoted(tokens.LineToken[c]) }));
+                throw LoadError(input.lineNumber,
+                                MessageText(LUMIVEX_TEXT("LensFileReader", "Bildhöhe %1 ist keine Zahl"),
+                                            { quoted(tokens.LineToken[c]) }));
             }
             values[r][c] = *value;
         }
@@ -172,16 +178,17 @@ void readParameters(LineInput& input, LineTokens& tokens, LensData& lens)
 {
     nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Zeile der Blendenzahlen"));
     splitCurrentLine(input, tokens);
-    lens.FNumberCount = storeList(input, tokens, lens.FNumberText, LensData::MaxFNumbers,
-                                  { LUMIVEX_TEXT("LensFileReader", "Zeile der Blendenzahlen %1 enthält keine Werte"),
-                                    LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Blendenzahlen, der %2. Wert ist %3") });
+    lens.FNumberCount = storeList(
+        input, tokens, lens.FNumberText, LensData::MaxFNumbers,
+        { LUMIVEX_TEXT("LensFileReader", "Zeile der Blendenzahlen %1 enthält keine Werte"),
+          LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Blendenzahlen, der %2. Wert ist %3") });
 
     nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Zeile der Abbildungsmaßstäbe"));
     splitCurrentLine(input, tokens);
-    lens.MagnificationCount
-        = storeList(input, tokens, lens.MagnificationText, LensData::MaxMagnifications,
-                    { LUMIVEX_TEXT("LensFileReader", "Zeile der Abbildungsmaßstäbe %1 enthält keine Werte"),
-                      LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Abbildungsmaßstäbe, der %2. Wert ist %3") });
+    lens.MagnificationCount = storeList(
+        input, tokens, lens.MagnificationText, LensData::MaxMagnifications,
+        { LUMIVEX_TEXT("LensFileReader", "Zeile der Abbildungsmaßstäbe %1 enthält keine Werte"),
+          LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Abbildungsmaßstäbe, der %2. Wert ist %3") });
 
     readImageHeights(input, tokens, lens);
 
@@ -200,16 +207,19 @@ void readParameters(LineInput& input, LineTokens& tokens, LensData& lens)
 
     nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Zeile der Ortsfrequenzen"));
     splitCurrentLine(input, tokens);
-    lens.FrequencyCount = storeList(input, tokens, lens.FrequencyText, LensData::MaxFrequencies,
-                                    { LUMIVEX_TEXT("LensFileReader", "Zeile der Ortsfrequenzen %1 enthält keine Werte"),
-                                      LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Ortsfrequenzen, der %2. Wert ist %3") });
+    lens.FrequencyCount = storeList(
+        input, tokens, lens.FrequencyText, LensData::MaxFrequencies,
+        { LUMIVEX_TEXT("LensFileReader", "Zeile der Ortsfrequenzen %1 enthält keine Werte"),
+          LUMIVEX_TEXT("LensFileReader", "Bereichsfehler: mehr als %1 Ortsfrequenzen, der %2. Wert ist %3") });
 }
 
 void readDistances(LineInput& input, LineTokens& tokens, LensData& lens)
 {
     seekMarker(input, "[ABB]");
     for (int i = 1; i <= lens.MagnificationCount; ++i) {
-        nextLine(input, [i] { return MessageText(LUMIVEX_TEXT("LensFileReader", "die Abstandszeile des Abbildungsmaßstabs %1"), { i }); });
+        nextLine(input, [i] {
+            return MessageText(LUMIVEX_TEXT("LensFileReader", "die Abstandszeile des Abbildungsmaßstabs %1"), { i });
+        });
         splitCurrentLine(input, tokens);
         // The third value; a line with fewer values leaves what an earlier
         // line put into that token, as the format has always done.
@@ -262,13 +272,16 @@ void readModulationBlocks(LineInput& input, LensData& lens)
         seekMarker(input, marker);
         readModulationLines(
             input, lens, lens.SagModulation, n,
-            LUMIVEX_TEXT("LensFileReader", "die sagittale Modulationszeile der Blende %1 für Abbildungsmaßstab %2, Bildhöhe %3"));
+            LUMIVEX_TEXT("LensFileReader",
+                         "die sagittale Modulationszeile der Blende %1 für Abbildungsmaßstab %2, Bildhöhe %3"));
         nextLine(input, [n] {
-            return MessageText(LUMIVEX_TEXT("LensFileReader", "die Trennzeile vor den tangentialen Werten der Blende %1"), { n });
+            return MessageText(
+                LUMIVEX_TEXT("LensFileReader", "die Trennzeile vor den tangentialen Werten der Blende %1"), { n });
         });
         readModulationLines(
             input, lens, lens.TanModulation, n,
-            LUMIVEX_TEXT("LensFileReader", "die tangentiale Modulationszeile der Blende %1 für Abbildungsmaßstab %2, Bildhöhe %3"));
+            LUMIVEX_TEXT("LensFileReader",
+                         "die tangentiale Modulationszeile der Blende %1 für Abbildungsmaßstab %2, Bildhöhe %3"));
     }
 }
 
@@ -279,8 +292,10 @@ void readFile(LineInput& input, LensData& lens)
     readHead(input, lens);
     seekMarker(input, "[GAUSS]");
     for (int i = 1; i <= GaussLinesSkipped; ++i) {
-        nextLine(input,
-                 [i] { return MessageText(LUMIVEX_TEXT("LensFileReader", "Zeile %1 von %2 nach „[GAUSS]“"), { i, GaussLinesSkipped }); });
+        nextLine(input, [i] {
+            return MessageText(LUMIVEX_TEXT("LensFileReader", "Zeile %1 von %2 nach „[GAUSS]“"),
+                               { i, GaussLinesSkipped });
+        });
     }
     seekMarker(input, "[PARAM]");
     readParameters(input, tokens, lens);
@@ -352,7 +367,8 @@ std::string distanceLabel(std::string_view distanceText, bool firstEntry)
     }
     const std::optional<double> value = parseDecimal(distanceText);
     if (!value) {
-        throw LineFormatError(MessageText(LUMIVEX_TEXT("LensFileReader", "Abstand %1 ist keine Zahl"), { quoted(distanceText) }));
+        throw LineFormatError(
+            MessageText(LUMIVEX_TEXT("LensFileReader", "Abstand %1 ist keine Zahl"), { quoted(distanceText) }));
     }
     // Round to nearest, a half to the even neighbour.
     double rounded = std::floor(*value);
@@ -364,13 +380,15 @@ std::string distanceLabel(std::string_view distanceText, bool firstEntry)
         || rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
         const bool misplacedInfinity = distanceText.find_first_not_of(' ') != std::string_view::npos
             && distanceText.substr(distanceText.find_first_not_of(' ')) == InfinityMarker;
-        throw LineFormatError(misplacedInfinity
-                                  ? MessageText(LUMIVEX_TEXT("LensFileReader", "Abstand %1 passt gerundet nicht in eine 32-Bit-Ganzzahl "
-                                                             "(„-1E20“ für unendlich steht nur beim ersten "
-                                                             "Abbildungsmaßstab und ohne Leerzeichen davor)"),
-                                                { quoted(distanceText) })
-                                  : MessageText(LUMIVEX_TEXT("LensFileReader", "Abstand %1 passt gerundet nicht in eine 32-Bit-Ganzzahl"),
-                                                { quoted(distanceText) }));
+        throw LineFormatError(
+            misplacedInfinity
+                ? MessageText(LUMIVEX_TEXT("LensFileReader",
+                                           "Abstand %1 passt gerundet nicht in eine 32-Bit-Ganzzahl "
+                                           "(„-1E20“ für unendlich steht nur beim ersten "
+                                           "Abbildungsmaßstab und ohne Leerzeichen davor)"),
+                              { quoted(distanceText) })
+                : MessageText(LUMIVEX_TEXT("LensFileReader", "Abstand %1 passt gerundet nicht in eine 32-Bit-Ganzzahl"),
+                              { quoted(distanceText) }));
     }
     return std::to_string(static_cast<std::int32_t>(rounded));
 }

@@ -34,8 +34,7 @@ bool hasIntegerForm(std::string_view text)
 
 MessageText outOfByteRange(std::string_view field)
 {
-    return MessageText(LUMIVEX_TEXT("LineParsing", "Modulationswert %1 liegt außerhalb von 0..255"),
-                       { quoted(field) });
+    return MessageText(LUMIVEX_TEXT("LineParsing", "Modulationswert %1 liegt außerhalb von 0..255"), { quoted(field) });
 }
 
 } // namespace

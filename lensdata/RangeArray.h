@@ -41,8 +41,9 @@ private:
     static std::size_t checked(int index)
     {
         if (index < Low || index > High) {
-            throw RangeError(MessageText(LUMIVEX_TEXT("RangeArray", "Bereichsfehler: Index %1 liegt außerhalb von %2..%3"),
-                                         { index, Low, High }));
+            throw RangeError(
+                MessageText(LUMIVEX_TEXT("RangeArray", "Bereichsfehler: Index %1 liegt außerhalb von %2..%3"),
+                            { index, Low, High }));
         }
         return static_cast<std::size_t>(index - Low);
     }

@@ -33,8 +33,9 @@ AxisTexts axisTextsFor(Abscissa abscissa)
     const auto text = [](const char* source) { return QCoreApplication::translate("AxisTexts", source); };
     switch (abscissa) {
     case Abscissa::FNumber:
-        return makeTexts(QStringLiteral("min <=                     k                    => max"),
-                         text(QT_TRANSLATE_NOOP("AxisTexts", "                     Blendenzahl                       ")));
+        return makeTexts(
+            QStringLiteral("min <=                     k                    => max"),
+            text(QT_TRANSLATE_NOOP("AxisTexts", "                     Blendenzahl                       ")));
     case Abscissa::Frequency:
         return makeTexts(QStringLiteral("min <=                  LP/mm             => max"),
                          text(QT_TRANSLATE_NOOP("AxisTexts", "                     Linienpaare             ")));

@@ -118,7 +118,7 @@ QString abscissaText(const DrawnCurve& curve, double position, int node)
             const QString& distance = axis.distances[static_cast<std::size_t>(entry)];
             text += QStringLiteral(", OO′ ") + distance
                 + (distance == QCoreApplication::translate("DistanceLabel", "unendlich") ? QString()
-                                                                                          : QStringLiteral(" mm"));
+                                                                                         : QStringLiteral(" mm"));
         }
         return text;
     }

@@ -48,8 +48,9 @@ std::vector<SettingsLine> settingsLines(const ReportInput& input)
     const CurveSelection& s = input.selection;
     std::vector<SettingsLine> lines;
     if (input.abscissa != Abscissa::FNumber) {
-        lines.push_back(
-            { FNumberY, QCoreApplication::translate("ReportDrawing", "Blende                       : ") + text(lens.FNumberText[s.FNumberIndex]) });
+        lines.push_back({ FNumberY,
+                          QCoreApplication::translate("ReportDrawing", "Blende                       : ")
+                              + text(lens.FNumberText[s.FNumberIndex]) });
     }
     if (input.abscissa != Abscissa::Frequency) {
         // Each frequency's whole text: a three-digit frequency must not
@@ -60,17 +61,18 @@ std::vector<SettingsLine> settingsLines(const ReportInput& input)
                 frequencies += text(lens.FrequencyText[k]) + QLatin1Char(' ');
             }
         }
-        lines.push_back({ FrequencyY, QCoreApplication::translate("ReportDrawing", "Ortsfrequenz              : ") + frequencies });
+        lines.push_back(
+            { FrequencyY, QCoreApplication::translate("ReportDrawing", "Ortsfrequenz              : ") + frequencies });
     }
     if (input.abscissa != Abscissa::ImageHeight) {
-        lines.push_back(
-            { ImageHeightY,
-              QCoreApplication::translate("ReportDrawing", "Bildhöhe                    : ") + text(lens.ImageHeightText[1][s.ImageHeightIndex]) });
+        lines.push_back({ ImageHeightY,
+                          QCoreApplication::translate("ReportDrawing", "Bildhöhe                    : ")
+                              + text(lens.ImageHeightText[1][s.ImageHeightIndex]) });
     }
     if (input.abscissa != Abscissa::Magnification) {
-        lines.push_back(
-            { MagnificationY,
-              QCoreApplication::translate("ReportDrawing", "Abbildungsmaßstab   : ") + text(lens.MagnificationText[s.MagnificationIndex]) });
+        lines.push_back({ MagnificationY,
+                          QCoreApplication::translate("ReportDrawing", "Abbildungsmaßstab   : ")
+                              + text(lens.MagnificationText[s.MagnificationIndex]) });
     }
     return lines;
 }
@@ -158,7 +160,8 @@ void drawReport(Canvas& page, const ReportInput& input)
     for (const SettingsLine& line : settings) {
         writeText(page, SettingsLeft, line.y, line.text, LineHeight);
     }
-    writeText(page, SettingsLeft, WavelengthHeadingY, QCoreApplication::translate("ReportDrawing", "Wellenlänge / rel. Gewichtung "), LineHeight);
+    writeText(page, SettingsLeft, WavelengthHeadingY,
+              QCoreApplication::translate("ReportDrawing", "Wellenlänge / rel. Gewichtung "), LineHeight);
     writeText(page, SettingsLeft, WavelengthY, text(lens.WavelengthText), LineHeight);
     writeText(page, SettingsLeft, WeightY, text(lens.WeightText), LineHeight);
 
@@ -181,7 +184,7 @@ void drawReport(Canvas& page, const ReportInput& input)
 
     writeText(page, TextLeft, RuleY, QString(74, QLatin1Char('_')), LineHeight);
     writeText(page, TextLeft, FooterY,
-              QCoreApplication::translate("ReportDrawing", "     Programm: Lumivex / ") + input.dateText + QStringLiteral("  ") + input.timeText
-                  + input.makerText,
+              QCoreApplication::translate("ReportDrawing", "     Programm: Lumivex / ") + input.dateText
+                  + QStringLiteral("  ") + input.timeText + input.makerText,
               FooterHeight);
 }

@@ -65,11 +65,9 @@ AboutBox::AboutBox(QWidget* owner)
 
     productName = aboutLabel(*bevelPanel, "ProductName", { 67, 16, 105, 20 }, QStringLiteral("Lumivex"),
                              pixelFont(sansSerif, 16, true));
-    version = aboutLabel(*bevelPanel, "Version", { 91, 40, 53, 13 }, tr("Version 1.0"),
-                         pixelFont(sansSerif, 11));
+    version = aboutLabel(*bevelPanel, "Version", { 91, 40, 53, 13 }, tr("Version 1.0"), pixelFont(sansSerif, 11));
     comments = aboutLabel(*bevelPanel, "Comments", { 9, 72, 214, 30 },
-                          tr("Interaktives Programm zeigt Leistungs- daten von Objektiven"),
-                          pixelFont(arial, 12));
+                          tr("Interaktives Programm zeigt Leistungs- daten von Objektiven"), pixelFont(arial, 12));
     comments->setWordWrap(true);
     comments->resize(214, 30);
     makerName = aboutLabel(*bevelPanel, "Firmenname", { 8, 112, 221, 19 }, QStringLiteral("Lumivex-Projekt"),

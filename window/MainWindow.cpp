@@ -406,6 +406,7 @@ void MainWindow::showLens()
     for (std::size_t k = 0; k < c.distanceLabels.size(); ++k) {
         c.distanceLabels[k]->setVisible(shown.distancesShown[k]);
     }
+    MainWindowLayout::describeControls(c);
 }
 
 void MainWindow::showLensName()
@@ -572,6 +573,18 @@ void MainWindow::setPanelControlsEnabled(SelectionPanel panel, bool enabled)
 void MainWindow::refreshPlot()
 {
     m_controls.plotView->update();
+    // What a screen reader says about the plot follows what it shows.
+    QStringList frequencies;
+    for (const QCheckBox* box : m_controls.frequencyBoxes) {
+        if (box->isChecked() && !box->isHidden()) {
+            frequencies << box->text().trimmed();
+        }
+    }
+    const QString lensName = m_lens.FileLoaded > 0 ? QString::fromStdString(m_lens.LensName) : QString();
+    const QRadioButton* abscissa
+        = m_controls.abscissaButtons.at(static_cast<std::size_t>(std::max(0, m_controls.abscissaGroup->checkedId())));
+    m_controls.plotView->setAccessibleDescription(
+        MainWindowLayout::plotDescription(lensName, abscissa->toolTip(), frequencies));
 }
 
 void MainWindow::showMessage(const QString& text)

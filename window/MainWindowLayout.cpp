@@ -119,7 +119,84 @@ namespace {
         return buttons;
     }
 
+    void describe(QWidget& control, const QString& name, const QString& description)
+    {
+        control.setAccessibleName(name);
+        control.setAccessibleDescription(description);
+    }
+
+    // Value controls: "F-number 2.8", described by their panel.
+    template <typename Controls> void describeValues(const QFrame& panel, const Controls& controls)
+    {
+        for (QAbstractButton* control : controls) {
+            describe(*control, panel.toolTip().trimmed() + QLatin1Char(' ') + control->text().trimmed(),
+                     panel.toolTip().trimmed());
+        }
+    }
+
 } // namespace
+
+void describeControls(const MainWindowControls& c)
+{
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*> { c.openButton, c.printButton, c.singleModeButton, c.drawButton,
+                                                   c.clearButton, c.helpButton, c.infoButton, c.exitButton }) {
+        describe(*button, button->toolTip(), button->toolTip());
+    }
+    for (QAbstractButton* button : c.abscissaButtons) {
+        describe(*button, button->toolTip(), button->toolTip());
+    }
+    describe(*c.toolRowRule, QCoreApplication::translate("MainWindow", "Trennlinie"), QString());
+    describe(*c.plotView, QCoreApplication::translate("MainWindow", "Diagramm"), c.plotView->accessibleDescription());
+    describe(*c.instructionText, QCoreApplication::translate("MainWindow", "Anleitung"),
+             c.instructionText->toPlainText().simplified());
+    describe(*c.abscissaPanel, c.abscissaCaption->text(), c.abscissaCaption->text());
+    for (QLabel* label :
+         { c.abscissaCaption, c.fNumberAxisLabel, c.frequencyAxisLabel, c.imageHeightAxisLabel,
+           c.magnificationAxisLabel, c.distanceAxisLabel, c.lensCaption, c.wavelengthLabel, c.weightLabel }) {
+        describe(*label, label->text().trimmed(), label->toolTip());
+    }
+    describe(*c.lensNameLabel, c.lensNameLabel->text().trimmed(), c.lensCaption->text().trimmed());
+    describe(*c.lensPanel, c.lensCaption->text().trimmed(), QString());
+    for (QFrame* panel : { c.fNumberPanel, c.frequencyPanel, c.imageHeightPanel, c.magnificationPanel }) {
+        describe(*panel, panel->toolTip().trimmed(), panel->toolTip());
+    }
+    describeValues(*c.fNumberPanel, c.fNumberButtons);
+    describeValues(*c.frequencyPanel, c.frequencyBoxes);
+    describeValues(*c.imageHeightPanel, c.imageHeightButtons);
+    describeValues(*c.magnificationPanel, c.magnificationButtons);
+    for (QLabel* label : c.distanceLabels) {
+        describe(*label, c.distanceAxisLabel->toolTip() + QLatin1Char(' ') + label->text().trimmed(),
+                 c.distanceAxisLabel->toolTip());
+    }
+}
+
+QString plotDescription(const QString& lensName, const QString& abscissa, const QStringList& frequencies)
+{
+    if (lensName.trimmed().isEmpty()) {
+        return QCoreApplication::translate("MainWindow", "Noch kein Objektiv geladen");
+    }
+    return QCoreApplication::translate("MainWindow", "Objektiv %1, Modulation über %2, Ortsfrequenzen %3 LP/mm")
+        .arg(lensName.trimmed(), abscissa,
+             frequencies.isEmpty() ? QCoreApplication::translate("MainWindow", "keine")
+                                   : frequencies.join(QStringLiteral(", ")));
+}
+
+void setTabOrder(const MainWindowControls& c)
+{
+    QList<QWidget*> chain { c.printButton, c.singleModeButton, c.drawButton, c.clearButton,
+                            c.helpButton,  c.infoButton,       c.exitButton };
+    chain.append(QList<QWidget*>(c.abscissaButtons.begin(), c.abscissaButtons.end()));
+    chain.append(QList<QWidget*>(c.fNumberButtons.begin(), c.fNumberButtons.end()));
+    chain.append(QList<QWidget*>(c.frequencyBoxes.begin(), c.frequencyBoxes.end()));
+    chain.append(QList<QWidget*>(c.imageHeightButtons.begin(), c.imageHeightButtons.end()));
+    chain.append(QList<QWidget*>(c.magnificationButtons.begin(), c.magnificationButtons.end()));
+    chain.append(c.plotView);
+    chain.append(c.instructionText);
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+    }
+}
 
 QFont pixelFont(const QString& family, int pixelHeight, bool bold)
 {
@@ -144,21 +221,27 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     MainWindowControls c;
 
     // Tool row.
-    c.openButton = toolButton(window, "SpeedButton1", 16, QStringLiteral("open"), QCoreApplication::translate("MainWindow", "MTF-Datei wählen"));
+    c.openButton = toolButton(window, "SpeedButton1", 16, QStringLiteral("open"),
+                              QCoreApplication::translate("MainWindow", "MTF-Datei wählen"));
     // The open button takes no keyboard focus at all; Ctrl+O is its key.
     c.openButton->setFocusPolicy(Qt::NoFocus);
-    c.printButton
-        = toolButton(window, "SpeedButton2", 40, QStringLiteral("print"), QCoreApplication::translate("MainWindow", "Ergebnis ausdrucken"));
-    c.singleModeButton = toolButton(window, "SpeedButton3", 88, QStringLiteral("single"),
-                                    QCoreApplication::translate("MainWindow", "gedrückt Einzelgrafik, sonst Überlagerung"));
+    c.printButton = toolButton(window, "SpeedButton2", 40, QStringLiteral("print"),
+                               QCoreApplication::translate("MainWindow", "Ergebnis ausdrucken"));
+    c.singleModeButton
+        = toolButton(window, "SpeedButton3", 88, QStringLiteral("single"),
+                     QCoreApplication::translate("MainWindow", "gedrückt Einzelgrafik, sonst Überlagerung"));
     c.singleModeButton->setCheckable(true);
     c.drawButton = pushButton(window, "BitBtn2", 120, QStringLiteral("draw"),
                               QCoreApplication::translate("MainWindow", "Ergebnis zur aktuellen Schaltereinstellung"));
-    c.clearButton = pushButton(window, "BitBtn3", 144, QStringLiteral("clear"), QCoreApplication::translate("MainWindow", "Grafik löschen"));
-    c.helpButton = pushButton(window, "BitBtn5", 192, QStringLiteral("help"), QCoreApplication::translate("MainWindow", "mehr über MTF"));
-    c.infoButton = pushButton(window, "BitBtn4", 216, QStringLiteral("info"), QCoreApplication::translate("MainWindow", "Info"));
+    c.clearButton = pushButton(window, "BitBtn3", 144, QStringLiteral("clear"),
+                               QCoreApplication::translate("MainWindow", "Grafik löschen"));
+    c.helpButton = pushButton(window, "BitBtn5", 192, QStringLiteral("help"),
+                              QCoreApplication::translate("MainWindow", "mehr über MTF"));
+    c.infoButton
+        = pushButton(window, "BitBtn4", 216, QStringLiteral("info"), QCoreApplication::translate("MainWindow", "Info"));
     // The exit button is never disabled, so it has no disabled picture.
-    c.exitButton = pushButton(window, "BitBtn1", 248, QStringLiteral("exit"), QCoreApplication::translate("MainWindow", "Programmende"), false);
+    c.exitButton = pushButton(window, "BitBtn1", 248, QStringLiteral("exit"),
+                              QCoreApplication::translate("MainWindow", "Programmende"), false);
 
     c.toolRowRule = place(new QFrame(&window), "Bevel1", 16, 56, 257, 1);
     c.toolRowRule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -174,16 +257,17 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
     c.instructionText->setAcceptDrops(false);
     c.instructionText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.instructionText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    c.instructionText->setPlainText(QCoreApplication::translate("MainWindow", "\n"
-                                                                               "     Bitte MTF-Datei des \n"
-                                                                               "     gewünschten Objektivs\n"
-                                                                               "     auswählen (1.Button)\n"
-                                                                               "  "));
+    c.instructionText->setPlainText(QCoreApplication::translate("MainWindow",
+                                                                "\n"
+                                                                "     Bitte MTF-Datei des \n"
+                                                                "     gewünschten Objektivs\n"
+                                                                "     auswählen (1.Button)\n"
+                                                                "  "));
 
     // Abscissa panel.
     c.abscissaPanel = panel(window, "Panel5", 296, 8, 345, 73, false);
-    c.abscissaCaption
-        = label(*c.abscissaPanel, "Label6", 55, 8, QCoreApplication::translate("MainWindow", "Modulation darstellen über :"), arial(12));
+    c.abscissaCaption = label(*c.abscissaPanel, "Label6", 55, 8,
+                              QCoreApplication::translate("MainWindow", "Modulation darstellen über :"), arial(12));
     c.fNumberAxisLabel = label(*c.abscissaPanel, "Label1", 27, 32, QStringLiteral(" k"), arial(11));
     c.fNumberAxisLabel->setToolTip(QCoreApplication::translate("MainWindow", "Blendenzahl"));
     c.frequencyAxisLabel = label(*c.abscissaPanel, "Label2", 70, 32, QStringLiteral("LP / mm"), arial(11));
@@ -277,10 +361,13 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
 
     // Information strip.
     c.lensPanel = panel(window, "Panel7", 16, 328, 625, 41, false);
-    c.lensCaption = label(*c.lensPanel, "Label5", 16, 12, QCoreApplication::translate("MainWindow", "Objektiv : "), arial(12));
+    c.lensCaption
+        = label(*c.lensPanel, "Label5", 16, 12, QCoreApplication::translate("MainWindow", "Objektiv : "), arial(12));
     c.lensNameLabel = label(*c.lensPanel, "Label14", 72, 12, QString(), arial(12, true));
-    c.wavelengthLabel = label(*c.lensPanel, "Label7", 284, 8, QCoreApplication::translate("MainWindow", " Wellenlängen [nm]   : "), arial(11));
-    c.weightLabel = label(*c.lensPanel, "Label8", 284, 24, QCoreApplication::translate("MainWindow", " Rel. Gewichtungen :  "), arial(11));
+    c.wavelengthLabel = label(*c.lensPanel, "Label7", 284, 8,
+                              QCoreApplication::translate("MainWindow", " Wellenlängen [nm]   : "), arial(11));
+    c.weightLabel = label(*c.lensPanel, "Label8", 284, 24,
+                          QCoreApplication::translate("MainWindow", " Rel. Gewichtungen :  "), arial(11));
     c.wavelengthLabel->setVisible(false);
     c.weightLabel->setVisible(false);
 
@@ -296,6 +383,8 @@ MainWindowControls build(QWidget& window, PlotImage& plot)
         }
     }
 
+    describeControls(c);
+    setTabOrder(c);
     return c;
 }
 

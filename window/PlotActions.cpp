@@ -17,8 +17,10 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
         window.addAction(action); // the shortcut works wherever the focus is
         return action;
     };
-    actions.save = make(QCoreApplication::translate("PlotActions", "Diagramm speichern unter …"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    actions.copyChart = make(QCoreApplication::translate("PlotActions", "Diagramm kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    actions.save = make(QCoreApplication::translate("PlotActions", "Diagramm speichern unter …"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions.copyChart = make(QCoreApplication::translate("PlotActions", "Diagramm kopieren"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     actions.copyValues = make(QCoreApplication::translate("PlotActions", "Werte kopieren"), QKeySequence());
     actions.loadReference = make(QCoreApplication::translate("PlotActions", "Vergleichsobjektiv laden …"), QKeySequence());
     actions.removeReference = make(QCoreApplication::translate("PlotActions", "Vergleich entfernen"), QKeySequence());

@@ -17,8 +17,8 @@ PlotReadoutTip::PlotReadoutTip(QWidget& view, const DrawnPlot& plot)
     , m_plot(plot)
 {
     view.setMouseTracking(true);
-    // A click, not Tab: the tab order of the window stays as it was.
-    view.setFocusPolicy(Qt::ClickFocus);
+    // A click or Tab: from the keyboard, ← and → step the readout.
+    view.setFocusPolicy(Qt::StrongFocus);
     view.installEventFilter(this);
 }
 

@@ -14,7 +14,7 @@ if(NOT result EQUAL 0)
 endif()
 
 set(root "${STAGE_DIR}/usr")
-foreach(path bin/lumivex ${LIB_DIR}/lumivex/liblumivex_window.so share/lumivex/hilfe.html share/applications/lumivex.desktop
+foreach(path bin/lumivex ${LIB_DIR}/lumivex/liblumivex_window.so share/lumivex/hilfe.html share/lumivex/help.html share/applications/lumivex.desktop
              share/mime/packages/lumivex-mtf.xml share/icons/hicolor/scalable/apps/lumivex.svg)
     if(NOT EXISTS "${root}/${path}")
         message(FATAL_ERROR "not installed: ${path}")

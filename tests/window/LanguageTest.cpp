@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+// The window in the language a run chooses: captions, hints and messages
+// English under --lang en or an English locale, German otherwise; every
+// text within its control; every control named for screen readers.
+#include "Language.h"
+#include "ImageView.h"
+#include "Translation.h"
+#include "WindowTestSupport.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+// A window built in the language that option and environment choose, with
+// that language's translation installed while it lives.
+struct WindowIn
+{
+    explicit WindowIn(Language language)
+        : translator(installTranslations(*QCoreApplication::instance(), language))
+        , form(ui, language)
+    {
+    }
+    std::unique_ptr<QTranslator> translator;
+    FakeUiServices ui;
+    MainWindow form;
+    const MainWindowControls& c = form.controls();
+};
+
+Language chosen(const char* option, const char* lang)
+{
+    const std::map<std::string, std::string> env { { "LANG", lang } };
+    return chooseLanguage(option ? languageNamed(option) : std::nullopt, [&env](const char* name) -> const char* {
+        const auto found = env.find(name);
+        return found == env.end() ? nullptr : found->second.c_str();
+    });
+}
+
+TEST(WindowLanguage, EnglishUnderTheOptionOrAnEnglishLocaleGermanUnderGermanAndFrench)
+{
+    struct Case
+    {
+        const char* option;
+        const char* lang;
+        const char* abscissaCaption; // Label6
+        const char* lensCaption;     // Label5
+        const char* printHint;       // SpeedButton2
+        const char* help;
+    };
+    const Case cases[] = {
+        { "en", "de_DE.UTF-8", "Modulation over:", "Lens: ", "Print the result", "help.html" },
+        { nullptr, "en_US.UTF-8", "Modulation over:", "Lens: ", "Print the result", "help.html" },
+        { "de", "en_GB.UTF-8", "Modulation darstellen über :", "Objektiv : ", "Ergebnis ausdrucken", "hilfe.html" },
+        { nullptr, "de_DE.UTF-8", "Modulation darstellen über :", "Objektiv : ", "Ergebnis ausdrucken", "hilfe.html" },
+        { nullptr, "fr_FR.UTF-8", "Modulation darstellen über :", "Objektiv : ", "Ergebnis ausdrucken", "hilfe.html" },
+    };
+    for (const Case& c : cases) {
+        WindowIn w(chosen(c.option, c.lang));
+        EXPECT_EQ(w.form.findChild<QLabel*>("Label6")->text(), c.abscissaCaption) << c.lang;
+        EXPECT_EQ(w.form.findChild<QLabel*>("Label5")->text(), c.lensCaption) << c.lang;
+        EXPECT_EQ(w.form.findChild<QToolButton*>("SpeedButton2")->toolTip(), c.printHint) << c.lang;
+        // The help button opens the document of the language.
+        w.c.helpButton->click();
+        EXPECT_TRUE(w.ui.helpPaths.value(0).endsWith(QLatin1String("/docs/") + c.help))
+            << w.ui.helpPaths.join('|').toStdString();
+    }
+}
+
+TEST(WindowLanguage, EnglishMessagesReaderErrorsAndTheDistanceOfInfinity)
+{
+    QTemporaryDir dir;
+    WindowIn w(Language::English);
+    w.c.drawButton->setEnabled(true);
+    w.c.drawButton->click();
+    w.ui.openAnswers.push_back(copyOfSmallLens(dir, { "[ABB]", "[ABC]" }));
+    w.c.openButton->click();
+    w.ui.openAnswers.push_back(SmallLens);
+    w.c.openButton->click();
+    ASSERT_EQ(w.ui.messages.size(), 2) << w.ui.messages.join('|').toStdString();
+    EXPECT_EQ(w.ui.messages[0], "No file loaded yet!");
+    EXPECT_TRUE(w.ui.messages[1].startsWith("Line ")) << w.ui.messages[1].toStdString();
+    EXPECT_TRUE(w.ui.messages[1].contains(": Unexpected end of file: looking for the marker “[ABB]”"))
+        << w.ui.messages[1].toStdString();
+    EXPECT_EQ(w.ui.openFilters.value(0), "MTF file|*.mtf");
+    EXPECT_EQ(w.c.distanceLabels[0]->text(), "infinity");
+    EXPECT_EQ(w.c.plotView->accessibleDescription(),
+              "Lens Testlinse 2.8/50; modulation over: Image height; spatial frequencies 20 LP/mm");
+}
+
+TEST(WindowLanguage, EveryTextFitsItsControlAndEveryControlHasAnAccessibleName)
+{
+    for (const Language language : { Language::German, Language::English }) {
+        WindowIn w(language);
+        w.ui.openAnswers.push_back(FullLens);
+        w.c.openButton->click();
+        for (QWidget* control : w.form.findChildren<QWidget*>()) {
+            if (control->objectName().isEmpty() || control->parentWidget() == nullptr
+                || control->objectName().startsWith(QLatin1String("qt_"))) {
+                continue;
+            }
+            const std::string name = control->objectName().toStdString();
+            EXPECT_FALSE(control->accessibleName().trimmed().isEmpty()) << name;
+            if (!control->toolTip().isEmpty() && control != w.c.plotView) {
+                EXPECT_EQ(control->accessibleDescription(), control->toolTip()) << name;
+            }
+            // A label's whole caption lies inside its panel (or the window).
+            if (const auto* label = qobject_cast<QLabel*>(control); label && label->isVisibleTo(&w.form)) {
+                const int right = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+                EXPECT_LE(right, label->parentWidget()->width() - 2) << name;
+            }
+        }
+        const QStringList memo = w.c.instructionText->toPlainText().split('\n');
+        for (const QString& line : memo) {
+            EXPECT_LE(w.c.instructionText->fontMetrics().horizontalAdvance(line), w.c.instructionText->width() - 8)
+                << line.toStdString();
+        }
+    }
+}
+
+TEST(WindowLanguage, TabWalksTheToolRowThePanelsFromLeftToRightAndReachesThePlot)
+{
+    WindowIn w(Language::German);
+    QStringList order;
+    for (QWidget* at = w.c.printButton; order.size() < 80 && !order.contains(at->objectName());
+         at = at->nextInFocusChain()) {
+        if (at->focusPolicy() & Qt::TabFocus && !at->objectName().isEmpty()) {
+            order << at->objectName();
+        }
+    }
+    const auto position = [&order](const char* name) { return order.indexOf(QString::fromLatin1(name)); };
+    EXPECT_LT(position("BitBtn1"), position("RadioButton6"));
+    EXPECT_LT(position("RadioButton9"), position("RadioButton1"));
+    EXPECT_LT(position("RadioButton22"), position("CheckBox1"));
+    EXPECT_LT(position("CheckBox8"), position("RadioButton11"));
+    EXPECT_LT(position("RadioButton26"), position("RadioButton16"));
+    EXPECT_LT(position("RadioButton27"), position("Image2"));
+    EXPECT_GE(position("RadioButton6"), 0) << order.join(' ').toStdString();
+}
+
+} // namespace
