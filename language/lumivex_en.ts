@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
     <name>AboutBox</name>
@@ -222,15 +223,20 @@
         <translation>1..%1 (the file’s spatial frequencies)</translation>
     </message>
     <message>
+        <source>Option --compare gilt nur zusammen mit --dump, --export oder --export-dir</source>
+        <translation>Option --compare applies only together with --dump, --export or --export-dir</translation>
+    </message>
+    <message>
         <source>Aufruf:
   lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
-  lumivex --dump DATEI [AUSWAHL] [--at X]
+  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]
                                   gibt den Datensatz und die Kurven als JSON aus
   lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]
+          [--compare DATEI2]
                                   schreibt Diagramm, Bericht oder Daten in AUSGABE,
                                   ohne Bildschirm; die Endung wählt das Format
   lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]
-          [--overlay-all] [--scale N] [--jobs N]
+          [--overlay-all] [--scale N] [--jobs N] [--compare DATEI2]
                                   schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
                                   wie --export; DATEI auch ein Verzeichnis (seine
                                   *.mtf) oder - (Dateinamen auf stdin)
@@ -249,6 +255,11 @@ AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
   --image-height N         Bildhöhe N (Vorgabe 1)
   --magnification N        Abbildungsmaßstab N (Vorgabe 1)
 
+VERGLEICH (--dump, --export, --export-dir):
+  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die
+                           Achsen von DATEI, mit denselben festen Werten;
+                           bei --export-dir wird jede DATEI mit DATEI2 verglichen
+
 DUMP:
   --at X                   liest die Kurven an der Stelle X der Abszisse ab
                            (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,
@@ -265,13 +276,14 @@ EXPORT:
 </source>
         <translation>Usage:
   lumivex [FILE]                  opens the window, with FILE if given
-  lumivex --dump FILE [SELECTION] [--at X]
+  lumivex --dump FILE [SELECTION] [--at X] [--compare FILE2]
                                   prints the data set and the curves as JSON
   lumivex --export OUTPUT FILE [SELECTION] [--overlay-all] [--scale N]
+          [--compare FILE2]
                                   writes chart, report or data to OUTPUT,
                                   without a screen; the extension picks the format
   lumivex --export-dir DIRECTORY --format FORMAT FILE... [SELECTION]
-          [--overlay-all] [--scale N] [--jobs N]
+          [--overlay-all] [--scale N] [--jobs N] [--compare FILE2]
                                   writes DIRECTORY/NAME.FORMAT for each FILE, as
                                   --export does; FILE may also be a directory (its
                                   *.mtf) or - (file names on stdin)
@@ -279,7 +291,7 @@ EXPORT:
   lumivex --version               shows the version
 
 Every call also takes --lang de|en: the language of window, messages and
-report (default: the system's, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
 English for en, German otherwise).
 
 SELECTION (numbers from 1, as the buttons count):
@@ -289,6 +301,11 @@ SELECTION (numbers from 1, as the buttons count):
   --frequencies N[,N...]   spatial frequencies whose curves are computed (default 2)
   --image-height N         image height N (default 1)
   --magnification N        magnification N (default 1)
+
+COMPARISON (--dump, --export, --export-dir):
+  --compare FILE2          draws the reference lens FILE2 lighter on the axes of
+                           FILE, with the same fixed values; with --export-dir
+                           every FILE is compared with FILE2
 
 DUMP:
   --at X                   reads the curves at X on the abscissa (key Probe):
@@ -318,8 +335,22 @@ EXPORT:
              Stützstelle, auf 1e-9 relativ genau: dann die Tabellenwerte).
              Außerhalb der Kurve (bei y unter 0 oder über der letzten nutzbaren
              Bildhöhe ihrer Zeile) sind Sag und Tan null.
+  CompareCurves  mit --compare: dasselbe für die Kurven von DATEI2
   Ein X, das keine Zahl ist, oder ein Listeneintrag der Abszisse, der keine
   Zahl ist, ist ein falscher Aufruf (Exit-Status 2).
+
+--dump ... --compare DATEI2, der Schlüssel Compare:
+  LensName   der Name des Vergleichsobjektivs
+  Curves     je Kurve von DATEI, deren feste Werte (Blendenzahl, Ortsfrequenz,
+             Bildhöhe, Abbildungsmaßstab) DATEI2 mit demselben Zahlenwert hat
+             (auf 1e-6 relativ genau), dieselben Schlüssel wie Curves von DATEI;
+             FrequencyIndex zählt in DATEI2, KnotX liegt auf der Abszisse von
+             DATEI (bei k, lpmm und m die Position des Werts in der Liste von
+             DATEI, Werte außerhalb fallen weg; bei y die Bildhöhe in mm, über
+             der größten Bildhöhe von DATEI fällt sie weg)
+  Missing    je fehlendem Wert: FrequencyIndex (von DATEI), Variable
+             (f_number, frequency, image_height, magnification), Value (der
+             Text aus DATEI) und Text (&quot;Vergleichsobjektiv: keine ...&quot;)
 
 --export, Formate nach der Endung von AUSGABE:
   .png   das Diagramm, 250 x 250 Pixel, wie es das Fenster nach dem Zeichnen in der
@@ -342,9 +373,12 @@ EXPORT:
                              (der erste Stützpunkt ist die zweite Bildhöhe,
                              an der Achse gespiegelt)
            modulation_percent  Modulation in %
+Mit --compare steht vor allen Spalten lens (1 DATEI, 2 DATEI2); die Zeilen von
+DATEI2 folgen je Durchgang denen von DATEI, mit den festen Werten und Tabellen-
+werten von DATEI2 und der Abszisse, an der sie auf der Achse von DATEI liegen.
 Die Beschriftung folgt dem Fenster: bei Abszisse y die Texte, mit denen das
 Fenster startet, sonst die Texte nach der Wahl der Abszisse.
-Spline-Warnungen erscheinen als Zeilen "Warnung: ..." auf stderr.
+Spline-Warnungen erscheinen als Zeilen &quot;Warnung: ...&quot; auf stderr.
 Der Bericht (.pdf) trägt Datum und Uhrzeit des Aufrufs, oder den Zeitpunkt aus der
 Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt ist.
 
@@ -354,14 +388,14 @@ Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt
   Linsendatei, ein Verzeichnis (seine Dateien auf .mtf, nach Namen sortiert, ohne
   Unterverzeichnisse) oder - (Dateinamen auf stdin, einer je Zeile, gelesen,
   während die Arbeit läuft). Eine Datei, die nicht gelingt, wird als
-  "DATEI:ZEILE: Meldung" oder "DATEI: Meldung" auf stderr gemeldet und
-  übersprungen, die übrigen werden geschrieben; Warnungen als "DATEI: Warnung: ...".
+  &quot;DATEI:ZEILE: Meldung&quot; oder &quot;DATEI: Meldung&quot; auf stderr gemeldet und
+  übersprungen, die übrigen werden geschrieben; Warnungen als &quot;DATEI: Warnung: ...&quot;.
   Zwei DATEIen mit demselben Namen sind ein Aufruffehler, und nichts wird
   geschrieben; kommt der zweite Name erst über stdin, ist nur noch diese Datei
   fehlerhaft (die erste kann schon geschrieben sein). Die Meldungen folgen der
   Reihenfolge der Dateien, und das Ergebnis hängt nicht von --jobs ab. Auf einem
-  Terminal zeigt stderr den Fortschritt ("123/5000 Dateien"); am Ende steht
-  "N geschrieben, M fehlerhaft".
+  Terminal zeigt stderr den Fortschritt (&quot;123/5000 Dateien&quot;); am Ende steht
+  &quot;N geschrieben, M fehlerhaft&quot;.
 
 Beispiele:
   lumivex examples/vollformat-objektiv.mtf
@@ -371,8 +405,10 @@ Beispiele:
   lumivex --export diagramm.svg examples/vollformat-objektiv.mtf --abscissa m --f-number 3
   lumivex --export bericht.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6
   lumivex --export punkte.csv examples/vollformat-objektiv.mtf --overlay-all
+  lumivex --export vergleich.png examples/vollformat-objektiv.mtf --abscissa lpmm
+          --compare examples/vergleich-normal-1.8.mtf
   lumivex --export-dir diagramme --format png katalog/ --frequencies 2,4
-  find katalog -name '*.mtf' | lumivex --export-dir diagramme --format png -
+  find katalog -name &apos;*.mtf&apos; | lumivex --export-dir diagramme --format png -
 
 Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar
 (bei --export-dir: mindestens eine), 2 falscher Aufruf.
@@ -381,16 +417,30 @@ Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibb
   Abscissa   k, lpmm, y or m
   At         X, in the units of the abscissa
   Position   X on the abscissa of the curves (as KnotX): for k, lpmm and m the
-             position in the file's list, linear between the two neighbouring
+             position in the file&apos;s list, linear between the two neighbouring
              values (null outside the list); for y X / 100 times
              MaxImageHeight in mm
   Curves     for each chosen spatial frequency, ascending: FrequencyIndex, Sag
-             and Tan (the curve's spline at Position), Node (true at a support
+             and Tan (the curve&apos;s spline at Position), Node (true at a support
              point, to 1e-9 relative: then the table values).
              Outside the curve (for y below 0 or above the last usable image
              height of its row) Sag and Tan are null.
-  An X that is no number, or an entry of the abscissa's list that is no
+  CompareCurves  with --compare: the same for the curves of FILE2
+  An X that is no number, or an entry of the abscissa&apos;s list that is no
   number, is a wrong call (exit status 2).
+
+--dump ... --compare FILE2, the key Compare:
+  LensName   the name of the reference lens
+  Curves     for each curve of FILE whose fixed values (f-number, spatial
+             frequency, image height, magnification) FILE2 has with the same
+             numeric value (to 1e-6 relative), the same keys as Curves of FILE;
+             FrequencyIndex counts in FILE2, KnotX lies on the abscissa of FILE
+             (for k, lpmm and m the value&apos;s position in the list of FILE, values
+             outside are dropped; for y the image height in mm, dropped above
+             the largest image height of FILE)
+  Missing    for each missing value: FrequencyIndex (of FILE), Variable
+             (f_number, frequency, image_height, magnification), Value (the
+             text from FILE) and Text (&quot;Reference lens: no ...&quot;)
 
 --export, formats by the extension of OUTPUT:
   .png   the chart, 250 x 250 pixels, as the window shows it after drawing in
@@ -405,17 +455,20 @@ Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibb
                              of the abscissa stays empty
            series            S sagittal, T tangential
            kind              node = support point from the table (measured),
-                             sample = one of the spline's 101 values
+                             sample = one of the spline&apos;s 101 values
            point             number of the point: 1..support points or 1..101
            abscissa          x value of the curve itself, not scaled to the
                              chart: for k, lpmm and m the position 0, 1, 2 ...
-                             in the file's list, for y the image height in mm
+                             in the file&apos;s list, for y the image height in mm
                              (the first support point is the second image
                              height, mirrored at the axis)
            modulation_percent  modulation in %
+With --compare a column lens comes first (1 FILE, 2 FILE2); in each pass the
+lines of FILE2 follow those of FILE, with the fixed values and table values of
+FILE2 and the abscissa at which they lie on the axis of FILE.
 The labels follow the window: for abscissa y the texts the window starts with,
 otherwise the texts after choosing the abscissa.
-Spline warnings appear as lines "Warning: ..." on stderr.
+Spline warnings appear as lines &quot;Warning: ...&quot; on stderr.
 The report (.pdf) carries the date and time of the call, or the time from the
 environment variable SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it is set.
 
@@ -424,14 +477,14 @@ environment variable SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it is set.
   byte for byte as with --export; DIRECTORY is created when needed. FILE is a
   lens file, a directory (its files ending in .mtf, sorted by name, without
   subdirectories) or - (file names on stdin, one per line, read while the work
-  goes on). A file that fails is reported as "FILE:LINE: message" or
-  "FILE: message" on stderr and skipped, the others are written; warnings as
-  "FILE: Warning: ...". Two FILEs with the same name are a usage error, and
+  goes on). A file that fails is reported as &quot;FILE:LINE: message&quot; or
+  &quot;FILE: message&quot; on stderr and skipped, the others are written; warnings as
+  &quot;FILE: Warning: ...&quot;. Two FILEs with the same name are a usage error, and
   nothing is written; when the second name comes on stdin, only that file
   fails (the first may already be written). The messages follow the order of
   the files, and the result does not depend on --jobs. On a terminal stderr
-  shows the progress ("123/5000 files"); at the end it says
-  "N written, M failed".
+  shows the progress (&quot;123/5000 files&quot;); at the end it says
+  &quot;N written, M failed&quot;.
 
 Examples:
   lumivex examples/vollformat-objektiv.mtf
@@ -441,8 +494,10 @@ Examples:
   lumivex --export chart.svg examples/vollformat-objektiv.mtf --abscissa m --f-number 3
   lumivex --export report.pdf examples/vollformat-objektiv.mtf --frequencies 2,4,6
   lumivex --export points.csv examples/vollformat-objektiv.mtf --overlay-all
+  lumivex --export comparison.png examples/vollformat-objektiv.mtf --abscissa lpmm
+          --compare examples/vergleich-normal-1.8.mtf
   lumivex --export-dir charts --format png catalogue/ --frequencies 2,4
-  find catalogue -name '*.mtf' | lumivex --export-dir charts --format png -
+  find catalogue -name &apos;*.mtf&apos; | lumivex --export-dir charts --format png -
 
 Exit status: 0 success, 1 file not readable, malformed or not writable
 (for --export-dir: at least one), 2 wrong call.
@@ -472,6 +527,29 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>Option --at: der Eintrag „%1“ der Abbildungsmaßstäbe ist keine Zahl</source>
         <translation>Option --at: the magnification entry “%1” is not a number</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTexts</name>
+    <message>
+        <source>Vergleichsobjektiv: keine Blendenzahl %1</source>
+        <translation>Reference lens: no f-number %1</translation>
+    </message>
+    <message>
+        <source>Vergleichsobjektiv: keine Ortsfrequenz %1 LP/mm</source>
+        <translation>Reference lens: no spatial frequency %1 LP/mm</translation>
+    </message>
+    <message>
+        <source>Vergleichsobjektiv: keine Bildhöhe %1 mm</source>
+        <translation>Reference lens: no image height %1 mm</translation>
+    </message>
+    <message>
+        <source>Vergleichsobjektiv: kein Abbildungsmaßstab %1</source>
+        <translation>Reference lens: no magnification %1</translation>
+    </message>
+    <message>
+        <source>%1 / Vergleich: %2</source>
+        <translation>%1 / compared with: %2</translation>
     </message>
 </context>
 <context>
@@ -855,6 +933,14 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>Werte kopieren</source>
         <translation>Copy Values</translation>
+    </message>
+    <message>
+        <source>Vergleichsobjektiv laden …</source>
+        <translation>Load Reference Lens …</translation>
+    </message>
+    <message>
+        <source>Vergleich entfernen</source>
+        <translation>Remove Reference Lens</translation>
     </message>
 </context>
 <context>

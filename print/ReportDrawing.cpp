@@ -156,7 +156,8 @@ void drawReport(Canvas& page, const ReportInput& input)
     const QString name = input.referenceName.empty()
         ? text(lens.LensName)
         : ComparisonTexts::lensNames(text(lens.LensName), text(input.referenceName));
-    writeText(page, TextLeft, TitleY, QCoreApplication::translate("ReportDrawing", "Lumivex des Objektivs: ") + name, TitleHeight);
+    writeText(page, TextLeft, TitleY, QCoreApplication::translate("ReportDrawing", "Lumivex des Objektivs: ") + name,
+              TitleHeight);
     for (const SettingsLine& line : settings) {
         writeText(page, SettingsLeft, line.y, line.text, LineHeight);
     }

@@ -315,7 +315,7 @@ void MainWindow::openReferenceFile(const QString& path)
 
 void MainWindow::loadReference()
 {
-    if (const auto path = m_ui.openFileName(this, QStringLiteral("MTF-Datei|*.mtf"))) {
+    if (const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"))) {
         openReferenceFile(*path);
     }
 }

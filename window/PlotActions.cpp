@@ -22,7 +22,8 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
     actions.copyChart = make(QCoreApplication::translate("PlotActions", "Diagramm kopieren"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     actions.copyValues = make(QCoreApplication::translate("PlotActions", "Werte kopieren"), QKeySequence());
-    actions.loadReference = make(QCoreApplication::translate("PlotActions", "Vergleichsobjektiv laden …"), QKeySequence());
+    actions.loadReference
+        = make(QCoreApplication::translate("PlotActions", "Vergleichsobjektiv laden …"), QKeySequence());
     actions.removeReference = make(QCoreApplication::translate("PlotActions", "Vergleich entfernen"), QKeySequence());
 
     actions.menu = new QMenu(&window);
