@@ -3,10 +3,12 @@
 
 #include "ComparisonTexts.h"
 #include "CurveDrawing.h"
+#include "FontSetup.h"
 #include "PlotFrame.h"
 #include "PlotGeometry.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QStringList>
 
 #include <algorithm>
@@ -31,6 +33,35 @@ void writeText(Canvas& page, int x, int y, const QString& line, int cellHeight)
     font.height = cellHeight;
     font.cellHeight = true;
     page.text(x, y, line, font);
+}
+
+// The rule under the page's content: the title never runs beyond it.
+const QString Rule(74, QLatin1Char('_'));
+
+// The width of a line of the report's own texts in 0.1 mm, measured with
+// the font the page sets (at ten pixels per unit, so hinting stays small).
+double textWidth(const QString& line, int cellHeight)
+{
+    constexpr double pixelsPerUnit = 10.0;
+    CanvasFont font;
+    font.family = QStringLiteral("Arial");
+    font.height = cellHeight;
+    font.cellHeight = true;
+    return QFontMetricsF(makeCanvasFont(font, pixelsPerUnit, true)).horizontalAdvance(line) / pixelsPerUnit;
+}
+
+// A title that would run past the rule (two lens names compared, or one
+// long name) is set smaller until it ends there; a title that fits keeps
+// the title height.
+int titleCellHeight(const QString& title)
+{
+    using namespace ReportLayout;
+    const double room = textWidth(Rule, LineHeight);
+    const double width = textWidth(title, TitleHeight);
+    if (width <= room) {
+        return TitleHeight;
+    }
+    return std::max(LineHeight / 2, static_cast<int>(TitleHeight * room / width));
 }
 
 struct SettingsLine
@@ -156,8 +187,8 @@ void drawReport(Canvas& page, const ReportInput& input)
     const QString name = input.referenceName.empty()
         ? text(lens.LensName)
         : ComparisonTexts::lensNames(text(lens.LensName), text(input.referenceName));
-    writeText(page, TextLeft, TitleY, QCoreApplication::translate("ReportDrawing", "Lumivex des Objektivs: ") + name,
-              TitleHeight);
+    const QString title = QCoreApplication::translate("ReportDrawing", "Lumivex des Objektivs: ") + name;
+    writeText(page, TextLeft, TitleY, title, titleCellHeight(title));
     for (const SettingsLine& line : settings) {
         writeText(page, SettingsLeft, line.y, line.text, LineHeight);
     }
@@ -183,7 +214,7 @@ void drawReport(Canvas& page, const ReportInput& input)
         writeText(page, SettingsLeft, MissingY - static_cast<int>(k) * MissingStep, line, LineHeight);
     }
 
-    writeText(page, TextLeft, RuleY, QString(74, QLatin1Char('_')), LineHeight);
+    writeText(page, TextLeft, RuleY, Rule, LineHeight);
     writeText(page, TextLeft, FooterY,
               QCoreApplication::translate("ReportDrawing", "     Programm: Lumivex / ") + input.dateText
                   + QStringLiteral("  ") + input.timeText + input.makerText,
