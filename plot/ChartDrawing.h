@@ -27,9 +27,11 @@ struct LastExtraction
 // every frequency with flag 1, in ascending order, sets FrequencyIndex,
 // extracts the curve, rewrites the axis texts and draws the sagittal
 // (solid red) and then the tangential (dotted blue) series with their
-// markers. With a reference lens, its curves of the same fixed values
-// follow all of these, on the same axes in the lighter reference style
-// (a value it lacks: no curve). Neither clears nor refreshes. The index of
+// markers. With a reference lens, its curves of the same fixed values go
+// beneath all of these, on the same axes in the lighter reference style
+// (a value it lacks: no curve). Every curve is extracted before anything
+// is drawn, so an index outside the tables draws nothing. Neither clears
+// nor refreshes. The index of
 // the abscissa's own variable in `fixed` is not read. Spline warnings go to
 // warn as they arise and drawing goes on. Returns the last extraction, or
 // nullopt when no flag is set. Throws RangeError for an index outside the

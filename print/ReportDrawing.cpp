@@ -197,13 +197,15 @@ void drawReport(Canvas& page, const ReportInput& input)
     writeText(page, SettingsLeft, WavelengthY, text(lens.WavelengthText), LineHeight);
     writeText(page, SettingsLeft, WeightY, text(lens.WeightText), LineHeight);
 
-    for (const ReportCurve& curve : input.curves) {
-        drawPageCurve(page, curve.sagittal, curve.AbscissaFactor, Series::Sagittal);
-        drawPageCurve(page, curve.tangential, curve.AbscissaFactor, Series::Tangential);
-    }
+    // The reference lens beneath, so that the first lens's curves stay in
+    // front where the two meet.
     for (const ReportCurve& curve : input.referenceCurves) {
         drawPageCurve(page, curve.sagittal, curve.AbscissaFactor, Series::Sagittal, CurveStyle::PageReference);
         drawPageCurve(page, curve.tangential, curve.AbscissaFactor, Series::Tangential, CurveStyle::PageReference);
+    }
+    for (const ReportCurve& curve : input.curves) {
+        drawPageCurve(page, curve.sagittal, curve.AbscissaFactor, Series::Sagittal);
+        drawPageCurve(page, curve.tangential, curve.AbscissaFactor, Series::Tangential);
     }
     const std::size_t missingLines = std::min<std::size_t>(input.referenceMissing.size(), MissingLines);
     for (std::size_t k = 0; k < missingLines; ++k) {
