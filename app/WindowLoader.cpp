@@ -21,9 +21,19 @@ std::filesystem::path programDirectory()
     return error ? std::filesystem::path() : program.parent_path();
 }
 
-int cannotLoad(const std::string& reason)
+// Said before any Qt object exists, so the translation system cannot help:
+// the two languages are written out here.
+bool english(const char* language)
 {
-    std::fprintf(stderr, "lumivex: Das Fenster kann nicht geladen werden: %s\n", reason.c_str());
+    return language != nullptr && std::string(language) == "en";
+}
+
+int cannotLoad(const char* language, const std::string& reason)
+{
+    std::fprintf(stderr,
+                 english(language) ? "lumivex: The window cannot be loaded: %s\n"
+                                   : "lumivex: Das Fenster kann nicht geladen werden: %s\n",
+                 reason.c_str());
     return 1;
 }
 
@@ -44,15 +54,18 @@ int runWindowFromLibrary(int argc, char** argv, const char* language)
         // objects from it live until the exit handlers.
         void* library = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (library == nullptr) {
-            return cannotLoad(::dlerror());
+            return cannotLoad(language, ::dlerror());
         }
         using Entry = int (*)(int, char**, const char*);
         const auto run = reinterpret_cast<Entry>(::dlsym(library, "lumivexRunWindow"));
         if (run == nullptr) {
-            return cannotLoad(::dlerror());
+            return cannotLoad(language, ::dlerror());
         }
         return run(argc, argv, language);
     }
-    return cannotLoad(std::string(LibraryName) + " weder in " + candidates[0].parent_path().string() + " noch in "
-                      + candidates[1].parent_path().string());
+    const std::string first = candidates[0].parent_path().string();
+    const std::string second = candidates[1].parent_path().string();
+    return cannotLoad(language, english(language)
+                          ? std::string(LibraryName) + " neither in " + first + " nor in " + second
+                          : std::string(LibraryName) + " weder in " + first + " noch in " + second);
 }

@@ -75,4 +75,9 @@ execute_process(COMMAND env QT_QPA_PLATFORM=offscreen "${STAGE_DIR}/alone/lumive
 if(NOT result EQUAL 1 OR NOT err MATCHES "^lumivex: Das Fenster kann nicht geladen werden: liblumivex_window.so")
     message(FATAL_ERROR "a missing window library is not reported: ${result} ${err}")
 endif()
+execute_process(COMMAND env QT_QPA_PLATFORM=offscreen "${STAGE_DIR}/alone/lumivex" --lang en
+                RESULT_VARIABLE result ERROR_VARIABLE err TIMEOUT 60)
+if(NOT result EQUAL 1 OR NOT err MATCHES "^lumivex: The window cannot be loaded: liblumivex_window.so neither in")
+    message(FATAL_ERROR "a missing window library is not reported in English: ${result} ${err}")
+endif()
 message(STATUS "installed layout complete, *.mtf is ${mime_type}")
