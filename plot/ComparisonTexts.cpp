@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace ComparisonTexts {
 
 QString missing(const MissingValue& value)
@@ -28,6 +30,14 @@ QString lensNames(const QString& lensName, const QString& referenceName)
     // The reader keeps the blank a name may end in.
     return QCoreApplication::translate("ComparisonTexts", "%1 / Vergleich: %2")
         .arg(lensName.trimmed(), referenceName.trimmed());
+}
+
+void addMissing(std::vector<QString>& list, const MissingValue& value)
+{
+    const QString text = missing(value);
+    if (std::find(list.begin(), list.end(), text) == list.end()) {
+        list.push_back(text);
+    }
 }
 
 } // namespace ComparisonTexts

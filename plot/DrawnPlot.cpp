@@ -53,11 +53,7 @@ void addReferenceOf(DrawnPlot& plot, const DrawnCurve& curve)
     const LensData& reference = *plot.reference;
     const ReferenceCurve compared = compareCurve(*curve.lens, reference, plot.abscissa, curve.selection);
     if (compared.missing) {
-        const QString text = ComparisonTexts::missing(*compared.missing);
-        if (std::find(plot.referenceMissing.begin(), plot.referenceMissing.end(), text)
-            == plot.referenceMissing.end()) {
-            plot.referenceMissing.push_back(text);
-        }
+        ComparisonTexts::addMissing(plot.referenceMissing, *compared.missing);
         return;
     }
     const SplineWarningSink quiet; // shown when the curve was drawn

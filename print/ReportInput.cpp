@@ -57,11 +57,7 @@ ReportInput buildReportInput(const LensData& lens, Abscissa abscissa, const Curv
         const ReferenceCurve compared = compareCurve(lens, *reference, abscissa, current);
         const double scaleX = input.curves[drawn++].sagittal.samples.ScaleX;
         if (compared.missing) {
-            const QString text = ComparisonTexts::missing(*compared.missing);
-            if (std::find(input.referenceMissing.begin(), input.referenceMissing.end(), text)
-                == input.referenceMissing.end()) {
-                input.referenceMissing.push_back(text);
-            }
+            ComparisonTexts::addMissing(input.referenceMissing, *compared.missing);
             continue;
         }
         input.referenceCurves.push_back({ referenceSeries(compared, Series::Sagittal, scaleX, warn),
