@@ -65,7 +65,7 @@ int runWindowFromLibrary(int argc, char** argv, const char* language)
     }
     const std::string first = candidates[0].parent_path().string();
     const std::string second = candidates[1].parent_path().string();
-    return cannotLoad(language, english(language)
-                          ? std::string(LibraryName) + " neither in " + first + " nor in " + second
-                          : std::string(LibraryName) + " weder in " + first + " noch in " + second);
+    return cannotLoad(language,
+                      english(language) ? std::string(LibraryName) + " neither in " + first + " nor in " + second
+                                        : std::string(LibraryName) + " weder in " + first + " noch in " + second);
 }
