@@ -47,7 +47,6 @@ TEST(BatchExport, WritesTheBytesOfTheSingleExportOfEveryFile)
         std::string format;
         Arguments options;
     } cases[] = {
-        { "png", {} },
         { "png", { "--scale", "2", "--abscissa", "lpmm", "--frequencies", "1,2" } },
         { "csv", { "--abscissa", "k", "--overlay-all" } },
     };

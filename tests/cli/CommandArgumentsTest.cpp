@@ -44,6 +44,9 @@ std::string parsed(const Arguments& arguments)
         text << q << ',';
     }
     text << " y=" << index(a.selection.imageHeight) << " m=" << index(a.selection.magnification);
+    if (a.probeAt) {
+        text << " at=" << *a.probeAt;
+    }
     return text.str();
 }
 
@@ -55,7 +58,8 @@ TEST(ParseArguments, AcceptedCommandLines)
         { { "--abscissa", "lpmm", "--dump", "a.mtf", "--f-number=3", "--frequencies", "5,1,3,1", "--image-height", "2",
             "--magnification", "9" },
           "dump lens=a.mtf out= png x1 | lpmm k=3 q=1,3,5, y=2 m=9" },
-        { { "--dump", "a", "--abscissa", "y" }, "dump lens=a out= png x1 | y k=- q= y=- m=-" },
+        { { "--dump", "a", "--abscissa", "y", "--at", "-0.05" },
+          "dump lens=a out= png x1 | y k=- q= y=- m=- at=-0.05" },
         { { "--help" }, "help" },
         { { "--dump", "a", "-h" }, "help" },
         { { "--version" }, "version" },
@@ -133,6 +137,13 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--export", "a.png", "l", "--format", "png" }, "--format gilt nur zusammen mit --export-dir" },
         { { "--dump", "l", "--jobs", "2" }, "--jobs gilt nur zusammen mit --export-dir" },
         { { "--export", "a.png", "-" }, "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir" },
+        { { "--export", "a.png", "l", "--at", "5" }, "Option --at gilt nur zusammen mit --dump" },
+        { { "--dump", "a", "--at" }, "Option --at erwartet einen Wert" },
+        { { "--dump", "a", "--at", "1,5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „1,5“" },
+        { { "--dump", "a", "--at", "" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „“" },
+        { { "--dump", "a", "--at", "nan" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „nan“" },
+        { { "--dump", "a", "--at", "1e999" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „1e999“" },
+        { { "--dump", "a", "--at", " 5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „ 5“" },
     };
     for (const auto& [arguments, message] : cases) {
         EXPECT_THAT(parsed(arguments), AllOf(StartsWith("error: "), HasSubstr(message)));

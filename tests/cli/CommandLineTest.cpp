@@ -12,60 +12,49 @@ using ::testing::StartsWith;
 
 namespace {
 
-using Texts = std::vector<std::string>;
 using Numbers = std::vector<double>;
 
 const std::string FullSize = examplePath("vollformat-objektiv.mtf");
 const std::string Worked = examplePath("beispiel-testlinse.mtf");
 
-// The keys in their fixed order, then the full-size example's values: the
-// lists, and table entries read off the file ([f-number][frequency][image
-// height][magnification], 0-based).
-TEST(Dump, KeysInOrderAndTheDataSet)
+// The data set in its fixed order, then the modulation tables
+// ([f-number][frequency][image height][magnification], 0-based, entries read
+// off the file) and the curves.
+TEST(Dump, TheDataSetInItsOrder)
 {
     const ProgramRun run = runLumivex({ "--dump", FullSize });
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
-    std::size_t previous = 0;
-    for (const char* key : { "LensName", "WavelengthText", "WeightText", "ImageHeightPerFNumber", "FNumberCount",
-                             "FrequencyCount", "ImageHeightCount", "MagnificationCount", "FNumberText", "FrequencyText",
-                             "MagnificationText", "DistanceText", "DistanceLabels", "ImageHeightText",
-                             "ImageHeightValidCount", "MaxImageHeight", "SagModulation", "TanModulation", "Curves" }) {
-        const std::size_t position = run.out.find("\"" + std::string(key) + "\":");
-        ASSERT_NE(position, std::string::npos) << key;
-        EXPECT_GT(position, previous) << key;
-        previous = position;
-    }
+    EXPECT_EQ(run.out.substr(0, run.out.find("  \"SagModulation\": [")), R"({
+  "LensName": "Lumivex Normal für KB 1.4/50 ",
+  "WavelengthText": "    546    486    656    588    436",
+  "WeightText": "1.0 0.6 0.4 0.5 0.2",
+  "ImageHeightPerFNumber": 0,
+  "FNumberCount": 8,
+  "FrequencyCount": 8,
+  "ImageHeightCount": 6,
+  "MagnificationCount": 9,
+  "FNumberText": ["1.4", "2", "2.8", "4", "5.6", "8", "11", "16"],
+  "FrequencyText": ["5", "10", "20", "30", "40", "50", "60", "80"],
+  "MagnificationText": ["0", "-0.02", "-0.05", "-0.1", "-0.15", "-0.2", "-0.3", "-0.5", "-1"],
+  "DistanceText": ["-1E20", "2598.7", "1100.2", "602.7", "438.5", "357.7", "279.4", "222.7", "197.7"],
+  "DistanceLabels": ["unendlich", "2599", "1100", "603", "438", "358", "279", "223", "198"],
+  "ImageHeightText": [
+    ["0", "4", "8", "12", "16", "21.6"]
+  ],
+  "ImageHeightValidCount": [6],
+  "MaxImageHeight": 21.6,
+)");
+    EXPECT_LT(run.out.find("\"TanModulation\": ["), run.out.find("\"Curves\": ["));
     const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
     EXPECT_EQ(json.size(), 19);
-    EXPECT_EQ(json["LensName"].toString(), QString::fromUtf8("Lumivex Normal für KB 1.4/50 "));
-    EXPECT_EQ(json["WavelengthText"].toString(), QStringLiteral("    546    486    656    588    436"));
-    EXPECT_EQ(json["WeightText"].toString(), QStringLiteral("1.0 0.6 0.4 0.5 0.2"));
-    EXPECT_EQ((std::vector { json["ImageHeightPerFNumber"].toInt(-1), json["FNumberCount"].toInt(),
-                             json["FrequencyCount"].toInt(), json["ImageHeightCount"].toInt(),
-                             json["MagnificationCount"].toInt() }),
-              (std::vector { 0, 8, 8, 6, 9 }));
-    EXPECT_EQ(texts(json["FNumberText"]), (Texts { "1.4", "2", "2.8", "4", "5.6", "8", "11", "16" }));
-    EXPECT_EQ(texts(json["FrequencyText"]), (Texts { "5", "10", "20", "30", "40", "50", "60", "80" }));
-    EXPECT_EQ(texts(json["MagnificationText"]),
-              (Texts { "0", "-0.02", "-0.05", "-0.1", "-0.15", "-0.2", "-0.3", "-0.5", "-1" }));
-    EXPECT_EQ(texts(json["DistanceText"]),
-              (Texts { "-1E20", "2598.7", "1100.2", "602.7", "438.5", "357.7", "279.4", "222.7", "197.7" }));
-    EXPECT_EQ(texts(json["DistanceLabels"]),
-              (Texts { "unendlich", "2599", "1100", "603", "438", "358", "279", "223", "198" }));
-    EXPECT_EQ(json["ImageHeightText"].toArray().size(), 1); // one common row
-    EXPECT_EQ(texts(json["ImageHeightText"][0]), (Texts { "0", "4", "8", "12", "16", "21.6" }));
-    EXPECT_EQ(numbers(json["ImageHeightValidCount"]), Numbers { 6 });
-    EXPECT_DOUBLE_EQ(json["MaxImageHeight"].toDouble(), 21.6);
-
     const QJsonValue sag = json["SagModulation"];
     const QJsonValue tan = json["TanModulation"];
     EXPECT_EQ((std::vector { sag.toArray().size(), sag[7].toArray().size(), sag[7][7].toArray().size(),
                              sag[7][7][5].toArray().size(), tan.toArray().size() }),
               (std::vector<qsizetype> { 8, 8, 6, 9, 8 }));
-    EXPECT_EQ(sag[0][2][0][0].toInt(), 81); // [1/SAGMOD] m1y1, third value
-    EXPECT_EQ(sag[7][2][5][8].toInt(), 56); // [8/SAGMOD] m9y6
-    EXPECT_EQ(tan[2][4][3][1].toInt(), 78); // [3/TANMOD] m2y4
+    EXPECT_EQ((std::vector { sag[0][2][0][0].toInt(), sag[7][2][5][8].toInt(), tan[2][4][3][1].toInt() }),
+              (std::vector { 81, 56, 78 })); // [1/SAGMOD] m1y1 third value, [8/SAGMOD] m9y6, [3/TANMOD] m2y4
 }
 
 // One row per f-number, capped; the capped row's curve ends at its last
@@ -75,26 +64,11 @@ TEST(Dump, RowsPerFNumberAfterCappingAndTheCappedCurve)
     const QJsonObject json = dumpJson(examplePath("bildhoehe-je-blende.mtf"));
     EXPECT_EQ(json["ImageHeightPerFNumber"].toInt(), 1);
     ASSERT_EQ(json["ImageHeightText"].toArray().size(), 4);
-    EXPECT_EQ(texts(json["ImageHeightText"][1]), (Texts { "0", "5", "10", "15", "18", "18" }));
+    EXPECT_EQ(json["ImageHeightText"][1].toArray(), QJsonArray({ "0", "5", "10", "15", "18", "18" }));
     EXPECT_EQ(numbers(json["ImageHeightValidCount"]), (Numbers { 4, 5, 6, 6 }));
     const QJsonValue curve = json["Curves"][0];
     EXPECT_EQ(numbers(curve["KnotX"]), (Numbers { -5, 0, 5, 10, 15 }));
     EXPECT_DOUBLE_EQ(curve["AbscissaFactor"].toDouble(), 15 / 21.6);
-}
-
-// Without options the window's start curve: frequency 2 over the image
-// height, the second height mirrored.
-TEST(DumpCurves, StartCurveOverTheImageHeight)
-{
-    const QJsonArray curves = dumpJson(Worked)["Curves"].toArray();
-    ASSERT_EQ(curves.size(), 1);
-    const QJsonValue curve = curves[0];
-    EXPECT_EQ(curve["FrequencyIndex"].toInt(), 2);
-    EXPECT_EQ(curve["CurvePointCount"].toInt(), 4);
-    EXPECT_EQ(numbers(curve["KnotX"]), (Numbers { -10, 0, 10, 21.6 }));
-    EXPECT_EQ(numbers(curve["SagPointValues"]), (Numbers { 78, 85, 78, 66 }));
-    EXPECT_EQ(numbers(curve["TanPointValues"]), (Numbers { 72, 85, 72, 52 }));
-    EXPECT_EQ(curve["AbscissaFactor"].toDouble(), 1.0);
 }
 
 // Over k for frequencies 1 and 2 at height 3 and magnification 2: two
@@ -191,17 +165,13 @@ TEST(UsageErrors, PrintTheProblemAndTheUsageAndExitWithTwo)
     EXPECT_FALSE(std::filesystem::exists(chart));
 }
 
-// The help names every option; both succeed on stdout.
+// Both succeed on stdout.
 TEST(HelpAndVersion, PrintOnStdoutAndSucceed)
 {
     const ProgramRun help = runLumivex({ "--help" });
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.err, "");
-    for (const char* option :
-         { "--dump", "--export", "--export-dir", "--format", "--jobs", "--version", "--abscissa", "--f-number",
-           "--frequencies", "--image-height", "--magnification", "--overlay-all", "--scale", "find " }) {
-        EXPECT_THAT(help.out, HasSubstr(option));
-    }
+    EXPECT_THAT(help.out, StartsWith("Aufruf:\n"));
     const ProgramRun version = runLumivex({ "--version" });
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "lumivex 1.0.0\n");

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -33,9 +34,7 @@ inline ProgramRun runLumivex(const std::vector<std::string>& arguments, const st
         environment.remove(QString::fromLatin1(name));
     }
     QStringList list;
-    for (const std::string& argument : arguments) {
-        list.push_back(QString::fromStdString(argument));
-    }
+    std::transform(arguments.begin(), arguments.end(), std::back_inserter(list), &QString::fromStdString);
     QProcess program;
     program.setProcessEnvironment(environment);
     if (input.empty()) {
@@ -154,15 +153,6 @@ inline std::vector<double> numbers(const QJsonValue& array)
     std::vector<double> out;
     for (const QJsonValue item : array.toArray()) {
         out.push_back(item.toDouble());
-    }
-    return out;
-}
-
-inline std::vector<std::string> texts(const QJsonValue& array)
-{
-    std::vector<std::string> out;
-    for (const QJsonValue item : array.toArray()) {
-        out.push_back(item.toString().toStdString());
     }
     return out;
 }
