@@ -57,9 +57,7 @@ TEST(AbscissaScale, ListValuesArePositionsAndBack)
         ASSERT_EQ(position.has_value(), row.position.has_value()) << row.value;
         if (row.position) {
             EXPECT_NEAR(*position, *row.position, 1e-12) << row.value;
-            const std::optional<double> back = scale.valueAt(*position);
-            ASSERT_TRUE(back) << row.value;
-            EXPECT_NEAR(*back, row.value, 1e-12);
+            EXPECT_NEAR(scale.valueAt(*position).value_or(-1), row.value, 1e-12);
         }
     }
     EXPECT_EQ(AbscissaScale(lens, Abscissa::Frequency).firstNonNumeric(), 2);

@@ -97,15 +97,13 @@ TEST(Spline, WarningsInOrderPerIntervalAndTest)
 {
     using W = SplineWarning;
     const std::vector<std::pair<std::vector<double>, std::vector<W>>> rows = {
-        { { 0, 1, 2, 3 }, {} },
-        { { 0, 1, 1, 2 }, { W::Singular, W::NotMonotonic } },
+        // clang-format off
+        { { 0, 1, 2, 3 }, {} }, { { 0, 1, 1, 2 }, { W::Singular, W::NotMonotonic } },
         { { 0, 2, 1 }, { W::NotMonotonic } },
         { { 3, 2, 2, 1 }, { W::NotMonotonic, W::Singular, W::NotMonotonic, W::NotMonotonic } },
-        { { 0, 1e-20 }, { W::Singular, W::NotMonotonic } },
-        { { 0, -1e-21 }, { W::Singular, W::NotMonotonic } },
-        { { 0, 2e-20 }, {} },
-        { { 5 }, {} },
-        { {}, {} },
+        { { 0, 1e-20 }, { W::Singular, W::NotMonotonic } }, { { 0, -1e-21 }, { W::Singular, W::NotMonotonic } },
+        { { 0, 2e-20 }, {} }, { { 5 }, {} }, { {}, {} },
+        // clang-format on
     };
     for (const auto& [xs, expected] : rows) {
         Points points;
