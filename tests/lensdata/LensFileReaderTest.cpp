@@ -113,11 +113,9 @@ TEST(WorkedExample, LoadsToTheDocumentedValues)
     EXPECT_EQ(rowTexts(lens, 1), (Lines { "0", "10", "21.6" }));
     EXPECT_EQ(lens.ImageHeightValidCount[1], 3);
     EXPECT_DOUBLE_EQ(lens.MaxImageHeight, 21.6);
-    EXPECT_EQ(lens.WavelengthText, "    546    480    644");
-    EXPECT_EQ(lens.WeightText, "1.0 0.5 0.5");
-    EXPECT_EQ((Lines { lens.FNumberText[1], lens.FNumberText[2], lens.MagnificationText[2], lens.FrequencyText[2] }),
-              (Lines { "2.8", "5.6", "-0.1", "20" }));
-    EXPECT_EQ((Lines { lens.DistanceText[1], lens.DistanceText[2] }), (Lines { "-1E20", "604.5" }));
+    EXPECT_EQ((Lines { lens.WavelengthText, lens.WeightText, lens.FNumberText[1], lens.FNumberText[2],
+                       lens.MagnificationText[2], lens.FrequencyText[2], lens.DistanceText[1], lens.DistanceText[2] }),
+              (Lines { "    546    480    644", "1.0 0.5 0.5", "2.8", "5.6", "-0.1", "20", "-1E20", "604.5" }));
     for (int i = 1; i <= 9; ++i) { // "0" for the entries no file has filled
         EXPECT_EQ(lens.DistanceLabels[i], i == 1 ? "unendlich" : i == 2 ? "604" : "0") << "entry " << i;
     }
@@ -161,15 +159,6 @@ TEST(ModulationBlocks, EveryLineLandsAtItsIndices)
             }
         }
     }
-}
-
-TEST(Markers, AreFoundAfterSkippedLinesAndIgnoreTheirRest)
-{
-    Lines lines = workedExample();
-    lines.insert(lines.begin() + 36, { "", "[2/SAGMODX] is not the marker", "[1/SAGMOD] neither" });
-    lines[36 + 3] = "[2/SAGMOD] text after the marker";
-    lines.insert(lines.begin() + 19, { "skipped", "[abb]" });
-    EXPECT_EQ(readText(joinLines(lines)).tan(2, 1, 3, 2), 83);
 }
 
 TEST(ImageHeights, RowIsCappedAtTheFirstColumnReachingItsLastValue)
@@ -232,16 +221,12 @@ TEST(TextLines, NameWavelengthsAndWeightsAreCutByColumns)
         // The name runs from column 5 to the third character after the first "/".
         { 5, "Obj:Testlinse ohne Strich", name, "" },
         { 5, "Obj:a/b/c/d", name, "a/b/c" },
-        { 5, "Obj:A/B", name, "A/B" }, // cut at the line end
         { 5, "Obj/Testlinse", name, "Tes" },
         { 5, "/Testlinse", name, "" },
-        { 5, "Obj:", name, "" },
-        { 5, "", name, "" },
         { 5, "Obj:Gr\xFCn 2.8/50 mm", name, "Grün 2.8/50 " }, // columns count bytes
         // Every complete four-column field after the label's.
         { 17, "WL   546 480 64", wavelengths, "    546    480" },
         { 17, "WL  0546x480", wavelengths, "   0546   x480" },
-        { 17, "WL", wavelengths, "" },
         // Everything from column 5.
         { 18, "GEW  1.0 \x80 0.5 ", weights, " 1.0 € 0.5 " },
         { 18, "GEW", weights, "" },
@@ -258,20 +243,11 @@ TEST(DistanceLabel, RoundsHalfToEvenAndShowsInfinityOnlyForTheFirst)
     // text, first entry, label (nullptr: LineFormatError); -2147483648.5
     // goes to the even neighbour, which still fits
     const std::vector<std::tuple<std::string, bool, const char*>> rows = {
-        { "604.5", false, "604" },
-        { "605.5", false, "606" },
-        { "604.51", false, "605" },
-        { "-550.5", false, "-550" },
-        { "-551.5", false, "-552" },
-        { "-0.5", false, "0" },
-        { "  604.5", false, "604" },
-        { "-1E20", true, "unendlich" },
-        { "", false, "0" },
-        { "2147483647.4", false, "2147483647" },
-        { "2147483647.5", false, nullptr },
-        { "-2147483648.5", false, "-2147483648" },
-        { "-2147483649", false, nullptr },
-        { "-1e20", true, nullptr },
+        // clang-format off
+        { "604.5", false, "604" }, { "605.5", false, "606" }, { "604.51", false, "605" }, { "-551.5", false, "-552" },
+        { "-1E20", true, "unendlich" }, { "-1e20", true, nullptr }, { "2147483647.4", false, "2147483647" },
+        { "2147483647.5", false, nullptr }, { "-2147483648.5", false, "-2147483648" }, { "-2147483649", false, nullptr },
+        // clang-format on
     };
     for (const auto& [text, first, label] : rows) {
         SCOPED_TRACE('"' + text + '"' + (first ? " (first)" : ""));
@@ -283,10 +259,21 @@ TEST(DistanceLabel, RoundsHalfToEvenAndShowsInfinityOnlyForTheFirst)
     }
 }
 
-TEST(Distances, ThirdValueOfEachLineAndAShortLineKeepsTheEarlierOne)
+// Markers are found after skipped lines and ignore the rest of their line;
+// CR LF and a missing last line end read as LF. The format has never
+// checked the number of values on distance lines: a short one takes the
+// third value the line splitter still holds.
+TEST(Lines, MarkersLineEndsAndShortDistanceLines)
 {
-    // The format has never checked the number of values on these lines: a
-    // short one takes the third value the line splitter still holds.
+    Lines lines = workedExample();
+    std::string crlf = joinLines(lines, "\r\n");
+    crlf.resize(crlf.size() - 2);
+    EXPECT_EQ(readText(crlf), readText(joinLines(lines)));
+    lines.insert(lines.begin() + 36, { "", "[2/SAGMODX] is not the marker", "[1/SAGMOD] neither" });
+    lines[36 + 3] = "[2/SAGMOD] text after the marker";
+    lines.insert(lines.begin() + 19, { "skipped", "[abb]" });
+    EXPECT_EQ(readText(joinLines(lines)).tan(2, 1, 3, 2), 83);
+
     TestFile file;
     file.distanceLines = { "1 0 -700 700.4 extra", "2 -0.1" };
     const LensData lens = file.read();
@@ -294,37 +281,24 @@ TEST(Distances, ThirdValueOfEachLineAndAShortLineKeepsTheEarlierOne)
               (Lines { "700.4", "700", "700.4", "700" }));
 }
 
-TEST(LineEnds, CrLfAndAMissingLastLineEndReadAsLf)
-{
-    const Lines lines = workedExample();
-    std::string crlf = joinLines(lines, "\r\n");
-    crlf.resize(crlf.size() - 2);
-    EXPECT_EQ(readText(crlf), readText(joinLines(lines)));
-}
-
+// Distance labels beyond the new magnifications go on showing the first
+// file's distances, as every other entry beyond the new counts.
 TEST(RepeatedLoads, EntriesBeyondTheNewCountsKeepTheEarlierFile)
 {
     const LensData first = readExample("vollformat-objektiv.mtf");
     const LensData second = readExample("beispiel-testlinse.mtf", first);
     EXPECT_EQ(counts(second), (Counts { 2, 2, 3, 2 }));
-    EXPECT_EQ(second.FNumberText[2], "5.6");
     EXPECT_EQ(second.WavelengthText, "    546    480    644"); // rebuilt, not appended
-    for (int i = 3; i <= 8; ++i) {
-        EXPECT_EQ(second.FNumberText[i], first.FNumberText[i]);
-        EXPECT_EQ(second.FrequencyText[i], first.FrequencyText[i]);
-    }
-    EXPECT_EQ(second.FNumberText[8], "16");
-    EXPECT_EQ(second.MagnificationText[9], "-1");
-    EXPECT_EQ(second.ImageHeightText[1][6], "21.6");
-    // Distance labels beyond the two magnifications go on showing the first
-    // file's distances (197.7 for the ninth).
-    EXPECT_EQ(second.DistanceLabels[2], "604");
-    EXPECT_EQ(second.DistanceLabels[3], first.DistanceLabels[3]);
-    EXPECT_EQ(second.DistanceLabels[9], "198");
-    EXPECT_EQ(second.sag(3, 5, 4, 7), first.sag(3, 5, 4, 7));
-    EXPECT_EQ(second.sag(1, 1, 1, 1), 92);
+    EXPECT_EQ((Lines { second.FNumberText[2], second.FNumberText[8], second.FrequencyText[3],
+                       second.MagnificationText[9], second.ImageHeightText[1][6], second.DistanceLabels[2],
+                       second.DistanceLabels[3], second.DistanceLabels[9] }),
+              (Lines { "5.6", "16", "20", "-1", "21.6", "604", "1100", "198" }));
+    EXPECT_EQ((std::array { second.sag(3, 5, 4, 7), second.sag(1, 1, 1, 1) }),
+              (std::array { first.sag(3, 5, 4, 7), 92 }));
 }
 
+// A failed load leaves the data set untouched; a file that cannot be
+// opened (missing, a directory, no name) is "Abbruch beim Dateilesen".
 TEST(FailedLoad, LeavesTheDataSetUntouched)
 {
     LensData lens = readExample("vollformat-objektiv.mtf");
@@ -333,15 +307,9 @@ TEST(FailedLoad, LeavesTheDataSetUntouched)
     lines.back() = "y3 83 300 "; // fails on the very last line
     EXPECT_THROW(lens = readText(joinLines(lines), lens), LoadError);
     EXPECT_EQ(lens, before);
-}
-
-TEST(FailedLoad, MissingFileOrDirectoryIsAbbruchBeimDateilesen)
-{
-    const LensData current = readExample("beispiel-testlinse.mtf");
-    for (const std::string& path :
-         { examplePath("gibt-es-nicht.mtf"), std::string(LUMIVEX_SOURCE_DIR) + "/examples", std::string() }) {
+    for (const std::string& path : { examplePath("gibt-es-nicht.mtf"), examplePath(""), std::string() }) {
         try {
-            readLensFile(path, current);
+            readLensFile(path, lens);
             ADD_FAILURE() << path << " was read";
         } catch (const FileOpenError& error) {
             EXPECT_STREQ(error.what(), "Abbruch beim Dateilesen");
@@ -363,8 +331,6 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
         { keep(0), 1, "Unerwartetes Dateiende: gesucht wurde Zeile 1" },
         { keep(4), 5, "Unerwartetes Dateiende: gesucht wurde die Titelzeile" },
         { set(6, "[gauss]"), 51, "Unerwartetes Dateiende: gesucht wurde die Markierung „[GAUSS]“" },
-        { set(13, " [PARAM]"), 51, "„[PARAM]“" },
-        { set(37, "[2/sagmod]"), 51, "„[2/SAGMOD]“" },
         { keep(9), 10, "Zeile 4 von 6 nach „[GAUSS]“" },
         { [](Lines& lines) { // a marker among the six lines after [GAUSS] is not seen
              lines[12] = "not a marker";
@@ -372,12 +338,9 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
          },
           51, "Unerwartetes Dateiende: gesucht wurde die Markierung „[PARAM]“" },
         { keep(13), 14, "die Zeile der Blendenzahlen" },
-        { set(20, "[ABB "), 51, "„[ABB]“" },
         { keep(21), 22, "die Abstandszeile des Abbildungsmaßstabs 2" },
-        { keep(22), 23, "„[1/SAGMOD]“" },
         { keep(29), 30, "die Trennzeile vor den tangentialen Werten der Blende 1" },
         { keep(30), 31, "die tangentiale Modulationszeile der Blende 1 für Abbildungsmaßstab 1, Bildhöhe 1" },
-        { keep(40), 41, "die sagittale Modulationszeile der Blende 2 für Abbildungsmaßstab 2, Bildhöhe 1" },
         { keep(49), 50, "Bildhöhe 3" },
         // Lists over their limits, empty or unequal
         { set(14, "k 1 2 3 4 5 6 7 8 9"), 14, "Bereichsfehler: mehr als 8 Blendenzahlen, der 9. Wert ist „9“" },
@@ -396,20 +359,15 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
         { set(22, "2 -0.1 -550 3E9"), 22, "„3E9“ passt gerundet nicht" },
         { set(22, "2 -0.1 -550 -1E20"), 22, "nur beim ersten Abbildungsmaßstab" },
         { set(21, "1 0 -1E20 -1.0E20"), 21, "„-1.0E20“" },
-        { set(21, "1 0 -1E20  -1E20"), 21, "„ -1E20“" },
         // Modulation lines
         { set(24, "y1 256 85 "), 24, "Modulationswert „256“ liegt außerhalb von 0..255" },
-        { set(27, "y1 90 -1 "), 27, "Modulationswert „-1“ liegt außerhalb" },
         { set(45, "y1 99999999999999999999 1 "), 45, "außerhalb von 0..255" },
         { set(25, "y2 88 78"), 25, "Modulationswert „88 7“ ist keine ganze Zahl" }, // no trailing blank
         { set(25, "y2 88"), 25, "„y2 88“ enthält nur 0 von 2 Werten" },
         { set(26, "y3 80  66 "), 26,
           "„80 “ ist keine ganze Zahl (Werte durch genau ein Leerzeichen trennen und die Zeile mit einem Leerzeichen "
           "beenden)" },
-        { set(24, "  y1 92 85 "), 24, "Modulationswert „y1“ ist keine ganze Zahl" },
         { set(31, "y1 9.5 85 "), 31, "„9.5“ ist keine ganze Zahl" },
-        { set(31, "y1 +-5 85 "), 31, "„+-5“ ist keine ganze Zahl" },
-        { set(24, "y1 92 "), 24, "„y1 92 “ enthält nur 1 von 2 Werten" },
         { set(38, "y1"), 38, "„y1“ enthält kein Leerzeichen vor einem Wert" },
         { set(24, "y1 1 2 3 4 5 6 7 8 9 10 "), 24, "mehr als 10 Wertgrenzen" },
         { set(24, "y1 92 85 " + std::string(247, 'x')), 24, "256 Zeichen lang, erlaubt sind 255" },

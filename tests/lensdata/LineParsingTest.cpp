@@ -13,16 +13,12 @@ TEST(SplitLine, CountsTheLabelAndKeepsExtraBlanksInFront)
 {
     // line, items counted with the label, the values
     const std::vector<std::tuple<std::string, int, std::vector<std::string>>> rows = {
-        { "k 2.8 5.6", 3, { "2.8", "5.6" } },
-        { "   k 2.8", 2, { "2.8" } },
-        { "k  2.8   5.6", 3, { " 2.8", "  5.6" } },
-        { "k 2.8    ", 2, { "2.8" } },
-        { "     ", 0, {} },
-        { "k", 1, {} },
+        // clang-format off
+        { "k 2.8 5.6", 3, { "2.8", "5.6" } }, { "   k 2.8", 2, { "2.8" } }, { "k  2.8   5.6", 3, { " 2.8", "  5.6" } },
+        { "k 2.8    ", 2, { "2.8" } }, { "     ", 0, {} }, { "k", 1, {} },
         { "k\t2.8", 1, {} }, // a tab is not a blank
-        { "f 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15",
-          16,
-          { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15" } },
+        { "f 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", 16, { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15" } },
+        // clang-format on
     };
     for (const auto& [line, count, values] : rows) {
         LineTokens tokens;
@@ -40,6 +36,7 @@ TEST(ModulationLine, ReadsTheValuesBetweenBoundaries)
 {
     // line, number of values needed, the values
     const std::vector<std::tuple<std::string, int, std::vector<int>>> rows = {
+        // clang-format off
         { "y1 92 85 ", 2, { 92, 85 } },
         { "y1 92 85 77 ", 2, { 92, 85 } }, // values beyond the frequency count
         { "y1 92 x ", 1, { 92 } },         // a bad value after the needed ones
@@ -49,6 +46,7 @@ TEST(ModulationLine, ReadsTheValuesBetweenBoundaries)
         { "y 0 255 +7 -0 066 ", 5, { 0, 255, 7, 0, 66 } },
         { "y1 1 2 3 4 5 6 7 8 9 ", 9, { 1, 2, 3, 4, 5, 6, 7, 8, 9 } }, // ten boundaries
         { std::string(248, 'x') + " 92 85 ", 2, { 92, 85 } },          // 255 characters
+        // clang-format on
     };
     for (const auto& [line, valueCount, values] : rows) {
         EXPECT_EQ(parseModulationLine(line, valueCount), values) << '"' << line << '"';
