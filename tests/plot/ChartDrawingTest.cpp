@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ChartDrawing.h"
 
+#include "LensFileReader.h"
 #include "PlotFrame.h"
+#include "PlotReadout.h"
 #include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -103,20 +105,17 @@ TEST(DrawChart, FrameThenFrequenciesAscendingSagittalRedBeforeTangentialBlue)
     EXPECT_EQ(last->curve.SagPointValues[1], 60);
 }
 
-TEST(DrawChart, NoFrequencySelectedDrawsTheEmptyFrameOnly)
+// No frequency: the empty frame only. Over the abscissa given: two
+// support points over the magnification.
+TEST(DrawChart, NoFrequencyTheFrameAloneAndAnyAbscissa)
 {
     RecordingCanvas canvas;
     RecordingCanvas frame;
-    const AxisTexts texts = initialAxisTexts();
-    EXPECT_FALSE(drawChart(canvas, flatLens(), Abscissa::ImageHeight, { 0, 1, 1, 1 }, flags({}), texts, {}));
-    drawPlotFrame(frame, Abscissa::ImageHeight, texts);
+    EXPECT_FALSE(
+        drawChart(canvas, flatLens(), Abscissa::ImageHeight, { 0, 1, 1, 1 }, flags({}), initialAxisTexts(), {}));
+    drawPlotFrame(frame, Abscissa::ImageHeight, initialAxisTexts());
     EXPECT_EQ(canvas.ops().size(), frame.ops().size());
-}
-
-// Over the abscissa given: two support points over the magnification.
-TEST(DrawSelectedCurves, FollowsTheAbscissaGiven)
-{
-    RecordingCanvas canvas;
+    canvas.clear();
     drawSelectedCurves(canvas, flatLens(), Abscissa::Magnification, { 0, 1, 1, 1 }, flags({ 2 }),
                        axisTextsFor(Abscissa::Magnification), {});
     std::set<int> markerXs;
@@ -124,6 +123,30 @@ TEST(DrawSelectedCurves, FollowsTheAbscissaGiven)
         markerXs.insert(marker.from.x() + 2);
     }
     EXPECT_EQ(markerXs, (std::set<int> { 40, 210 }));
+}
+
+// The small example's frequency 2 read off the plot. Over the image height
+// with its heights 9.9, 10 and 21.6 mm the markers of 9.9 and 10 mm sit in
+// the columns 40 + trunc(9.9 * 170 / 21.6) = 117 and 118: halfway between
+// them both are as near, and the first one counts. Over the magnification
+// (0, -0.1 at the columns 40 and 210) the distance is named at a support
+// point only.
+TEST(PlotReadout, TheFirstOfTwoMarkersEquallyNearAndTheDistanceOnlyAtASupportPoint)
+{
+    LensData lens = readLensFile(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf", LensData {});
+    DrawnPlot magnification;
+    clearDrawnPlot(magnification, Abscissa::Magnification, axisTextsFor(Abscissa::Magnification));
+    recordDraw(magnification, lens, Abscissa::Magnification, { 0, 1, 3, 0 }, flags({ 2 }));
+    EXPECT_EQ(readPlotAt(magnification, 125).abscissa, QStringLiteral("ß′ -0.05"));
+    EXPECT_EQ(readPlotAt(magnification, 210).abscissa, QStringLiteral("ß′ -0.1, OO′ 604 mm"));
+
+    lens.ImageHeightText[1][1] = "9.9";
+    DrawnPlot height;
+    recordDraw(height, lens, Abscissa::ImageHeight, { 0, 1, 0, 1 }, flags({ 2 }));
+    const PlotReadout between = readPlotAt(height, 117.5);
+    EXPECT_EQ(between.abscissa, QStringLiteral("y′ 45.8 % (9.9 mm)"));
+    ASSERT_EQ(between.lines.size(), 1U);
+    EXPECT_TRUE(between.lines[0].node);
 }
 
 } // namespace

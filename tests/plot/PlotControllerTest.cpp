@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The selection controller against a fake view: in which order it asks the
-// view for bevels, enabled states, drawing and messages, and what it draws.
-// What a user sees of it is tested through the window.
+// The selection controller against a fake view: in which order it draws,
+// refreshes and reports. Its bevels and enabled states are tested through
+// the window.
 #include "PlotController.h"
 #include "LensFileReader.h"
 #include "RecordingCanvas.h"
@@ -32,15 +32,8 @@ public:
         return panel == SelectionPanel::Frequency ? std::nullopt : std::optional<int>(1);
     }
     bool isSingleMode() const override { return single; }
-    // "R3": Panel3 raised, "L3" lowered, "E3" its controls enabled, "D3" disabled.
-    void setPanelRaised(SelectionPanel panel, bool raised) override
-    {
-        log << (raised ? "R" : "L") + QString::number(static_cast<int>(panel) + 1);
-    }
-    void setPanelControlsEnabled(SelectionPanel panel, bool enabled) override
-    {
-        log << (enabled ? "E" : "D") + QString::number(static_cast<int>(panel) + 1);
-    }
+    void setPanelRaised(SelectionPanel, bool) override { }
+    void setPanelControlsEnabled(SelectionPanel, bool) override { }
     Canvas& plotCanvas() override { return canvas; }
     // "frame": the empty frame, which starts by filling the whole image;
     // then "S" and "T" for each run of solid red (sagittal) and dotted blue
@@ -119,38 +112,6 @@ TEST(PlotController, HiddenBoxesCountOnlyWhileNoFileIsLoaded)
     const FrequencyFlags loaded = state.FrequencySelected;
     PlotController::readFrequencyChecks(view, LensData {}, state);
     EXPECT_EQ(QList<int>({ loaded[1], loaded[2], loaded[5], state.FrequencySelected[5] }), QList<int>({ 1, 1, 0, 1 }));
-}
-
-TEST(PlotController, AbscissaChangeOrderOfSteps)
-{
-    // Lowered, the frame, the draw, then the panels in the order of the
-    // enable routines. Before a load the check boxes have never been read:
-    // the frequency abscissa leaves them unread and finds nothing to draw,
-    // the others read frequency 2 and refuse once; the panel steps happen
-    // all the same.
-    const std::tuple<Abscissa, const char*, const char*> rows[] = {
-        { Abscissa::FNumber, "L1|refresh frame|refresh ST|D1|R3|E3|R2|E2|R4|E4",
-          "L1|refresh frame|no file|D1|R3|E3|R2|E2|R4|E4" },
-        { Abscissa::Frequency, "L2|refresh frame|refresh ST|D2|R1|E1|R3|E3|R4|E4",
-          "L2|refresh frame|D2|R1|E1|R3|E3|R4|E4" },
-        { Abscissa::ImageHeight, "L3|refresh frame|refresh ST|D3|R1|E1|R2|E2|R4|E4",
-          "L3|refresh frame|no file|D3|R1|E1|R2|E2|R4|E4" },
-        { Abscissa::Magnification, "L4|refresh frame|refresh ST|D4|R1|E1|R2|E2|R3|E3",
-          "L4|refresh frame|no file|D4|R1|E1|R2|E2|R3|E3" },
-    };
-    for (const auto& [abscissa, loaded, beforeALoad] : rows) {
-        for (const LensData& lens : { smallLens(), LensData {} }) {
-            FakePlotView view;
-            view.abscissa = abscissa;
-            PlotState state;
-            if (lens.FileLoaded > 0) {
-                PlotController::readFrequencyChecks(view, lens, state); // as after a load
-            }
-            PlotController::changeAbscissa(view, lens, state, abscissa);
-            EXPECT_EQ(state.texts, axisTextsFor(abscissa));
-            EXPECT_EQ(view.log.join('|'), lens.FileLoaded > 0 ? loaded : beforeALoad);
-        }
-    }
 }
 
 TEST(PlotController, SplineWarningsAreShownInOrderAndDrawingGoesOn)

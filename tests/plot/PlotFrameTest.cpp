@@ -2,9 +2,6 @@
 #include "PlotFrame.h"
 #include "RecordingCanvas.h"
 
-#include <QFont>
-#include <QFontInfo>
-
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -92,12 +89,5 @@ TEST_P(FrameGeometry, EveryLineAndTextOfTheFrame)
 INSTANTIATE_TEST_SUITE_P(AllAbscissae, FrameGeometry,
                          ::testing::Values(Abscissa::ImageHeight, Abscissa::FNumber, Abscissa::Frequency,
                                            Abscissa::Magnification));
-
-TEST(Fonts, ArialResolvesToAMetricCompatibleFace)
-{
-    // Without fonts-liberation or the substitution every text on the plot
-    // gets other widths.
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(), QStringLiteral("Liberation Sans"));
-}
 
 } // namespace

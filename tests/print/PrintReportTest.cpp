@@ -143,25 +143,19 @@ INSTANTIATE_TEST_SUITE_P(AllAbscissae, PageLayout,
                          ::testing::Values(Abscissa::FNumber, Abscissa::Frequency, Abscissa::ImageHeight,
                                            Abscissa::Magnification));
 
-TEST(PrintReport, SettingsListEveryCheckedFrequencyUpToTheEighth)
+// The settings list every checked frequency up to the eighth.
+TEST(PrintReport, FrameGridTicksAndEveryCheckedFrequency)
 {
-    ReportInput input = smallReport(Abscissa::FNumber);
+    ReportInput input = smallReport(Abscissa::ImageHeight);
     input.lens.FrequencyText[8] = "80";
     input.frequencySelected[8] = true;
-    EXPECT_EQ(printed(input).textsEqual(QStringLiteral("Ortsfrequenz              : 20 120 80 ")).size(), 1U);
-}
-
-TEST(PrintReport, FrameGridAndTicks)
-{
-    const RecordingCanvas page = printed(smallReport(Abscissa::ImageHeight));
+    const RecordingCanvas page = printed(input);
+    EXPECT_EQ(page.textsEqual(QStringLiteral("Ortsfrequenz              : 20 120 80 ")).size(), 1U);
     ASSERT_FALSE(page.ops().empty());
     const CanvasOp& frame = page.ops().front();
-    EXPECT_EQ(frame.kind, CanvasOp::Kind::Rectangle);
-    EXPECT_EQ(frame.from, QPoint(296, -496));
-    EXPECT_EQ(frame.to, QPoint(704, -904));
-    EXPECT_EQ(frame.penColor, black);
-    EXPECT_EQ(frame.penWidth, 2);
-    EXPECT_EQ(frame.brushColor, white);
+    EXPECT_TRUE(frame.kind == CanvasOp::Kind::Rectangle && frame.from == QPoint(296, -496)
+                && frame.to == QPoint(704, -904) && frame.penColor == black && frame.penWidth == 2
+                && frame.brushColor == white);
     for (const int y : { -577, -659, -740, -822 }) {
         EXPECT_EQ(page.countLines({ 287, y }, { 296, y }, black), 1) << "ordinate tick " << y;
         EXPECT_EQ(page.countLines({ 296, y }, { 704, y }, blue, PenStyle::Dotted), 1) << "grid " << y;
@@ -228,18 +222,8 @@ TEST(PrintReport, ImageHeightCurvesEndWhereTheScreenEndsThem)
     EXPECT_EQ(page.ellipses().size(), 4U * 4);
 }
 
-TEST(PrintReport, BadSelectionIndexThrowsBeforeDrawing)
-{
-    ReportInput input = smallReport(Abscissa::ImageHeight);
-    input.selection.FNumberIndex = 0;
-    RecordingCanvas page;
-    EXPECT_THROW(drawReport(page, input), RangeError);
-    EXPECT_TRUE(page.ops().empty());
-    input = smallReport(Abscissa::FNumber); // the abscissa's own index is not read
-    input.selection.FNumberIndex = 0;
-    EXPECT_NO_THROW(drawReport(page, input));
-}
-
+// A bad selection index throws before anything is drawn or written; the
+// abscissa's own index is not read.
 TEST(ReportOutput, PdfFileAndPrinterPdfHaveOnePageAndErrorsLeaveNoFile)
 {
     QTemporaryDir dir;
@@ -266,6 +250,14 @@ TEST(ReportOutput, PdfFileAndPrinterPdfHaveOnePageAndErrorsLeaveNoFile)
     input.selection.MagnificationIndex = 10;
     EXPECT_THROW(writeReportPdf(broken, input), RangeError);
     EXPECT_FALSE(QFile::exists(broken));
+    input = smallReport(Abscissa::ImageHeight);
+    input.selection.FNumberIndex = 0;
+    RecordingCanvas page;
+    EXPECT_THROW(drawReport(page, input), RangeError);
+    EXPECT_TRUE(page.ops().empty());
+    input = smallReport(Abscissa::FNumber);
+    input.selection.FNumberIndex = 0;
+    EXPECT_NO_THROW(drawReport(page, input));
     EXPECT_THROW(writeReportPdf(QStringLiteral("/nonexistent-dir/x/bericht.pdf"), smallReport(Abscissa::ImageHeight)),
                  std::runtime_error);
 }
