@@ -52,8 +52,7 @@ inline QString copyOfSmallLens(const QTemporaryDir& dir, const QByteArrayList& r
     }
     const QString path = dir.filePath(QString::number(qHash(replacements.join('|'))) + QStringLiteral(".mtf"));
     QFile target(path);
-    EXPECT_TRUE(target.open(QIODevice::WriteOnly));
-    target.write(text.toLatin1());
+    EXPECT_TRUE(target.open(QIODevice::WriteOnly) && target.write(text.toLatin1()) > 0);
     return path;
 }
 
@@ -85,25 +84,23 @@ public:
     int printDialogs = 0;
     QList<QDialog*> modalDialogs;
 
+    static std::optional<QString> next(std::deque<std::optional<QString>>& answers)
+    {
+        const std::optional<QString> answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        return answer;
+    }
     std::optional<QString> openFileName(QWidget*, const QString& filter) override
     {
         openFilters << filter;
-        if (openAnswers.empty()) {
-            return std::nullopt;
-        }
-        auto answer = openAnswers.front();
-        openAnswers.pop_front();
-        return answer;
+        return next(openAnswers);
     }
     std::optional<QString> saveFileName(QWidget*, const QString& filter) override
     {
         saveFilters << filter;
-        if (saveAnswers.empty()) {
-            return std::nullopt;
-        }
-        auto answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
+        return next(saveAnswers);
     }
     void showMessage(QWidget*, const QString& text) override { messages << text; }
     bool runPrintDialog(QWidget*, QPrinter& printer) override
