@@ -116,65 +116,48 @@ TEST(SplineWarnings, GoToStderrInOrderAndEveryModeGoesOn)
     }
 }
 
-// Unreadable and malformed files: FILE:LINE: message, exit 1, nothing
-// written, for the dump and the export alike.
-TEST(LoadErrors, NameFileLineAndProblem)
+// Unreadable and malformed files: FILE:LINE: message, exit 1. Usage errors
+// (the parser's messages are checked in CommandArgumentsTest, the indices
+// against the file after it is read, in each mode on its own): message,
+// synopsis and help hint, exit 2. Nothing on stdout and no file written.
+// Help and version succeed on stdout.
+TEST(ExitCodes, ErrorsOnStderrAndNothingWrittenHelpAndVersionOnStdout)
 {
     const TemporaryDirectory directory;
     const std::string missing = examplePath("gibt-es-nicht.mtf");
     const std::string malformed = directory.write("falsch.mtf", workedExampleWithLine(24, "y1 92 300 "));
     const std::string chart = directory.file("chart.png");
     const std::string outOfRange = malformed + ":24: Modulationswert „300“ liegt außerhalb von 0..255\n";
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        { { "--dump", missing }, missing + ":0: Abbruch beim Dateilesen\n" },
-        { { "--dump", malformed }, outOfRange },
-        { { "--export", chart, malformed }, outOfRange },
-    };
-    for (const auto& [arguments, err] : cases) {
-        const ProgramRun run = runLumivex(arguments);
-        EXPECT_EQ(run.exitCode, 1) << err;
-        EXPECT_EQ(run.err, err);
-        EXPECT_EQ(run.out, "");
-    }
-    EXPECT_FALSE(std::filesystem::exists(chart));
-}
-
-// The parser's messages are checked in CommandArgumentsTest; here that a
-// usage error reaches the user: message, synopsis and help hint on stderr,
-// exit 2, nothing on stdout and no file written. Indices are checked
-// against the file after it is read, in each mode on its own.
-TEST(UsageErrors, PrintTheProblemAndTheUsageAndExitWithTwo)
-{
-    const TemporaryDirectory directory;
-    const std::string chart = directory.file("chart.svg");
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        { { "--bogus" }, "lumivex: Unbekannte Option „--bogus“\n\nAufruf:\n" },
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
+        { { "--dump", missing }, 1, "", missing + ":0: Abbruch beim Dateilesen\n" },
+        { { "--dump", malformed }, 1, "", outOfRange },
+        { { "--export", chart, malformed }, 1, "", outOfRange },
+        { { "--bogus" }, 2, "", "lumivex: Unbekannte Option „--bogus“\n\nAufruf:\n" },
         { { "--dump", FullSize, "--magnification", "10" },
+          2,
+          "",
           "lumivex: Option --magnification: 10 liegt außerhalb von 1..9" },
         { { "--export", chart, FullSize, "--frequencies", "2,9" },
+          2,
+          "",
           "lumivex: Option --frequencies: 9 liegt außerhalb von 1..8" },
+        { { "--help" }, 0, "Aufruf:\n", "" },
+        { { "--version" }, 0, "lumivex 1.0.0\n", "" },
     };
-    for (const auto& [arguments, start] : cases) {
+    for (const auto& [arguments, exitCode, out, err] : cases) {
         const ProgramRun run = runLumivex(arguments);
-        EXPECT_EQ(run.exitCode, 2) << start;
-        EXPECT_THAT(run.err, StartsWith(start));
-        EXPECT_THAT(run.err, HasSubstr("\nAufruf:\n  lumivex [DATEI]"));
-        EXPECT_THAT(run.err, EndsWith("\nAlle Optionen, Formate und Beispiele: lumivex --help\n"));
-        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.exitCode, exitCode) << arguments[0];
+        EXPECT_THAT(run.out, StartsWith(out));
+        EXPECT_EQ(run.out.empty(), out.empty());
+        if (exitCode == 2) {
+            EXPECT_THAT(run.err, StartsWith(err));
+            EXPECT_THAT(run.err, HasSubstr("\nAufruf:\n  lumivex [DATEI]"));
+            EXPECT_THAT(run.err, EndsWith("\nAlle Optionen, Formate und Beispiele: lumivex --help\n"));
+        } else {
+            EXPECT_EQ(run.err, err);
+        }
     }
     EXPECT_FALSE(std::filesystem::exists(chart));
-}
-
-// Both succeed on stdout.
-TEST(HelpAndVersion, PrintOnStdoutAndSucceed)
-{
-    const ProgramRun help = runLumivex({ "--help" });
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_EQ(help.err, "");
-    EXPECT_THAT(help.out, StartsWith("Aufruf:\n"));
-    const ProgramRun version = runLumivex({ "--version" });
-    EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "lumivex 1.0.0\n");
 }
 
 } // namespace
