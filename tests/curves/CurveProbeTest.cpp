@@ -45,6 +45,7 @@ TEST(AbscissaScale, ListValuesArePositionsAndBack)
     // falling list and an entry that is no number.
     const Row rows[] = {
         { Abscissa::FNumber, 4.8, 1.5 },
+        { Abscissa::FNumber, 5.6, 2.0 }, // the last entry still on the scale
         { Abscissa::FNumber, 5.7, std::nullopt },
         { Abscissa::Magnification, -0.075, 1.5 },
         { Abscissa::Frequency, 15.0, std::nullopt },
