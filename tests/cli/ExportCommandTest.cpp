@@ -194,4 +194,13 @@ TEST(CsvExport, OverTheImageHeightOnePassPerFNumberAndQuotedTexts)
     EXPECT_EQ(rows[105].substr(0, rows[105].rfind(';')), "2;\"2;0\";2.8;;-0.1;S;sample;101;21.59999999");
 }
 
+// The last of the eight frequencies is written too.
+TEST(CsvExport, TheEighthFrequency)
+{
+    const TemporaryDirectory directory;
+    const std::string out = directory.file("points.csv");
+    runOk({ "--export", out, examplePath("vollformat-objektiv.mtf"), "--frequencies", "8" });
+    EXPECT_EQ(fileLines(out).at(1).substr(0, 5), "8;80;");
+}
+
 } // namespace
