@@ -118,6 +118,7 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--export", "a.png.txt", "l" }, "Unbekannte Endung bei „a.png.txt“" },
         { { "--export", "png", "l" }, "Unbekannte Endung" },
         { { "--export", "dir.png/a", "l" }, "Unbekannte Endung" },
+        { { "--export", "bilder.x/.png", "l" }, "Unbekannte Endung" }, // a hidden file's name
         { { "--export", "a.pdf", "l", "--overlay-all" }, "--overlay-all gilt nicht für .pdf" },
         { { "--export", "a.png", "l", "--overlay-all", "--f-number", "1" }, "--f-number passt nicht" },
         { { "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--magnification", "1" },
