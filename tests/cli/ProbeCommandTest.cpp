@@ -69,7 +69,8 @@ TEST(Probe, ReadsEachAbscissaAtSupportPointsBetweenThemAndOutside)
         { Small, "m", {}, 0.01, std::nullopt, { {} } },
         // Over y' (21.6 mm = 100 %), frequencies 1 and 2 of f-number 2.8.
         // clang-format off
-        { Small, "y", both, 50, 10.8, { { 87.48502817810784, 84.06517255986935 }, { 77.16605281532749, 70.52810208976678 } } },
+        { Small, "y", both, 50, 10.8,
+          { { 87.48502817810784, 84.06517255986935 }, { 77.16605281532749, 70.52810208976678 } } },
         // clang-format on
         { Small, "y", both, 0, 0, { { 92, 92, true }, { 85, 85, true } } },
         { Small, "y", both, 100, 21.6, { { 80, 70, true }, { 66, 52, true } } },

@@ -246,7 +246,8 @@ TEST(DistanceLabel, RoundsHalfToEvenAndShowsInfinityOnlyForTheFirst)
         // clang-format off
         { "604.5", false, "604" }, { "605.5", false, "606" }, { "604.51", false, "605" }, { "-551.5", false, "-552" },
         { "-1E20", true, "unendlich" }, { "-1e20", true, nullptr }, { "2147483647.4", false, "2147483647" },
-        { "2147483647.5", false, nullptr }, { "-2147483648.5", false, "-2147483648" }, { "-2147483649", false, nullptr },
+        { "2147483647.5", false, nullptr }, { "-2147483648.5", false, "-2147483648" },
+        { "-2147483649", false, nullptr },
         // clang-format on
     };
     for (const auto& [text, first, label] : rows) {

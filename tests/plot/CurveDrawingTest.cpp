@@ -63,7 +63,8 @@ TEST(DrawCurve, LinesThroughTheSamplesFromTheAxis)
     };
     const Case cases[] = {
         // clang-format off
-        { Series::Sagittal, -1e-8, red, PenStyle::Solid, 100, { { 0, { 41, 176 } }, { 49, { 107, 134 } }, { 99, { 175, 92 } } } },
+        { Series::Sagittal, -1e-8, red, PenStyle::Solid, 100,
+          { { 0, { 41, 176 } }, { 49, { 107, 134 } }, { 99, { 175, 92 } } } },
         { Series::Tangential, -1e-8, blue, PenStyle::Dotted, 25, { { 1, { 46, 172 } }, { 24, { 171, 94 } } } },
         { Series::Tangential, 0.0, blue, PenStyle::Dotted, 26, { { 0, { 40, 176 } }, { 25, { 176, 91 } } } },
         // clang-format on
