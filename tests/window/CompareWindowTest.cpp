@@ -1,40 +1,18 @@
 // SPDX-License-Identifier: MIT
-// A reference lens in the window: the plot's menu and Shift+drop through
-// the dialog seam, its curves in the plot and the readout, the name in the
-// information strip, and a file that fails to load.
+// A reference lens in the window: the plot's menu through the dialog seam,
+// its curves in the plot and the readout, the name in the information
+// strip, and a file that fails to load.
 #include "PlotReadout.h"
 #include "WindowTestSupport.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 
 namespace {
 
 // Pixels of the reference lens's light red and light blue.
 int referencePixels(const QImage& plot)
 {
-    int count = 0;
-    for (int y = 0; y < plot.height(); ++y) {
-        for (int x = 0; x < plot.width(); ++x) {
-            const QRgb p = plot.pixel(x, y);
-            count += p == qRgb(255, 128, 128) || p == qRgb(110, 140, 255) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-void dropFile(MainWindow& form, const QString& path, Qt::KeyboardModifiers modifiers)
-{
-    QMimeData data;
-    data.setUrls({ QUrl::fromLocalFile(path) });
-    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
-    QCoreApplication::sendEvent(&form, &enter);
-    QDropEvent drop(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
-    QCoreApplication::sendEvent(&form, &drop);
-    QCoreApplication::sendPostedEvents(); // the load runs once the drop is over
+    return countPixels(plot, { qRgb(255, 128, 128), qRgb(110, 140, 255) });
 }
 
 class CompareWindow : public ::testing::Test
@@ -107,24 +85,6 @@ TEST_F(CompareWindow, AReferenceLensThatFailsToLoadChangesNothing)
     w.form.plotActions().loadReference->trigger();
     EXPECT_EQ(w.ui.messages.value(1), "Abbruch beim Dateilesen");
     EXPECT_TRUE(w.snapshot() == before);
-}
-
-TEST_F(CompareWindow, ShiftDropLoadsTheReferenceLensAPlainDropTheLensWhichKeepsIt)
-{
-    dropFile(w.form, reference, Qt::ShiftModifier);
-    EXPECT_EQ(w.ui.messages, QStringList { NoFile }) << "nothing to compare with yet";
-    EXPECT_EQ(w.form.referenceLens(), nullptr);
-
-    dropFile(w.form, SmallLens, Qt::NoModifier);
-    dropFile(w.form, reference, Qt::ShiftModifier);
-    ASSERT_NE(w.form.referenceLens(), nullptr);
-    EXPECT_EQ(w.form.lensData().LensName, "Testlinse 2.8/50 ");
-
-    dropFile(w.form, FullLens, Qt::NoModifier);
-    EXPECT_EQ(w.form.lensData().LensName, "Lumivex Normal für KB 1.4/50 ");
-    EXPECT_EQ(w.c.lensNameLabel->toolTip(), "Lumivex Normal für KB 1.4/50 / Vergleich: Vergleich 4/50")
-        << "cut to its room, whole in the tool tip";
-    EXPECT_EQ(w.ui.messages.size(), 1) << w.messages();
 }
 
 } // namespace

@@ -78,9 +78,11 @@ TEST(DroppedLensFile, OnlyOneLocalMtfFileCounts)
 
 // Sends a drag entering the window or a drop, as a file manager offers a
 // file proposing a move; the action taken, IgnoreAction when refused.
-template <typename Event> Qt::DropAction send(MainWindow& form, const QMimeData& data, Qt::DropActions offered)
+template <typename Event>
+Qt::DropAction send(MainWindow& form, const QMimeData& data, Qt::DropActions offered,
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    Event event(QPoint(100, 100), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    Event event(QPoint(100, 100), offered, &data, Qt::LeftButton, modifiers);
     event.setDropAction(Qt::MoveAction);
     event.setAccepted(false);
     QCoreApplication::sendEvent(&form, &event);
@@ -96,16 +98,13 @@ TEST(Drop, OneMtfFileIsTakenAsACopyOrALinkAndOpenedAsTheDialogLoadsIt)
 {
     const Qt::DropActions all = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
     const auto url = [](const QString& file) { return QUrl::fromLocalFile(file).toString(); };
-    const QString perFNumber = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/bildhoehe-je-blende.mtf");
     const QString readme = url(QStringLiteral(LUMIVEX_SOURCE_DIR "/README.md"));
     const std::tuple<QStringList, Qt::DropActions, Qt::DropAction> rows[] = {
         { { url(FullLens) }, all, Qt::CopyAction },
         { { url(SmallLens) }, Qt::MoveAction | Qt::LinkAction, Qt::LinkAction },
-        { { url(perFNumber) }, all, Qt::CopyAction },
         { { url(Unopenable) }, all, Qt::CopyAction }, // the name is right; reading is the load's business
         { { url(FullLens) }, Qt::MoveAction, Qt::IgnoreAction },
         { { readme }, all, Qt::IgnoreAction },
-        { { url(FullLens), url(FullLens) }, all, Qt::IgnoreAction },
     };
     Window dialog;
     Window opened;
@@ -132,6 +131,31 @@ TEST(Drop, OneMtfFileIsTakenAsACopyOrALinkAndOpenedAsTheDialogLoadsIt)
         EXPECT_TRUE(opened.snapshot() == dropped.snapshot()) << what;
     }
     EXPECT_TRUE(dialog.ui.messages.isEmpty() && opened.ui.openFilters.isEmpty());
+}
+
+// Shift+drop loads a reference lens, which needs a lens to compare with; a
+// plain drop replaces the lens and keeps the reference.
+TEST(Drop, WithShiftTheReferenceLens)
+{
+    QTemporaryDir dir;
+    const QString reference = copyOfSmallLens(dir, { "Obj:Testlinse 2.8/50", "Obj:Vergleich 4/50" });
+    Window w;
+    const auto drop = [&w](const QString& file, Qt::KeyboardModifiers modifiers) {
+        const auto data = urls({ QUrl::fromLocalFile(file).toString() });
+        send<QDragEnterEvent>(w.form, *data, Qt::CopyAction, modifiers);
+        send<QDropEvent>(w.form, *data, Qt::CopyAction, modifiers);
+        QCoreApplication::sendPostedEvents();
+    };
+    drop(reference, Qt::ShiftModifier);
+    EXPECT_EQ(w.ui.messages, QStringList { NoFile }) << "nothing to compare with yet";
+    EXPECT_EQ(w.form.referenceLens(), nullptr);
+    drop(SmallLens, Qt::NoModifier);
+    drop(reference, Qt::ShiftModifier);
+    ASSERT_NE(w.form.referenceLens(), nullptr);
+    EXPECT_EQ(w.form.lensData().LensName, "Testlinse 2.8/50 ");
+    drop(FullLens, Qt::NoModifier);
+    EXPECT_EQ(w.c.lensNameLabel->toolTip(), "Lumivex Normal für KB 1.4/50 / Vergleich: Vergleich 4/50");
+    EXPECT_EQ(w.ui.messages.size(), 1) << w.messages();
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -68,7 +69,7 @@ inline QString selectedFrequencies(const PlotState& state)
 
 // Answers the window's dialogs from a script and records what it asked for,
 // so that no test blocks on a modal window.
-class FakeUiServices final : public UiServices
+class FakeUiServices : public UiServices
 {
 public:
     std::deque<std::optional<QString>> openAnswers; // nullopt or none left: cancel
@@ -77,19 +78,17 @@ public:
     std::function<int(QDialog&)> modalHandler;      // none: accepted unshown
     std::function<void(const QString&)> helpHandler;
 
-    QStringList messages;
-    QStringList openFilters;
-    QStringList saveFilters;
-    QStringList helpPaths;
+    QStringList messages, openFilters, saveFilters, helpPaths;
     int printDialogs = 0;
     QList<QDialog*> modalDialogs;
 
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers)
     {
-        const std::optional<QString> answer = answers.empty() ? std::nullopt : answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
+        if (answers.empty()) {
+            return std::nullopt;
         }
+        const std::optional<QString> answer = answers.front();
+        answers.pop_front();
         return answer;
     }
     std::optional<QString> openFileName(QWidget*, const QString& filter) override
@@ -121,6 +120,18 @@ public:
         }
     }
 };
+
+// How many pixels of image have one of the colours.
+inline int countPixels(const QImage& image, std::initializer_list<QRgb> colours)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += std::find(colours.begin(), colours.end(), image.pixel(x, y)) != colours.end() ? 1 : 0;
+        }
+    }
+    return count;
+}
 
 // Everything a user can see of a window (its picture, with hidden and
 // disabled controls), and the data and selection behind it.
