@@ -59,25 +59,15 @@ QString looks(const MainWindowControls& c)
     return result;
 }
 
-int countPixels(const QImage& image, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            count += image.pixel(x, y) == colour ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 struct LoadAndPlotTest : ::testing::Test, Window
 {
 };
 
-// A first load shows the lens and its values and draws frequency 2; a
-// smaller file hides the surplus controls (the distance labels with their
-// buttons, hidden captions kept), a larger one shows them again, and a
-// cancelled dialog keeps the lens, drawing its curves again over themselves.
+// A first load shows the lens and draws frequency 2; a smaller file hides
+// the surplus controls (the distance labels with their buttons, hidden
+// captions kept; the first buttons take over from hidden ones without
+// running a handler), a larger one shows them again, and a cancelled
+// dialog keeps the lens, drawing its curves again over themselves.
 TEST_F(LoadAndPlotTest, LoadsShowTheLensAndHideOrShowTheSurplusControls)
 {
     load(FullLens);
@@ -87,24 +77,32 @@ TEST_F(LoadAndPlotTest, LoadsShowTheLensAndHideOrShowTheSurplusControls)
               QStringLiteral("Lumivex Normal für KB 1.4/50 | Wellenlängen [nm]   :     546    486    656    588    "
                              "436| Rel. Gewichtungen :  1.0 0.6 0.4 0.5 0.2"));
     EXPECT_GE(c.lensNameLabel->width(), c.lensNameLabel->sizeHint().width());
-    EXPECT_EQ(captions(c.fNumberButtons) + captions(c.frequencyBoxes) + captions(c.imageHeightButtons),
-              "1.4|2|2.8|4|5.6|8|11|16 5| 10| 20| 30| 40| 50| 60| 800|4|8|12|16|21.6");
-    EXPECT_EQ(captions(c.magnificationButtons), "0|-0.02|-0.05|-0.1|-0.15|-0.2|-0.3|-0.5|-1");
     EXPECT_EQ(captions(c.distanceLabels), "unendlich|2599|1100|603|438|358|279|223|198");
     // The start selection is untouched; the image height stays the
     // abscissa, its buttons shown but disabled. Both series are drawn.
     EXPECT_TRUE(c.abscissaButtons[2]->isChecked() && c.fNumberButtons[0]->isChecked()
                 && c.frequencyBoxes[1]->isChecked() && c.magnificationButtons[0]->isChecked());
     EXPECT_FALSE(c.imageHeightButtons[0]->isEnabled() || MainWindowLayout::isPanelRaised(*c.imageHeightPanel));
-    EXPECT_GT(countPixels(plot(), Red), 100);
-    EXPECT_GT(countPixels(plot(), Blue), 300);
+    EXPECT_GT(countPixels(plot(), { Red }), 100);
+    EXPECT_GT(countPixels(plot(), { Blue }), 300);
 
+    c.fNumberButtons[4]->click(); // f-number 5
+    c.imageHeightButtons[5]->setChecked(true);
+    c.magnificationButtons[6]->click(); // magnification 7
+    int toggles = 0;
+    for (QAbstractButton* first : std::initializer_list<QAbstractButton*> {
+             c.fNumberButtons[0], c.imageHeightButtons[0], c.magnificationButtons[0] }) {
+        QObject::connect(first, &QAbstractButton::toggled, &form, [&toggles] { ++toggles; });
+    }
     load(SmallLens);
     EXPECT_EQ(looks(c), "2 2 3 2 2 VVVVVVv EEEE");
+    EXPECT_TRUE(c.fNumberButtons[0]->isChecked() && c.imageHeightButtons[0]->isChecked()
+                && c.magnificationButtons[0]->isChecked());
+    EXPECT_EQ(toggles, 0);
+    const CurveSelection& last = form.plotState().selection;
+    EXPECT_EQ(QList<int>({ last.FNumberIndex, last.MagnificationIndex }), QList<int>({ 1, 1 }));
     EXPECT_EQ(captions(c.fNumberButtons), "2.8|5.6|2.8|4|5.6|8|11|16");
-    EXPECT_EQ(captions(c.distanceLabels).left(13), "unendlich|604");
-    EXPECT_EQ(c.lensNameLabel->text() + c.lensNameLabel->toolTip() + c.wavelengthLabel->text(),
-              QStringLiteral("Testlinse 2.8/50  Wellenlängen [nm]   :     546    480    644"));
+    EXPECT_EQ(c.lensNameLabel->text() + c.lensNameLabel->toolTip(), "Testlinse 2.8/50 ");
     EXPECT_EQ(c.lensNameLabel->width(), c.lensNameLabel->sizeHint().width());
     load(FullLens);
     EXPECT_EQ(looks(c), "8 8 6 9 9 VVVVVVv EEEE");
@@ -118,14 +116,12 @@ TEST_F(LoadAndPlotTest, ACancelledFirstDialogLeavesTheLoadedLookAndRefusesOncePe
 {
     load(std::nullopt);
     EXPECT_EQ(ui.messages, QStringList { NoFile });
-    // The empty data set: the prefixes alone, the first control of each
-    // panel shown with an empty caption (a blank for the frequencies).
+    // The empty data set: the first control of each panel shown with an
+    // empty caption (a blank for the frequencies).
     EXPECT_EQ(looks(c), "1 1 1 1 1 VVVVVVv EEEE");
-    EXPECT_EQ(c.lensNameLabel->text() + c.wavelengthLabel->text() + '|' + c.weightLabel->text(),
-              QStringLiteral(" Wellenlängen [nm]   : | Rel. Gewichtungen :  "));
-    EXPECT_EQ(c.fNumberButtons[0]->text() + c.imageHeightButtons[0]->text() + c.magnificationButtons[0]->text()
-                  + c.frequencyBoxes[0]->text(),
-              " ");
+    EXPECT_EQ(captions(std::array { c.fNumberButtons[0], c.imageHeightButtons[0], c.magnificationButtons[0] })
+                  + captions(std::array { c.frequencyBoxes[0] }),
+              "|| ");
     c.drawButton->click();
     EXPECT_EQ(ui.messages, QStringList({ NoFile, NoFile }));
 }
@@ -151,7 +147,7 @@ TEST_F(LoadAndPlotTest, EveryAbscissaChangeAfterALoad)
                 EXPECT_EQ(control->isEnabled(), panel != own) << button << control->objectName().toStdString();
             }
         }
-        EXPECT_GT(countPixels(plot(), Red) + countPixels(plot(), Blue), 50) << button;
+        EXPECT_GT(countPixels(plot(), { Red, Blue }), 50) << button;
     }
 }
 
@@ -184,16 +180,13 @@ TEST_F(LoadAndPlotTest, OverlayAddsCurvesSingleModeShowsTheSelectionAloneAFreque
     c.fNumberButtons[7]->click();
     EXPECT_TRUE(plot() == alone);
 
-    // Overlay added f-number 16 to 1.4 (that the earlier pass stays is the
-    // overlaid export's check, which the window's save matches).
-    EXPECT_TRUE(overlaid != first && overlaid != alone);
+    EXPECT_TRUE(overlaid != first && overlaid != alone); // overlay added 16 to 1.4
 
     c.singleModeButton->click(); // back to overlay: redrawn from an empty plot
     EXPECT_FALSE(c.singleModeButton->isChecked());
     EXPECT_TRUE(plot() == alone);
-    // A change of the frequency set starts from an empty plot as well.
     c.fNumberButtons[0]->click();
-    c.frequencyBoxes[2]->click();
+    c.frequencyBoxes[2]->click(); // a new frequency set starts from an empty plot as well
     Window single;
     single.load(FullLens);
     single.c.singleModeButton->click();
@@ -203,33 +196,6 @@ TEST_F(LoadAndPlotTest, OverlayAddsCurvesSingleModeShowsTheSelectionAloneAFreque
     c.frequencyBoxes[2]->click(); // no frequency left: the empty frame
     EXPECT_TRUE(plot() == frame);
     EXPECT_TRUE(ui.messages.isEmpty()) << messages();
-}
-
-TEST_F(LoadAndPlotTest, HiddenControlsNeverCountAsSelected)
-{
-    load(FullLens);
-    c.fNumberButtons[4]->click(); // f-number 5
-    c.imageHeightButtons[5]->setChecked(true);
-    c.magnificationButtons[6]->click(); // magnification 7
-    c.frequencyBoxes[6]->click();       // frequency 7 as well
-    int toggles = 0;
-    for (QAbstractButton* first : std::initializer_list<QAbstractButton*> {
-             c.fNumberButtons[0], c.imageHeightButtons[0], c.magnificationButtons[0] }) {
-        QObject::connect(first, &QAbstractButton::toggled, &form, [&toggles] { ++toggles; });
-    }
-    load(SmallLens);
-    EXPECT_TRUE(ui.messages.isEmpty()) << messages();
-    // The first buttons take over, without running a handler; the hidden
-    // box keeps its mark but does not count.
-    EXPECT_TRUE(c.fNumberButtons[0]->isChecked() && c.imageHeightButtons[0]->isChecked()
-                && c.magnificationButtons[0]->isChecked() && c.frequencyBoxes[6]->isChecked());
-    EXPECT_EQ(toggles, 0);
-    const CurveSelection& last = form.plotState().selection;
-    EXPECT_EQ(selectedFrequencies(form.plotState()), "01000000");
-    EXPECT_EQ(QList<int>({ last.FrequencyIndex, last.FNumberIndex, last.MagnificationIndex }), QList<int>({ 2, 1, 1 }));
-    load(FullLens); // a later file that shows the box again counts it again
-    EXPECT_EQ(selectedFrequencies(form.plotState()), "01000010");
-    EXPECT_EQ(last.FrequencyIndex, 7);
 }
 
 TEST_F(LoadAndPlotTest, AFileWithOneFrequencyDrawsItAndOtherChecksAreKept)
@@ -265,8 +231,8 @@ TEST_F(LoadAndPlotTest, CaptionsAreCutAndTheLongestOfEveryPanelShowsWhole)
     QTemporaryDir dir;
     load(copyOfSmallLens(dir,
                          { "k 2.8 5.6", "k 22.001 1.4", "y 0 10 21.6", "y 0 10 21.6357", "m 0 -0.1\n",
-                           "m -0.0250 -0.12345\n", "f 10 20", "f 100 120 1600", "-550 604.5", "-2599 604.5",
-                           "Obj:Testlinse 2.8/50", "Obj:Sehr langer Objektivname mit viel Text davor 2.8/50" },
+                           "m -0.0250 -0.12345\n", "f 10 20", "f 100 120 1600", "Obj:Testlinse 2.8/50",
+                           "Obj:Sehr langer Objektivname mit viel Text davor 2.8/50" },
                          3));
     ASSERT_TRUE(ui.messages.isEmpty()) << messages();
     QStringList shown;
@@ -275,9 +241,7 @@ TEST_F(LoadAndPlotTest, CaptionsAreCutAndTheLongestOfEveryPanelShowsWhole)
             if (button->isHidden()) {
                 continue;
             }
-            // The caption's whole advance lies inside the part of the
-            // control that the style gives to the text.
-            shown << button->text();
+            shown << button->text(); // its whole advance inside the style's room for text
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = button->text();
@@ -289,10 +253,6 @@ TEST_F(LoadAndPlotTest, CaptionsAreCutAndTheLongestOfEveryPanelShowsWhole)
         }
     }
     EXPECT_EQ(shown.join('|'), "22.00|1.4| 100| 120| 160|0|10|21.635|-0.025|-0.1234");
-    for (const QLabel* distance : c.distanceLabels) {
-        EXPECT_TRUE(distance->isHidden() || distance->geometry().right() <= c.magnificationPanel->width() - 2)
-            << distance->text().toStdString();
-    }
     EXPECT_EQ(c.lensNameLabel->text(), QStringLiteral("Sehr langer Objektivname mit viel Text davor 2.8/50 "));
     EXPECT_EQ(c.lensNameLabel->toolTip(), c.lensNameLabel->text());
     EXPECT_LE(c.lensNameLabel->geometry().right(), c.wavelengthLabel->x());
