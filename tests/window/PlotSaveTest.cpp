@@ -91,7 +91,6 @@ TEST(PlotSave, EachFormatIsWhatExportWritesForTheSameSelection)
           { "png", "svg", "csv", "pdf" } },
         // Overlay mode: f-number 2.8 as loaded, then 5.6 on top.
         { SmallLens, [](Window& w) { w.c.fNumberButtons[1]->setChecked(true); }, { "--overlay-all" }, { "png", "svg", "csv" } },
-        { FullLens, [](Window&) {}, {}, { "png" } }, // the start selection
         { FullLens, single(1, 3, { 2 }, 5, 1), { "--abscissa", "lpmm", "--f-number", "3", "--image-height", "5" }, { "png" } },
         { FullLens, single(2, 8, { 1, 4, 6, 8 }, 1, 9), { "--f-number", "8", "--frequencies", "1,4,6,8", "--magnification", "9" },
           { "png" } },
@@ -171,23 +170,23 @@ TEST(PlotSave, TheEntriesWorkFromMenuAndKeysOnlyWhileAFileIsLoaded)
     w.form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
     const PlotActions& actions = w.form.plotActions();
-    EXPECT_EQ(actions.menu->actions().mid(0, 3),
-              QList<QAction*>({ actions.save, actions.copyChart, actions.copyValues }));
     const auto enabled = [&] {
-        return QList<bool> { actions.save->isEnabled(), actions.copyChart->isEnabled(),
-                             actions.copyValues->isEnabled() };
+        return QString("%1%2%3")
+            .arg(actions.save->isEnabled())
+            .arg(actions.copyChart->isEnabled())
+            .arg(actions.copyValues->isEnabled());
     };
     QGuiApplication::clipboard()->clear();
     w.load(std::nullopt); // a cancelled first dialog loads nothing
     w.ui.messages.clear();
-    EXPECT_EQ(enabled(), QList<bool>({ false, false, false }));
+    EXPECT_EQ(enabled(), "000");
     QTest::keyClick(&w.form, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(&w.form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(w.ui.saveFilters.isEmpty());
     EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
 
     w.load(SmallLens);
-    EXPECT_EQ(enabled(), QList<bool>({ true, true, true }));
+    EXPECT_EQ(enabled(), "111");
     QTest::keyClick(&w.form, Qt::Key_S, Qt::ControlModifier); // the dialog is cancelled
     EXPECT_EQ(w.ui.saveFilters, QStringList { "PNG-Bild|*.png|SVG-Grafik|*.svg|PDF-Bericht|*.pdf|CSV-Werte|*.csv" });
     QTest::keyClick(&w.form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
