@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -49,8 +50,9 @@ RecordingCanvas recorded(const SeriesCurve& curve, double factor, Series series)
 // Sagittal: solid red through every sample from the first one right of the
 // axis, starting with a zero-length line; tangential: dotted blue through
 // every fourth sample. With the -1e-8 shift sample 1 lies left of the axis
-// and the dotted line ends at 98; without it, it runs from 1 to 101.
-TEST(DrawCurve, LinesThroughTheSamplesFromTheAxis)
+// and the dotted line ends at 98; without it, it runs from 1 to 101. Then
+// the markers at every support point, after all the lines.
+TEST(DrawCurve, LinesThroughTheSamplesFromTheAxisThenTheMarkers)
 {
     struct Case
     {
@@ -69,8 +71,10 @@ TEST(DrawCurve, LinesThroughTheSamplesFromTheAxis)
         { Series::Tangential, 0.0, blue, PenStyle::Dotted, 26, { { 0, { 40, 176 } }, { 25, { 176, 91 } } } },
         // clang-format on
     };
+    const QPoint centres[] = { { 40, 176 }, { 67, 159 }, { 94, 142 }, { 121, 125 }, { 148, 108 }, { 176, 91 } };
     for (const Case& c : cases) {
-        const std::vector<CanvasOp> lines = recorded(makeCurve(5.0, c.shift), 0.8, c.series).lines();
+        const RecordingCanvas canvas = recorded(makeCurve(5.0, c.shift), 0.8, c.series);
+        const std::vector<CanvasOp> lines = canvas.lines();
         ASSERT_EQ(lines.size(), c.count);
         for (const auto& [index, end] : c.ends) {
             EXPECT_EQ(lines[index].to, end) << index;
@@ -79,28 +83,19 @@ TEST(DrawCurve, LinesThroughTheSamplesFromTheAxis)
         for (const CanvasOp& op : lines) {
             EXPECT_TRUE(op.penColor == c.colour && op.penWidth == 1 && op.penStyle == c.style);
         }
-    }
-}
-
-TEST(DrawCurve, MarkersAfterTheLineAtEverySupportPoint)
-{
-    const QPoint centres[] = { { 40, 176 }, { 67, 159 }, { 94, 142 }, { 121, 125 }, { 148, 108 }, { 176, 91 } };
-    for (const Series series : { Series::Sagittal, Series::Tangential }) {
-        const RecordingCanvas canvas = recorded(makeCurve(), 0.8, series);
         const std::vector<CanvasOp> markers = canvas.ellipses();
         ASSERT_EQ(markers.size(), 6u);
         for (std::size_t k = 0; k < 6; ++k) {
             const CanvasOp& m = markers[k];
-            EXPECT_EQ(m.from, centres[k] - QPoint(2, 2));
-            EXPECT_EQ(m.to, centres[k] + QPoint(2, 2));
+            EXPECT_TRUE(m.from == centres[k] - QPoint(2, 2) && m.to == centres[k] + QPoint(2, 2)) << k;
             EXPECT_TRUE(m.penColor == black && m.penStyle == PenStyle::Solid && m.penWidth == 1
                         && m.brushColor == white);
         }
-        bool markerSeen = false;
-        for (const CanvasOp& op : canvas.ops()) {
-            markerSeen = markerSeen || op.kind == CanvasOp::Kind::Ellipse;
-            EXPECT_FALSE(markerSeen && op.kind == CanvasOp::Kind::Line) << "a line after a marker";
-        }
+        const auto isKind = [](CanvasOp::Kind kind) { return [kind](const CanvasOp& op) { return op.kind == kind; }; };
+        const auto firstMarker
+            = std::find_if(canvas.ops().begin(), canvas.ops().end(), isKind(CanvasOp::Kind::Ellipse));
+        EXPECT_TRUE(std::none_of(firstMarker, canvas.ops().end(), isKind(CanvasOp::Kind::Line)))
+            << "a line after a marker";
     }
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The selection controller against a fake view: in which order it draws,
-// refreshes and reports. Its bevels and enabled states are tested through
-// the window.
+// refreshes and reports. Its bevels, enabled states and hidden boxes are
+// tested through the window.
 #include "PlotController.h"
 #include "LensFileReader.h"
 #include "RecordingCanvas.h"
@@ -18,7 +18,6 @@ class FakePlotView final : public PlotView
 public:
     Abscissa abscissa = Abscissa::ImageHeight;
     std::array<bool, 8> checked { false, true, false, false, false, false, false, false };
-    std::array<bool, 8> shown { true, true, true, true, true, true, true, true };
     bool single = false;
     RecordingCanvas canvas;
     QStringList log;
@@ -26,7 +25,7 @@ public:
 
     Abscissa checkedAbscissa() const override { return abscissa; }
     bool isFrequencyChecked(int index) const override { return checked.at(static_cast<std::size_t>(index - 1)); }
-    bool isFrequencyShown(int index) const override { return shown.at(static_cast<std::size_t>(index - 1)); }
+    bool isFrequencyShown(int) const override { return true; }
     std::optional<int> checkedOption(SelectionPanel panel) const override
     {
         return panel == SelectionPanel::Frequency ? std::nullopt : std::optional<int>(1);
@@ -97,21 +96,6 @@ TEST(PlotController, TheDrawCommandOverlaidOrFromTheEmptyFrameOrRefusedWithoutAF
         PlotController::redrawAfterLoad(view, LensData {}, state);
         EXPECT_EQ(view.log.join('|'), anyChecked ? "no file" : "");
     }
-}
-
-TEST(PlotController, HiddenBoxesCountOnlyWhileNoFileIsLoaded)
-{
-    // A box hidden by a load does not count; while no file has been read a
-    // checked box counts as it is, so that the draw command can report the
-    // missing file.
-    FakePlotView view;
-    view.checked = { true, true, false, false, true, false, false, false };
-    view.shown = { true, true, false, false, false, false, false, false };
-    PlotState state;
-    PlotController::readFrequencyChecks(view, smallLens(), state);
-    const FrequencyFlags loaded = state.FrequencySelected;
-    PlotController::readFrequencyChecks(view, LensData {}, state);
-    EXPECT_EQ(QList<int>({ loaded[1], loaded[2], loaded[5], state.FrequencySelected[5] }), QList<int>({ 1, 1, 0, 1 }));
 }
 
 TEST(PlotController, SplineWarningsAreShownInOrderAndDrawingGoesOn)
