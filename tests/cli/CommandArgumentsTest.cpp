@@ -106,6 +106,7 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--dump", "a", "b" }, "Unerwartetes Argument „b“" },
         { { "a.mtf", "b.mtf" }, "Unerwartetes Argument „b.mtf“" },
         { { "--image-height", "2", "a.mtf" }, "nur zusammen mit --dump, --export oder --export-dir" },
+        { { "a.mtf", "--compare", "b" }, "Option --compare gilt nur zusammen mit --dump, --export oder --export-dir" },
         { { "--export", "a.png" }, "--export erwartet nach „a.png“ die Linsendatei" },
         { { "--export", "a.png", "l", "m" }, "Unerwartetes Argument „m“" },
         { { "--dump", "l", "--export", "a.png" }, "--dump und --export schließen einander aus" },
@@ -181,21 +182,15 @@ TEST(ResolveSelection, DefaultsAndTheFilesCountsAsUpperBounds)
 
     const SelectionOptions atCounts { Abscissa::FNumber, 3, { 1, 4 }, 5, 6 };
     EXPECT_EQ(resolved(atCounts, 3, 4, 5, 6), "0 k=3 y=5 m=6 q=1,4,");
-    const auto oneAbove = [&](auto change) {
-        SelectionOptions options = atCounts;
-        change(options);
-        return resolved(options, 3, 4, 5, 6);
-    };
-    EXPECT_EQ(oneAbove([](SelectionOptions& o) { o.fNumber = 4; }),
-              "Option --f-number: 4 liegt außerhalb von 1..3 (Blendenzahlen der Datei)");
-    EXPECT_EQ(oneAbove([](SelectionOptions& o) {
-                  o.frequencies = { 2, 5 };
-              }),
-              "Option --frequencies: 5 liegt außerhalb von 1..4 (Ortsfrequenzen der Datei)");
-    EXPECT_EQ(oneAbove([](SelectionOptions& o) { o.imageHeight = 6; }),
-              "Option --image-height: 6 liegt außerhalb von 1..5 (Bildhöhen der Datei)");
-    EXPECT_EQ(oneAbove([](SelectionOptions& o) { o.magnification = 7; }),
-              "Option --magnification: 7 liegt außerhalb von 1..6 (Abbildungsmaßstäbe der Datei)");
+    // One count less and each index is one above it.
+    EXPECT_EQ(resolved(atCounts, 2, 4, 5, 6),
+              "Option --f-number: 3 liegt außerhalb von 1..2 (Blendenzahlen der Datei)");
+    EXPECT_EQ(resolved(atCounts, 3, 3, 5, 6),
+              "Option --frequencies: 4 liegt außerhalb von 1..3 (Ortsfrequenzen der Datei)");
+    EXPECT_EQ(resolved(atCounts, 3, 4, 4, 6),
+              "Option --image-height: 5 liegt außerhalb von 1..4 (Bildhöhen der Datei)");
+    EXPECT_EQ(resolved(atCounts, 3, 4, 5, 5),
+              "Option --magnification: 6 liegt außerhalb von 1..5 (Abbildungsmaßstäbe der Datei)");
 }
 
 } // namespace

@@ -12,8 +12,6 @@ using ::testing::StartsWith;
 
 namespace {
 
-using Numbers = std::vector<double>;
-
 const std::string FullSize = examplePath("vollformat-objektiv.mtf");
 const std::string Worked = examplePath("beispiel-testlinse.mtf");
 
@@ -65,33 +63,29 @@ TEST(Dump, RowsPerFNumberAfterCappingAndTheCappedCurve)
     EXPECT_EQ(json["ImageHeightPerFNumber"].toInt(), 1);
     ASSERT_EQ(json["ImageHeightText"].toArray().size(), 4);
     EXPECT_EQ(json["ImageHeightText"][1].toArray(), QJsonArray({ "0", "5", "10", "15", "18", "18" }));
-    EXPECT_EQ(numbers(json["ImageHeightValidCount"]), (Numbers { 4, 5, 6, 6 }));
-    const QJsonValue curve = json["Curves"][0];
-    EXPECT_EQ(numbers(curve["KnotX"]), (Numbers { -5, 0, 5, 10, 15 }));
-    EXPECT_DOUBLE_EQ(curve["AbscissaFactor"].toDouble(), 15 / 21.6);
+    EXPECT_EQ(json["ImageHeightValidCount"].toArray(), QJsonArray({ 4, 5, 6, 6 }));
+    EXPECT_EQ(json["Curves"][0]["KnotX"].toArray(), QJsonArray({ -5, 0, 5, 10, 15 }));
+    EXPECT_DOUBLE_EQ(json["Curves"][0]["AbscissaFactor"].toDouble(), 15 / 21.6);
 }
 
 // Over k for frequencies 1 and 2 at height 3 and magnification 2: two
 // straight lines, known at every sample.
 TEST(DumpCurves, SelectionOptionsPickTheTableEntries)
 {
-    const QJsonArray curves = dumpJson(Worked,
-                                       { "--abscissa", "k", "--frequencies", "2,1", "--image-height", "3",
-                                         "--magnification", "2" })["Curves"]
-                                  .toArray();
-    ASSERT_EQ(curves.size(), 2);
-    const QJsonValue first = curves[0];
+    const QJsonObject json = dumpJson(
+        Worked, { "--abscissa", "k", "--frequencies", "2,1", "--image-height", "3", "--magnification", "2" });
+    ASSERT_EQ(json["Curves"].toArray().size(), 2);
+    const QJsonValue first = json["Curves"][0];
     EXPECT_EQ(first["FrequencyIndex"].toInt(), 1);
-    EXPECT_EQ(curves[1]["FrequencyIndex"].toInt(), 2);
-    EXPECT_EQ(numbers(first["KnotX"]), (Numbers { 0, 1 }));
-    EXPECT_EQ(numbers(first["SagPointValues"]), (Numbers { 77, 87 }));
-    EXPECT_EQ(numbers(first["TanPointValues"]), (Numbers { 67, 83 }));
-    EXPECT_EQ(numbers(curves[1]["TanPointValues"]), (Numbers { 48, 70 }));
-    const Numbers x = numbers(first["CurveSampleX"]);
-    ASSERT_EQ(x.size(), 101U);
-    EXPECT_DOUBLE_EQ(x[50], 0.5 - 1e-8);
-    EXPECT_NEAR(numbers(first["SagSampleY"])[50], 82, 1e-6);
-    EXPECT_NEAR(numbers(first["TanSampleY"])[100], 83, 1e-6);
+    EXPECT_EQ(json["Curves"][1]["FrequencyIndex"].toInt(), 2);
+    EXPECT_EQ(first["KnotX"].toArray(), QJsonArray({ 0, 1 }));
+    EXPECT_EQ(first["SagPointValues"].toArray(), QJsonArray({ 77, 87 }));
+    EXPECT_EQ(first["TanPointValues"].toArray(), QJsonArray({ 67, 83 }));
+    EXPECT_EQ(json["Curves"][1]["TanPointValues"].toArray(), QJsonArray({ 48, 70 }));
+    ASSERT_EQ(first["CurveSampleX"].toArray().size(), 101);
+    EXPECT_DOUBLE_EQ(first["CurveSampleX"][50].toDouble(), 0.5 - 1e-8);
+    EXPECT_NEAR(first["SagSampleY"][50].toDouble(), 82, 1e-6);
+    EXPECT_NEAR(first["TanSampleY"][100].toDouble(), 83, 1e-6);
     EXPECT_DOUBLE_EQ(first["ScaleX"].toDouble(), 170.0 / (1 - 1e-8));
     EXPECT_DOUBLE_EQ(first["ScaleY"].toDouble(), 1.7);
 }
@@ -116,7 +110,8 @@ TEST(SplineWarnings, GoToStderrInOrderAndEveryModeGoesOn)
     }
 }
 
-// Unreadable and malformed files: FILE:LINE: message, exit 1. Usage errors
+// Unreadable and malformed files (also as the reference lens), a file or
+// directory that cannot be written: FILE:LINE: message, exit 1. Usage errors
 // (the parser's messages are checked in CommandArgumentsTest, the indices
 // against the file after it is read, in each mode on its own): message,
 // synopsis and help hint, exit 2. Nothing on stdout and no file written.
@@ -128,22 +123,27 @@ TEST(ExitCodes, ErrorsOnStderrAndNothingWrittenHelpAndVersionOnStdout)
     const std::string malformed = directory.write("falsch.mtf", workedExampleWithLine(24, "y1 92 300 "));
     const std::string chart = directory.file("chart.png");
     const std::string outOfRange = malformed + ":24: Modulationswert „300“ liegt außerhalb von 0..255\n";
+    const std::string unwritable = directory.file("fehlt/chart.svg");
+    const std::string blocker = directory.write("datei", "x") + "/aus"; // below a file: not even root makes it
+    const std::string writeError = "lumivex: Die Datei „" + unwritable + "“ kann nicht geschrieben werden\n";
+    const std::string dirError = "lumivex: Das Verzeichnis „" + blocker + "“ kann nicht angelegt werden\n";
+    // clang-format off
     const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
         { { "--dump", missing }, 1, "", missing + ":0: Abbruch beim Dateilesen\n" },
         { { "--dump", malformed }, 1, "", outOfRange },
         { { "--export", chart, malformed }, 1, "", outOfRange },
+        { { "--dump", FullSize, "--compare", malformed }, 1, "", outOfRange },
+        { { "--export", chart, FullSize, "--compare", malformed }, 1, "", outOfRange },
+        { { "--export-dir", directory.file("k"), "--format", "png", FullSize, "--compare", malformed }, 1, "", outOfRange },
+        { { "--export", unwritable, Worked }, 1, "", writeError },
+        { { "--export-dir", blocker, "--format", "png", Worked }, 1, "", dirError },
         { { "--bogus" }, 2, "", "lumivex: Unbekannte Option „--bogus“\n\nAufruf:\n" },
-        { { "--dump", FullSize, "--magnification", "10" },
-          2,
-          "",
-          "lumivex: Option --magnification: 10 liegt außerhalb von 1..9" },
-        { { "--export", chart, FullSize, "--frequencies", "2,9" },
-          2,
-          "",
-          "lumivex: Option --frequencies: 9 liegt außerhalb von 1..8" },
+        { { "--dump", FullSize, "--magnification", "10" }, 2, "", "lumivex: Option --magnification: 10 liegt außerhalb von 1..9" },
+        { { "--export", chart, FullSize, "--frequencies", "2,9" }, 2, "", "lumivex: Option --frequencies: 9 liegt außerhalb von 1..8" },
         { { "--help" }, 0, "Aufruf:\n", "" },
         { { "--version" }, 0, "lumivex 1.0.0\n", "" },
     };
+    // clang-format on
     for (const auto& [arguments, exitCode, out, err] : cases) {
         const ProgramRun run = runLumivex(arguments);
         EXPECT_EQ(run.exitCode, exitCode) << arguments[0];

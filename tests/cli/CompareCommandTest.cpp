@@ -1,40 +1,34 @@
 // SPDX-License-Identifier: MIT
-// --compare FILE2 on the command line: the key Compare of --dump, the CSV's
-// rows of the reference lens, the report's title line, --export-dir, and a
-// reference lens file that cannot be read.
+// --compare FILE2 on the command line: the key Compare of --dump and the
+// CSV's rows of the reference lens, also from --export-dir. The report's
+// title line is checked in LanguageCommandTest, a reference file that
+// cannot be read in CommandLineTest.
 #include "ProgramRun.h"
-
-#include <QProcess>
-
-#include <sstream>
 
 namespace {
 
 const std::string Full = examplePath("vollformat-objektiv.mtf");
 const std::string Reference = examplePath("vergleich-normal-1.8.mtf");
 
-TEST(CompareCommand, TheSameLensGivesItsOwnCurvesOnEveryAbscissa)
+// The same lens as reference: its curves again, sampled on the same scale.
+TEST(CompareCommand, TheSameLensGivesItsOwnCurves)
 {
-    for (const char* abscissa : { "k", "lpmm", "y", "m" }) {
-        const QJsonObject dump = dumpJson(Full, { "--abscissa", abscissa, "--frequencies", "2,5", "--compare", Full });
-        const QJsonObject compare = dump["Compare"].toObject();
-        EXPECT_EQ(compare["LensName"], dump["LensName"]);
-        EXPECT_TRUE(compare["Missing"].toArray().isEmpty());
-        ASSERT_EQ(compare["Curves"].toArray().size(), 2) << abscissa;
-        for (const qsizetype i : { 0, 1 }) {
-            const QJsonObject own = dump["Curves"][i].toObject();
-            const QJsonObject other = compare["Curves"][i].toObject();
-            for (const char* key : { "KnotX", "SagPointValues", "TanPointValues", "CurveSampleX", "TanSampleY" }) {
-                EXPECT_EQ(numbers(other[key]), numbers(own[key])) << abscissa << ' ' << key;
-            }
+    const QJsonObject dump = dumpJson(Full, { "--frequencies", "2,5", "--compare", Full });
+    const QJsonObject compare = dump["Compare"].toObject();
+    EXPECT_EQ(compare["LensName"], dump["LensName"]);
+    EXPECT_TRUE(compare["Missing"].toArray().isEmpty());
+    ASSERT_EQ(compare["Curves"].toArray().size(), 2);
+    for (const qsizetype i : { 0, 1 }) {
+        for (const char* key : { "FrequencyIndex", "KnotX", "SagPointValues", "CurveSampleX", "TanSampleY" }) {
+            EXPECT_EQ(compare["Curves"][i][key], dump["Curves"][i][key]) << key;
         }
     }
 }
 
+// 10 and 60 LP/mm over k: the reference lens has no 60; at k 4 both read
+// a support point.
 TEST(CompareCommand, MissingValuesAndTheProbeOfTheReferenceLens)
 {
-    // 10 and 60 LP/mm over k: the reference lens has no 60; at k 4 both
-    // read a support point.
     const QJsonObject dump
         = dumpJson(Full, { "--abscissa", "k", "--frequencies", "2,7", "--at", "4", "--compare", Reference });
     const QJsonObject compare = dump["Compare"].toObject();
@@ -44,88 +38,45 @@ TEST(CompareCommand, MissingValuesAndTheProbeOfTheReferenceLens)
                                 { "Value", "60" },
                                 { "Text", "Vergleichsobjektiv: keine Ortsfrequenz 60 LP/mm" } };
     EXPECT_EQ(compare["Missing"].toArray(), QJsonArray { missing });
-    const QJsonObject curve = compare["Curves"][0].toObject();
-    const QJsonObject probe = dump["Probe"]["CompareCurves"][0].toObject();
-    EXPECT_EQ(numbers(curve["KnotX"])[2], 3.0); // 4 is the fourth f-number of FILE, the third of FILE2
-    EXPECT_EQ(probe["Node"], true);
-    EXPECT_EQ(probe["Sag"].toDouble(), numbers(curve["SagPointValues"])[2]);
-    EXPECT_EQ(dump["Probe"]["CompareCurves"].toArray().size(), 1);
+    // 4 is the fourth f-number of FILE, the third of FILE2 (97 on the axis).
+    EXPECT_EQ(compare["Curves"][0]["KnotX"][2].toDouble(), 3.0);
+    EXPECT_EQ(dump["Probe"]["CompareCurves"].toArray(),
+              QJsonArray({ QJsonObject { { "FrequencyIndex", 2 }, { "Sag", 97 }, { "Tan", 97 }, { "Node", true } } }));
 }
 
+// Over k at 10 and 80 LP/mm (FILE2 has no 80): FILE's rows (lens 1), then
+// FILE2's table entries at their places on FILE's list: 1.8 lies 0.4 / 0.6
+// of the way from 1.4 to 2, 22 beyond 16.
 TEST(CompareCommand, CsvRowsOfTheReferenceLensHoldItsTableValuesAtTheirPlacedAbscissae)
 {
     const TemporaryDirectory dir;
     const std::string csv = dir.file("vergleich.csv");
-    runOk({ "--export", csv, Full, "--abscissa", "k", "--frequencies", "2", "--compare", Reference });
-    // FILE2's own curve over its own positions: the table's values.
-    const QJsonObject own = dumpJson(Reference, { "--abscissa", "k", "--frequencies", "2" })["Curves"][0].toObject();
-    const std::vector<double> table = numbers(own["SagPointValues"]);
-
+    const std::vector<std::string> options = { "--abscissa", "k", "--frequencies", "2,8", "--compare", Reference };
+    runOk(joined({ "--export", csv, Full }, options));
     const std::vector<std::string> lines = fileLines(csv);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0].rfind("lens;frequency_index;frequency;", 0), 0u) << lines[0];
-    std::vector<double> abscissae;
-    std::vector<double> values;
-    int ownRows = 0;
+    std::vector<std::string> placed;
+    int ownRows[2] = {};
     for (const std::string& line : lines) {
-        ownRows += line.rfind("1;2;10;;", 0) == 0 ? 1 : 0;
+        ownRows[0] += line.rfind("1;2;10;;", 0) == 0 ? 1 : 0;
+        ownRows[1] += line.rfind("1;8;80;;", 0) == 0 ? 1 : 0;
         if (line.rfind("2;2;10;;0;0;S;node;", 0) == 0) {
-            std::istringstream fields(line.substr(19));
-            std::string point, x, m;
-            std::getline(fields, point, ';');
-            std::getline(fields, x, ';');
-            std::getline(fields, m, ';');
-            abscissae.push_back(std::stod(x));
-            values.push_back(std::stod(m));
+            placed.push_back(line.substr(19));
         }
     }
-    EXPECT_EQ(ownRows, 2 * (8 + 101));
-    // 1.8 lies 0.4 / 0.6 of the way from 1.4 to 2; 22 lies beyond 16.
-    ASSERT_EQ(abscissae.size(), 7u);
-    EXPECT_NEAR(abscissae[0], 0.666667, 1e-6);
-    EXPECT_EQ(std::vector<double>(abscissae.begin() + 1, abscissae.end()), (std::vector<double> { 2, 3, 4, 5, 6, 7 }));
-    EXPECT_EQ(values, std::vector<double>(table.begin(), table.begin() + 7));
+    EXPECT_EQ(ownRows[0], 2 * (8 + 101));
+    EXPECT_EQ(ownRows[1], 2 * (8 + 101));
+    ASSERT_EQ(placed.size(), 7u);
+    EXPECT_EQ(placed[0].substr(0, 16), "1;0.666666666666");
+    EXPECT_EQ(placed[0].substr(placed[0].rfind(';')), ";93");
+    EXPECT_EQ(std::vector(placed.begin() + 1, placed.end()),
+              (std::vector<std::string> { "2;2;96", "3;3;97", "4;4;96", "5;5;94", "6;6;92", "7;7;89" }));
+    EXPECT_EQ(lines.size(), 1 + 4 * (8 + 101) + 2 * (7 + 101));
 
     // --export-dir compares every file with FILE2 alike.
-    const ProgramRun batch = runLumivex({ "--export-dir", dir.file("katalog"), "--format", "csv", Full, "--abscissa",
-                                          "k", "--frequencies", "2", "--compare", Reference });
-    EXPECT_EQ(batch.exitCode, 0) << batch.err;
+    runLumivex(joined({ "--export-dir", dir.file("katalog"), "--format", "csv", Full }, options));
     EXPECT_EQ(fileText(dir.file("katalog/vollformat-objektiv.csv")), fileText(csv));
-}
-
-TEST(CompareCommand, TheReportNamesTheReferenceLensAndWhatItLacks)
-{
-    const TemporaryDirectory dir;
-    const std::string pdf = dir.file("bericht.pdf");
-    runOk({ "--export", pdf, Full, "--frequencies", "2,7", "--f-number", "3", "--compare", Reference });
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), { QString::fromStdString(pdf), QStringLiteral("-") });
-    ASSERT_TRUE(text.waitForFinished()) << "pdftotext (poppler-utils) is needed";
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
-    EXPECT_TRUE(
-        page.contains("Lumivex des Objektivs: Lumivex Normal für KB 1.4/50 / Vergleich: Lumivex Kompakt 1.8/50"))
-        << page.toStdString();
-    EXPECT_TRUE(page.contains("Vergleichsobjektiv: keine Ortsfrequenz 60 LP/mm")) << page.toStdString();
-}
-
-TEST(CompareCommand, AMalformedReferenceFileIsAnErrorLikeAMalformedFile)
-{
-    const TemporaryDirectory dir;
-    const std::string broken = dir.write("kaputt.mtf", workedExampleWithLine(2, "X1232x"));
-    const std::string message = broken + ":2: Spalte 6 der Kopfzeile „X1232x“ enthält keine Ziffer\n";
-    for (const std::vector<std::string>& arguments :
-         { std::vector<std::string> { "--dump", Full, "--compare", broken },
-           std::vector<std::string> { "--export", dir.file("a.png"), Full, "--compare", broken },
-           std::vector<std::string> { "--export-dir", dir.file("k"), "--format", "png", Full, "--compare", broken } }) {
-        const ProgramRun run = runLumivex(arguments);
-        EXPECT_EQ(run.exitCode, 1) << arguments[0];
-        EXPECT_EQ(run.err, message) << arguments[0];
-    }
-    const ProgramRun window = runLumivex({ Full, "--compare", Reference });
-    EXPECT_EQ(window.exitCode, 2);
-    EXPECT_EQ(window.err.rfind("lumivex: Option --compare gilt nur zusammen mit --dump, --export oder --export-dir", 0),
-              0u)
-        << window.err;
 }
 
 } // namespace

@@ -1,121 +1,77 @@
 // SPDX-License-Identifier: MIT
-// The command line in the language that --lang or the locale chooses: the
-// help, usage and reader errors and the report.
-#include <QProcess>
-#include <QTemporaryDir>
+// The command line in the language that --lang or the locale chooses (which
+// locale wins is LanguageTest's): the help, usage and reader errors and the
+// report.
+#include "ProgramRun.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <string>
-#include <vector>
 
 namespace {
 
 using testing::HasSubstr;
 using testing::StartsWith;
 
-const std::string Lens = LUMIVEX_SOURCE_DIR "/examples/vollformat-objektiv.mtf";
-
-struct ProgramResult
-{
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the built lumivex with the locale variables given as NAME=VALUE and
-// none of the others.
-ProgramResult runIn(const std::vector<std::string>& locale, const QStringList& arguments)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG", "DISPLAY", "QT_QPA_PLATFORM" }) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    for (const std::string& setting : locale) {
-        const QString text = QString::fromStdString(setting);
-        environment.insert(text.section('=', 0, 0), text.section('=', 1));
-    }
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(LUMIVEX_BINARY), arguments);
-    ProgramResult run;
-    if (program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit) {
-        run.exitCode = program.exitCode();
-    }
-    run.out = program.readAllStandardOutput().toStdString();
-    run.err = program.readAllStandardError().toStdString();
-    return run;
-}
+const std::string Lens = examplePath("vollformat-objektiv.mtf");
 
 TEST(CommandLanguage, HelpUsageAndReaderErrorsFollowTheOptionOrTheLocale)
 {
-    QTemporaryDir dir;
-    const QString broken = dir.filePath("kaputt.mtf");
-    std::ofstream(broken.toStdString()) << "head\nline2\n";
-    struct Case
-    {
-        std::vector<std::string> locale;
-        QStringList arguments;
-        int exitCode;
-        const char* start; // of stdout, or of stderr when stdout is empty
-    };
-    const std::string file = broken.toStdString();
-    const Case cases[] = {
+    const TemporaryDirectory directory;
+    const std::string broken = directory.write("kaputt.mtf", "head\nline2\n");
+    const std::string english = broken + ":2: Column 6 of the head line “line2” holds no digit\n";
+    const std::string usage = "lumivex: Unknown option “--bogus”\n\nUsage:\n";
+    const std::tuple<std::vector<std::string>, std::vector<std::string>, int, std::string> cases[] = {
+        // locale, arguments, exit code, start of stdout or else of stderr
         { { "LANG=en_US.UTF-8" }, { "--help" }, 0, "Usage:\n  lumivex [FILE]  " },
-        { { "LANGUAGE=en", "LANG=de_DE.UTF-8" }, { "--help" }, 0, "Usage:\n" },
-        { { "LANG=de_DE.UTF-8" }, { "--help" }, 0, "Aufruf:\n  lumivex [DATEI]  " },
-        { { "LANG=fr_FR.UTF-8" }, { "--help" }, 0, "Aufruf:\n" },
         { { "LANG=de_DE.UTF-8" }, { "--lang", "en", "--help" }, 0, "Usage:\n" },
-        { { "LANG=en_US.UTF-8" }, { "--lang=de", "--help" }, 0, "Aufruf:\n" },
-        { { "LANG=en_US.UTF-8" }, { "--bogus" }, 2, "lumivex: Unknown option “--bogus”\n\nUsage:\n" },
-        { {}, { "--bogus", "--lang", "en" }, 2, "lumivex: Unknown option “--bogus”\n\nUsage:\n" },
+        { { "LANG=en_US.UTF-8" }, { "--lang=de", "--help" }, 0, "Aufruf:\n  lumivex [DATEI]  " },
+        { { "LANG=en_US.UTF-8" }, { "--bogus" }, 2, usage },
+        { {}, { "--bogus", "--lang", "en" }, 2, usage },
         { {}, { "--lang", "fr" }, 2, "lumivex: Option --lang erwartet de oder en, nicht „fr“\n\nAufruf:\n" },
-        { { "LANG=en_US.UTF-8" }, { "--dump", broken }, 1, "" },
-        { { "LANG=fr_FR.UTF-8" }, { "--dump", broken }, 1, "" },
+        { { "LANG=en_US.UTF-8" }, { "--dump", broken }, 1, english },
         { { "LANG=en_GB.UTF-8" },
-          { "--dump", QString::fromStdString(Lens), "--magnification", "10" },
+          { "--dump", Lens, "--magnification", "10" },
           2,
           "lumivex: Option --magnification: 10 is outside 1..9 (the file’s magnifications)\n\nUsage:" },
     };
-    const std::string english = file + ":2: Column 6 of the head line “line2” holds no digit\n";
-    const std::string german = file + ":2: Spalte 6 der Kopfzeile „line2“ enthält keine Ziffer\n";
-    for (const Case& c : cases) {
-        const ProgramResult run = runIn(c.locale, c.arguments);
-        const std::string label = c.arguments.join(' ').toStdString();
-        EXPECT_EQ(run.exitCode, c.exitCode) << label;
-        if (std::string(c.start).empty()) {
-            EXPECT_EQ(run.err, c.locale[0] == "LANG=en_US.UTF-8" ? english : german) << label;
-        } else {
-            EXPECT_THAT(run.out.empty() ? run.err : run.out, StartsWith(c.start)) << label;
-        }
+    for (const auto& [locale, arguments, exitCode, start] : cases) {
+        const ProgramRun run = runLumivex(arguments, {}, locale);
+        EXPECT_EQ(run.exitCode, exitCode) << arguments[0];
+        EXPECT_THAT(run.out.empty() ? run.err : run.out, StartsWith(start)) << arguments[0];
     }
 }
 
+// In German also with a reference lens: its name in the title line and the
+// frequency it lacks.
 TEST(CommandLanguage, TheReportSpeaksTheLanguageWithItsDateAndKeepsTheDecimalPoint)
 {
-    QTemporaryDir dir;
-    const std::pair<const char*, std::vector<const char*>> cases[] = {
+    const TemporaryDirectory directory;
+    const std::tuple<std::string, std::string, std::vector<std::string>> cases[] = {
         { "en",
+          "4",
           { "Lumivex for the lens: Lumivex Normal für KB 1.4/50", "F-number : 1.4", "Spatial frequency : 10 30",
             "Image height [%]", "Program: Lumivex / 1/1/26 12:00 PM" } },
         { "de",
-          { "Lumivex des Objektivs: Lumivex Normal für KB 1.4/50", "Blende : 1.4", "Ortsfrequenz : 10 30",
-            "Bildhöhe [%]", "Programm: Lumivex / 01.01.26 12:00" } },
+          "7",
+          { "Lumivex des Objektivs: Lumivex Normal für KB 1.4/50 / Vergleich: Lumivex Kompakt 1.8/50", "Blende : 1.4",
+            "Ortsfrequenz : 10 60", "Bildhöhe [%]", "Programm: Lumivex / 01.01.26 12:00",
+            "Vergleichsobjektiv: keine Ortsfrequenz 60 LP/mm" } },
     };
-    for (const auto& [language, lines] : cases) {
-        const QString pdf = dir.filePath(QString::fromLatin1(language) + ".pdf");
-        const ProgramResult run
-            = runIn({ "SOURCE_DATE_EPOCH=1767268800", "TZ=UTC", "LANG=de_DE.UTF-8" },
-                    { "--lang", language, "--export", pdf, QString::fromStdString(Lens), "--frequencies", "2,4" });
+    for (const auto& [language, frequency, lines] : cases) {
+        const std::string pdf = directory.file(language + ".pdf");
+        std::vector<std::string> arguments
+            = { "--lang", language, "--export", pdf, Lens, "--frequencies", "2," + frequency };
+        if (language == "de") {
+            arguments.insert(arguments.end(), { "--compare", examplePath("vergleich-normal-1.8.mtf") });
+        }
+        const ProgramRun run
+            = runLumivex(arguments, {}, { "SOURCE_DATE_EPOCH=1767268800", "TZ=UTC", "LANG=de_DE.UTF-8" });
         ASSERT_EQ(run.exitCode, 0) << run.err;
         QProcess text;
-        text.start("pdftotext", { "-layout", pdf, "-" });
-        ASSERT_TRUE(text.waitForFinished(30000));
+        text.start("pdftotext", { "-layout", QString::fromStdString(pdf), "-" });
+        ASSERT_TRUE(text.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
         // Runs of blanks are layout, not text.
         const std::string page = QString::fromUtf8(text.readAllStandardOutput()).simplified().toStdString();
-        for (const char* line : lines) {
+        for (const std::string& line : lines) {
             EXPECT_THAT(page, HasSubstr(line)) << language;
         }
     }

@@ -24,19 +24,25 @@ struct ProgramRun
     std::string err;
 };
 
-// Runs the built lumivex without DISPLAY, WAYLAND_DISPLAY and
-// QT_QPA_PLATFORM: every mode must work without a display. input is its
-// standard input.
-inline ProgramRun runLumivex(const std::vector<std::string>& arguments, const std::string& input = {})
+// Runs the built lumivex without a display or locale variables (every mode
+// must work without a display; German unless told otherwise), with the
+// settings NAME=VALUE of environment and input as its standard input.
+inline ProgramRun runLumivex(const std::vector<std::string>& arguments, const std::string& input = {},
+                             const std::vector<std::string>& environment = {})
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
-        environment.remove(QString::fromLatin1(name));
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        variables.remove(QString::fromLatin1(name));
+    }
+    for (const std::string& setting : environment) {
+        const QString text = QString::fromStdString(setting);
+        variables.insert(text.section('=', 0, 0), text.section('=', 1));
     }
     QStringList list;
     std::transform(arguments.begin(), arguments.end(), std::back_inserter(list), &QString::fromStdString);
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(variables);
     if (input.empty()) {
         program.setStandardInputFile(QProcess::nullDevice());
     }
@@ -54,12 +60,20 @@ inline ProgramRun runLumivex(const std::vector<std::string>& arguments, const st
     return run;
 }
 
-// Runs lumivex with the arguments and expects a silent success.
-inline void runOk(const std::vector<std::string>& arguments)
+// Runs lumivex and expects a success without a word on stderr; returns
+// its standard output.
+inline std::string runOk(const std::vector<std::string>& arguments)
 {
     const ProgramRun run = runLumivex(arguments);
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
+    return run.out;
+}
+
+inline std::vector<std::string> joined(std::vector<std::string> first, const std::vector<std::string>& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
 }
 
 inline std::string fileText(const std::string& path)
@@ -122,37 +136,8 @@ inline std::string workedExampleWithLine(int number, const std::string& replacem
     return workedExampleEdited([&](int i, const std::string& line) { return i == number ? replacement : line; });
 }
 
-// The worked example with flat curves: sagittal 60 and tangential 40 % at
-// the first f-number, 80 and 20 % at the second, whatever the frequency,
-// height and magnification.
-inline std::string flatLensText()
-{
-    return workedExampleEdited([](int i, const std::string& line) -> std::string {
-        if (i < 24 || line.front() == '[') {
-            return line;
-        }
-        const char* values[] = { "60 60", "40 40", "80 80", "20 20" }; // the four blocks of 7 lines
-        return "y1 " + std::string(values[(i - 23) / 7]) + " ";
-    });
-}
-
-// The JSON of lumivex --dump FILE OPTIONS; a test failure unless the run
-// succeeds without a word on stderr.
+// The JSON of a silent lumivex --dump FILE OPTIONS.
 inline QJsonObject dumpJson(const std::string& lensFile, const std::vector<std::string>& options = {})
 {
-    std::vector<std::string> arguments = { "--dump", lensFile };
-    arguments.insert(arguments.end(), options.begin(), options.end());
-    const ProgramRun run = runLumivex(arguments);
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
-}
-
-inline std::vector<double> numbers(const QJsonValue& array)
-{
-    std::vector<double> out;
-    for (const QJsonValue item : array.toArray()) {
-        out.push_back(item.toDouble());
-    }
-    return out;
+    return QJsonDocument::fromJson(QByteArray::fromStdString(runOk(joined({ "--dump", lensFile }, options)))).object();
 }
