@@ -43,8 +43,9 @@ LensData lens(const Texts& fNumbers, const Texts& frequencies, const Texts& heig
     return data;
 }
 
-const LensData First = lens({ "2.8", "4", "5.6", "8" }, { "10", "20", "40" }, { "0", "4", "8", "12", "16", "21.6" },
-                            { "0", "-0.05", "-0.1" });
+const Texts heights { "0", "4", "8", "12", "16", "21.6" };
+const Texts magnifications { "0", "-0.05", "-0.1" };
+const LensData First = lens({ "2.8", "4", "5.6", "8" }, { "10", "20", "40" }, heights, magnifications);
 const CurveSelection Fixed { 1, 1, 1, 1 };
 
 std::vector<double> knots(const ExtractedCurve& curve)
@@ -66,33 +67,22 @@ TEST(CompareCurve, ValuesArePlacedOnTheFirstLensListAndOutsidersLeftOut)
         std::vector<double> knots;
         std::vector<double> sagittal;
     };
-    const Texts heights { "0", "4", "8", "12", "16", "21.6" };
+    // clang-format off
     const Row rows[] = {
         // 2 and 11 lie outside 2.8 .. 8; 4.8 is halfway between 4 and 5.6.
-        { "f-numbers",
-          lens({ "2", "4", "4.8", "8", "11" }, { "10", "20", "40" }, heights, { "0", "-0.05", "-0.1" }),
-          Abscissa::FNumber,
-          { 1, 1.5, 3 },
-          { 26, 28, 30 } },
-        { "frequencies",
-          lens({ "2.8" }, { "5", "10", "30", "40", "80" }, heights, { "0", "-0.05", "-0.1" }),
-          Abscissa::Frequency,
-          { 0, 1.5, 2 },
-          { 25, 26, 27 } },
+        { "f-numbers", lens({ "2", "4", "4.8", "8", "11" }, { "10", "20", "40" }, heights, magnifications),
+          Abscissa::FNumber, { 1, 1.5, 3 }, { 26, 28, 30 } },
+        { "frequencies", lens({ "2.8" }, { "5", "10", "30", "40", "80" }, heights, magnifications),
+          Abscissa::Frequency, { 0, 1.5, 2 }, { 25, 26, 27 } },
         // The first lens's list falls, the reference lens's rises.
-        { "magnifications",
-          lens({ "2.8" }, { "10" }, heights, { "-0.1", "-0.075", "0" }),
-          Abscissa::Magnification,
-          { 0, 1.5, 2 },
-          { 26, 25, 24 } },
+        { "magnifications", lens({ "2.8" }, { "10" }, heights, { "-0.1", "-0.075", "0" }),
+          Abscissa::Magnification, { 0, 1.5, 2 }, { 26, 25, 24 } },
         // Heights in mm as they are; 25 lies beyond the largest 21.6.
-        { "heights",
-          lens({ "2.8" }, { "10" }, { "0", "5", "10", "15", "20", "25" }, { "0" }),
-          Abscissa::ImageHeight,
-          { -5, 0, 5, 10, 15, 20 },
-          { 44, 24, 44, 64, 84, 104 } },
+        { "heights", lens({ "2.8" }, { "10" }, { "0", "5", "10", "15", "20", "25" }, { "0" }),
+          Abscissa::ImageHeight, { -5, 0, 5, 10, 15, 20 }, { 44, 24, 44, 64, 84, 104 } },
         { "fewer than two", lens({ "2.8" }, { "40", "80" }, heights, { "0" }), Abscissa::Frequency, { 2 }, { 24 } },
     };
+    // clang-format on
     for (const Row& row : rows) {
         const ReferenceCurve compared = compareCurve(First, row.reference, row.abscissa, Fixed);
         ASSERT_FALSE(compared.missing) << row.what;
@@ -117,26 +107,18 @@ TEST(CompareCurve, AFixedValueTheReferenceLensLacksIsNamedAsWritten)
         CurveSelection selection;
         MissingValue missing;
     };
-    const Texts heights { "0", "4", "8", "12", "16", "21.6" };
-    const Texts magnifications { "0", "-0.05", "-0.1" };
+    // clang-format off
     const Row rows[] = {
-        { lens({ "2.8" }, { "10", "25" }, heights, magnifications),
-          Abscissa::ImageHeight,
-          { 2, 1, 1, 1 },
+        { lens({ "2.8" }, { "10", "25" }, heights, magnifications), Abscissa::ImageHeight, { 2, 1, 1, 1 },
           { Abscissa::Frequency, "20" } },
-        { lens({ "2.8", "5.6" }, { "10" }, heights, magnifications),
-          Abscissa::Frequency,
-          { 1, 4, 1, 1 },
+        { lens({ "2.8", "5.6" }, { "10" }, heights, magnifications), Abscissa::Frequency, { 1, 4, 1, 1 },
           { Abscissa::FNumber, "8" } },
-        { lens({ "2.8" }, { "10" }, { "0", "5", "10" }, magnifications),
-          Abscissa::FNumber,
-          { 1, 1, 3, 1 },
+        { lens({ "2.8" }, { "10" }, { "0", "5", "10" }, magnifications), Abscissa::FNumber, { 1, 1, 3, 1 },
           { Abscissa::ImageHeight, "8" } },
-        { lens({ "2.8" }, { "10" }, heights, { "0", "-0.05" }),
-          Abscissa::ImageHeight,
-          { 1, 1, 1, 3 },
+        { lens({ "2.8" }, { "10" }, heights, { "0", "-0.05" }), Abscissa::ImageHeight, { 1, 1, 1, 3 },
           { Abscissa::Magnification, "-0.1" } },
     };
+    // clang-format on
     for (const Row& row : rows) {
         const ReferenceCurve compared = compareCurve(First, row.reference, row.abscissa, row.selection);
         ASSERT_TRUE(compared.missing);

@@ -48,13 +48,13 @@ LensData patternLens(int fNumbers, int frequencies, const std::vector<std::strin
 }
 
 // The curve has its points at xs, and point i carries the values of the
-// selection `at` with its index `varying` set to indices[i].
+// selection `at` with its index `varying` set to indices[i] (to i if none).
 void expectCurve(const ExtractedCurve& curve, CurveSelection at, int CurveSelection::*varying,
-                 const std::vector<double>& xs, const std::vector<int>& indices)
+                 const std::vector<double>& xs, const std::vector<int>& indices = {})
 {
     ASSERT_EQ(curve.CurvePointCount, static_cast<int>(xs.size()));
     for (int i = 1; i <= curve.CurvePointCount; ++i) {
-        at.*varying = indices[static_cast<std::size_t>(i - 1)];
+        at.*varying = indices.empty() ? i : indices[static_cast<std::size_t>(i - 1)];
         const int value = sagPattern(at.FNumberIndex, at.FrequencyIndex, at.ImageHeightIndex, at.MagnificationIndex);
         EXPECT_DOUBLE_EQ(curve.KnotX[i], xs[static_cast<std::size_t>(i - 1)]) << "point " << i;
         EXPECT_EQ(curve.SagPointValues[i], value) << "point " << i;
@@ -72,12 +72,8 @@ TEST(CurveExtractionTest, PositionAbscissaeTakeOnePointPerListEntryAndCheckTheir
         { Abscissa::Magnification, { 2, 1, 3, 0 }, &CurveSelection::MagnificationIndex, { 0, 1, 2, 3, 4, 5, 6, 7, 8 } },
     };
     for (const auto& [abscissa, selection, varying, xs] : rows) {
-        std::vector<int> indices;
-        for (std::size_t i = 1; i <= xs.size(); ++i) {
-            indices.push_back(static_cast<int>(i));
-        }
         const auto curve = extractCurve(lens, abscissa, selection);
-        expectCurve(curve, selection, varying, xs, indices);
+        expectCurve(curve, selection, varying, xs);
         EXPECT_EQ(curve.AbscissaFactor, 1.0);
     }
     auto small = patternLens(3, 3, { "0", "5", "10" }, 3, 10);

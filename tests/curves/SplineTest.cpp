@@ -49,24 +49,10 @@ TEST(Spline, CollinearPointsGiveTheStraightLine)
     expectValues(splineThrough({ { 0, 10 }, { 1, 20 } }), { { 0.5, { 15, 10, 0 } } });
 }
 
-// By hand: through (0,0), (1,1), (2,0) the natural spline has M_2 = -3, so
-// S(x) = 1.5x - 0.5x^3 on [0, 1] and the mirror image on [1, 2]; outside
-// the knots the end polynomials go on (not clamped to the end values).
-TEST(Spline, ThreePointsByHand)
-{
-    const auto spline = splineThrough({ { 0, 0 }, { 1, 1 }, { 2, 0 } });
-    EXPECT_NEAR(spline.SecondDerivative[2], -3, 1e-12);
-    expectValues(spline,
-                 { { -1, { -1, 0, 3 } },
-                   { 0, { 0, 1.5, 0 } },
-                   { 0.5, { 0.6875, 1.125, -1.5 } },
-                   { 2, { 0, -1.5, 0 } },
-                   { 3, { -1, 0, 3 } } });
-}
-
 // Five points on uneven intervals, so that the elimination and the back
 // substitution both run over three unknowns. Solved once with exact
-// fractions: M = 0, -2110/31, 2610/31, -2140/31, 0.
+// fractions: M = 0, -2110/31, 2610/31, -2140/31, 0. Outside the knots the
+// end polynomials go on (not clamped to the end values).
 TEST(Spline, FivePointsOnUnevenIntervals)
 {
     const auto spline = splineThrough({ { 0, 10 }, { 1, 40 }, { 3, 20 }, { 4, 60 }, { 6, 30 } });
@@ -74,7 +60,8 @@ TEST(Spline, FivePointsOnUnevenIntervals)
     EXPECT_NEAR(spline.SecondDerivative[3], 2610.0 / 31, 1e-12);
     EXPECT_NEAR(spline.SecondDerivative[4], -2140.0 / 31, 1e-12);
     expectValues(spline,
-                 { { 0.5, { 7255.0 / 248, 12215.0 / 372, -1055.0 / 31 } },
+                 { { -1, { -20, 680.0 / 93, 2110.0 / 31 } },
+                   { 0.5, { 7255.0 / 248, 12215.0 / 372, -1055.0 / 31 } },
                    { 2, { 805.0 / 31, -2110.0 / 93, 250.0 / 31 } },
                    { 3.5, { 9685.0 / 248, 17255.0 / 372, 235.0 / 31 } },
                    { 5, { 1930.0 / 31, -1930.0 / 93, -1070.0 / 31 } },

@@ -20,35 +20,22 @@ namespace {
 std::string mutate(std::string text, std::mt19937& random)
 {
     const auto pick = [&](std::size_t size) { return std::uniform_int_distribution<std::size_t>(0, size - 1)(random); };
-    const auto byte = [&] {
-        static constexpr char Bytes[] = " \n\r/[]-+.E09\t\xE4\xFF\x80";
-        return pick(4) == 0 ? static_cast<char>(pick(256)) : Bytes[pick(sizeof(Bytes))];
-    };
+    static constexpr char Bytes[] = " \n\r/[]-+.E09\t\xE4\xFF\x80";
+    const auto byte = [&] { return pick(4) == 0 ? static_cast<char>(pick(256)) : Bytes[pick(sizeof(Bytes))]; };
     for (std::size_t step = pick(3); step < 3 && !text.empty(); ++step) {
         const std::size_t at = pick(text.size());
         const std::size_t lineStart = at == 0 ? 0 : text.rfind('\n', at - 1) + 1; // npos + 1 is 0
         const std::size_t lineEnd = std::min(text.find('\n', at), text.size() - 1) + 1;
+        // clang-format off
         switch (pick(7)) {
-        case 0:
-            text.resize(at);
-            break;
-        case 1:
-        case 2:
-            text[at] = byte();
-            break;
-        case 3:
-            text.insert(at, 1, byte());
-            break;
-        case 4:
-            text.erase(at, 1);
-            break;
-        case 5:
-            text.insert(lineStart, text.substr(lineStart, lineEnd - lineStart));
-            break;
-        default:
-            text.erase(lineStart, lineEnd - lineStart);
-            break;
+        case 0: text.resize(at); break;
+        case 1: case 2: text[at] = byte(); break;
+        case 3: text.insert(at, 1, byte()); break;
+        case 4: text.erase(at, 1); break;
+        case 5: text.insert(lineStart, text.substr(lineStart, lineEnd - lineStart)); break;
+        default: text.erase(lineStart, lineEnd - lineStart); break;
         }
+        // clang-format on
     }
     return text;
 }
