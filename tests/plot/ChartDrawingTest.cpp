@@ -71,7 +71,6 @@ std::pair<std::string, std::vector<int>> summary(const std::vector<CanvasOp>& op
     return { kinds, rows };
 }
 
-// The columns of the markers' centres.
 std::set<int> markerColumns(const RecordingCanvas& canvas)
 {
     std::set<int> columns;
@@ -100,8 +99,7 @@ TEST(DrawChart, FrameThenFrequenciesAscendingSagittalRedBeforeTangentialBlue)
     const auto [kinds, rows] = summary(canvas.ops(), frame.ops().size());
     EXPECT_EQ(kinds, "trobotrobo");
     EXPECT_EQ(rows, (std::vector { 176, 159, 108, 91 }));
-    EXPECT_EQ(markerColumns(canvas), (std::set<int> { 40, 125, 210 })); // k positions 0, 1, 2
-
+    EXPECT_EQ(markerColumns(canvas), (std::set<int> { 40, 125, 210 }));
     ASSERT_TRUE(last.has_value());
     EXPECT_EQ(last->selection.FrequencyIndex, 3);
     EXPECT_EQ(last->selection.FNumberIndex, 2);
@@ -111,7 +109,6 @@ TEST(DrawChart, FrameThenFrequenciesAscendingSagittalRedBeforeTangentialBlue)
 }
 
 // Over the magnification: two support points, at both ends of the axis.
-// (No frequency leaves the empty frame: tested through the window.)
 TEST(DrawChart, OverTheMagnificationTwoSupportPoints)
 {
     RecordingCanvas canvas;
@@ -134,7 +131,6 @@ TEST(PlotReadout, TheFirstOfTwoMarkersEquallyNearAndTheDistanceOnlyAtASupportPoi
     recordDraw(magnification, lens, Abscissa::Magnification, { 0, 1, 3, 0 }, flags({ 2 }));
     EXPECT_EQ(readPlotAt(magnification, 125).abscissa, QStringLiteral("ß′ -0.05"));
     EXPECT_EQ(readPlotAt(magnification, 210).abscissa, QStringLiteral("ß′ -0.1, OO′ 604 mm"));
-
     lens.ImageHeightText[1][1] = "9.9";
     DrawnPlot height;
     recordDraw(height, lens, Abscissa::ImageHeight, { 0, 1, 0, 1 }, flags({ 2 }));

@@ -110,7 +110,7 @@ TEST(DrawCurve, MirroredSupportPointLeftOfTheAxis)
     }
     curve.spline.KnotX[1] = -1.0;
     const RecordingCanvas canvas = recorded(curve, 1.0, Series::Sagittal);
-    // The first sample at or right of the axis is 22 (21 lies 1e-8 left of 0).
+    // The first sample right of the axis is 22 (21 lies 1e-8 left of 0).
     EXPECT_EQ(canvas.lines().size(), 80u);
     EXPECT_EQ(canvas.lines().front().to, QPoint(42, 176));
     EXPECT_EQ(canvas.ellipses().front().from.x(), 40 - 42 - 2); // trunc(-42.5) = -42

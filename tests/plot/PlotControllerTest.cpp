@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The selection controller against a fake view: in which order it draws,
-// refreshes and reports. Its bevels, enabled states and hidden boxes are
-// tested through the window.
+// Bevels, enabled states and hidden boxes are tested through the window.
 #include "PlotController.h"
 #include "LensFileReader.h"
 #include "RecordingCanvas.h"
@@ -11,8 +9,6 @@
 
 namespace {
 
-// A view without a window: the selection controls are plain fields, and
-// every request of the controller is logged in order.
 class FakePlotView final : public PlotView
 {
 public:
@@ -22,7 +18,6 @@ public:
     RecordingCanvas canvas;
     QStringList log;
     std::size_t markers = 0; // drawn and refreshed
-
     Abscissa checkedAbscissa() const override { return abscissa; }
     bool isFrequencyChecked(int index) const override { return checked.at(static_cast<std::size_t>(index - 1)); }
     bool isFrequencyShown(int) const override { return true; }
@@ -61,7 +56,6 @@ public:
     }
 };
 
-// 2 f-numbers, 2 magnifications, 3 image heights 0 / 10 / 21.6, 2 frequencies.
 LensData smallLens()
 {
     return readLensFile(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf", LensData {});
@@ -76,7 +70,6 @@ TEST(PlotController, TheDrawCommandOverlaidOrFromTheEmptyFrameOrRefusedWithoutAF
         { true, true, true, "refresh frame|refresh STST" },
         { false, true, true, "refresh frame|refresh" },
         { false, false, true, "refresh" },
-        { true, true, false, "no file" },
         { false, false, false, "no file" },
     };
     for (const auto& [anyChecked, single, loaded, steps] : rows) {

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString blanks(int count)
-{
-    return QString(count, QLatin1Char(' '));
-}
-
 // Grid positions of the 250 x 250 plot: 40 px margin, steps of 34 px.
 constexpr int grid[] = { 40, 74, 108, 142, 176, 210 };
 
@@ -29,12 +24,10 @@ TEST_P(FrameGeometry, EveryLineAndTextOfTheFrame)
     texts.AxisTitleY = QStringLiteral("stale title"); // the frame writes its own
     RecordingCanvas canvas;
     drawPlotFrame(canvas, abscissa, texts);
-
     ASSERT_FALSE(canvas.ops().empty());
     const CanvasOp& first = canvas.ops().front();
     EXPECT_TRUE(first.kind == CanvasOp::Kind::FillRect && first.from == QPoint(0, 0) && first.to == QPoint(250, 250)
                 && first.fillColor == white);
-
     // 100 .. 20 % with tick and grid line; 0 % gets neither (the x axis
     // stands there). Along x every fifth with both.
     for (int i = 0; i < 5; ++i) {
@@ -53,7 +46,6 @@ TEST_P(FrameGeometry, EveryLineAndTextOfTheFrame)
     // The axes last, over the grid.
     EXPECT_TRUE(lines[22].from == QPoint(40, 40) && lines[22].to == QPoint(40, 210) && lines[22].penColor == blue);
     EXPECT_TRUE(lines[23].from == QPoint(40, 210) && lines[23].to == QPoint(210, 210) && lines[23].penColor == blue);
-
     // Every text as "x y height angle|text". Under the x axis "0" .. "100"
     // for the image height (with its ticks and again with the axis texts),
     // otherwise 63 blanks on the white background wipe that row.
@@ -69,7 +61,7 @@ TEST_P(FrameGeometry, EveryLineAndTextOfTheFrame)
         expected.insert(expected.end(), 2, QStringLiteral("%1 214 9 0|%2").arg(grid[i] - 4).arg(i * 20));
     }
     if (abscissa != Abscissa::ImageHeight) {
-        expected.push_back("32 212 10 0|" + blanks(63));
+        expected.push_back("32 212 10 0|" + QString(63, QLatin1Char(' ')));
     }
     std::vector<QString> found;
     for (const CanvasOp& op : canvas.texts()) {
