@@ -100,11 +100,6 @@ TEST(PlotImage, ARatioChangeRedrawsTheSamePictureAndDrawingGoesOnFromThere)
                     before(canvas);
                     after(canvas);
                 }));
-    // A clear starts the record afresh.
-    plot.fillRect(0, 0, 250, 250, QColor(255, 255, 255));
-    drawCurves(plot, 8);
-    plot.setDevicePixelRatio(2.0);
-    EXPECT_TRUE(plot.image() == drawnAt(2.0, [](Canvas& canvas) { drawCurves(canvas, 8); }));
 }
 
 TEST(PlotImage, BeyondTheRecordLimitARatioChangeRescalesThePixels)
