@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: MIT
-// A reference lens in the window: the plot's menu through the dialog seam,
-// its curves in the plot and the readout, the name in the information
-// strip, and a file that fails to load.
 #include "PlotReadout.h"
 #include "WindowTestSupport.h"
 
@@ -9,7 +6,6 @@
 
 namespace {
 
-// Pixels of the reference lens's light red and light blue.
 int referencePixels(const QImage& plot)
 {
     return countPixels(plot, { qRgb(255, 128, 128), qRgb(110, 140, 255) });
@@ -44,8 +40,7 @@ TEST_F(CompareWindow, TheMenuLoadsAReferenceLensThatEveryRedrawDrawsAndTheReadou
     w.c.fNumberButtons[1]->setChecked(true); // adds f-number 5.6, which it has
     EXPECT_EQ(w.form.plotState().drawn.referenceCurves.size(), 1u);
     EXPECT_EQ(referencePixels(w.plot()), 0) << "B's 5.6 equals the lens's and lies beneath it";
-    // At the 10 mm support point (column 40 + 10 * 170 / 21.6); B's 5.6
-    // holds the same table values as the lens's.
+    // Column 40 + trunc(10 * 170 / 21.6): the 10 mm support point.
     EXPECT_EQ(readPlotAt(w.form.plotState().drawn, 118).text(),
               "y′ 46.3 % (10.0 mm)\n"
               "20 LP/mm, k 2.8, ß′ 0: S 78.0 %  T 72.0 %  Stützstelle\n"
