@@ -48,11 +48,8 @@ TEST_F(CompareWindow, TheMenuLoadsAReferenceLensThatEveryRedrawDrawsAndTheReadou
               "B: 20 LP/mm, k 5.6, ß′ 0: S 87.0 %  T 84.0 %  Stützstelle\n"
               "Vergleichsobjektiv: keine Blendenzahl 2.8");
 
-    w.c.abscissaButtons[0]->click(); // over k: 4 lies 1.2 / 2.8 of the way from 2.8 to 5.6
+    w.c.abscissaButtons[0]->click(); // over k: the reference has 4, between 2.8 and 5.6
     EXPECT_GT(referencePixels(w.plot()), 0);
-    const DrawnPlot& drawn = w.form.plotState().drawn;
-    ASSERT_EQ(drawn.referenceCurves.size(), 1u);
-    EXPECT_NEAR(drawn.referenceCurves[0].probe.curve.KnotX[1], 0.428571, 1e-6);
 
     actions.removeReference->trigger();
     EXPECT_EQ(referencePixels(w.plot()), 0);
