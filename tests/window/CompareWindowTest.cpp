@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: MIT
-// A reference lens in the window: the plot's menu through the dialog seam,
-// its curves in the plot and the readout, the name in the information
-// strip, and a file that fails to load.
 #include "PlotReadout.h"
 #include "WindowTestSupport.h"
 
@@ -9,7 +6,6 @@
 
 namespace {
 
-// Pixels of the reference lens's light red and light blue.
 int referencePixels(const QImage& plot)
 {
     return countPixels(plot, { qRgb(255, 128, 128), qRgb(110, 140, 255) });
@@ -44,8 +40,7 @@ TEST_F(CompareWindow, TheMenuLoadsAReferenceLensThatEveryRedrawDrawsAndTheReadou
     w.c.fNumberButtons[1]->setChecked(true); // adds f-number 5.6, which it has
     EXPECT_EQ(w.form.plotState().drawn.referenceCurves.size(), 1u);
     EXPECT_EQ(referencePixels(w.plot()), 0) << "B's 5.6 equals the lens's and lies beneath it";
-    // At the 10 mm support point (column 40 + 10 * 170 / 21.6); B's 5.6
-    // holds the same table values as the lens's.
+    // Column 40 + trunc(10 * 170 / 21.6): the 10 mm support point.
     EXPECT_EQ(readPlotAt(w.form.plotState().drawn, 118).text(),
               "y′ 46.3 % (10.0 mm)\n"
               "20 LP/mm, k 2.8, ß′ 0: S 78.0 %  T 72.0 %  Stützstelle\n"
@@ -53,11 +48,8 @@ TEST_F(CompareWindow, TheMenuLoadsAReferenceLensThatEveryRedrawDrawsAndTheReadou
               "B: 20 LP/mm, k 5.6, ß′ 0: S 87.0 %  T 84.0 %  Stützstelle\n"
               "Vergleichsobjektiv: keine Blendenzahl 2.8");
 
-    w.c.abscissaButtons[0]->click(); // over k: 4 lies 1.2 / 2.8 of the way from 2.8 to 5.6
+    w.c.abscissaButtons[0]->click(); // over k: the reference has 4, between 2.8 and 5.6
     EXPECT_GT(referencePixels(w.plot()), 0);
-    const DrawnPlot& drawn = w.form.plotState().drawn;
-    ASSERT_EQ(drawn.referenceCurves.size(), 1u);
-    EXPECT_NEAR(drawn.referenceCurves[0].probe.curve.KnotX[1], 0.428571, 1e-6);
 
     actions.removeReference->trigger();
     EXPECT_EQ(referencePixels(w.plot()), 0);

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The real start-up path: runGui builds the application and the window and
-// returns the exit code when the window is closed. A start-up function
-// registered for this binary looks at the window from inside the event
-// loop and closes it by its close box.
+// A start-up function registered for this binary looks at the window from
+// inside runGui's event loop and closes it by its close box.
 #include "GuiMain.h"
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -16,7 +15,7 @@
 
 namespace {
 
-QString observed; // what the window showed, or why it was not seen
+QString observed;
 
 void lookAndClose()
 {
@@ -31,7 +30,8 @@ void lookAndClose()
                                  form->windowTitle(),
                                  QFontInfo(c.abscissaCaption->font()).family(),
                                  c.lensNameLabel->text(),
-                                 c.fNumberPanel->isHidden() ? "hidden" : "shown" }
+                                 c.fNumberPanel->isHidden() ? "hidden" : "shown",
+                                 QDialogButtonBox(QDialogButtonBox::Cancel).buttons().value(0)->text() }
                        .join('|');
         form->close();
         return;
@@ -57,14 +57,13 @@ Q_COREAPP_STARTUP_FUNCTION(closeTheWindowOnceTheLoopRuns)
 
 namespace {
 
-// (The exit button ends the event loop with zero in the help viewer's test.)
 TEST(GuiMain, TheCloseBoxEndsTheProgramWithZeroAndAFileNamedIsLoaded)
 {
     QByteArray file = LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf";
     char name[] = "lumivex";
     char* argv[] = { name, file.data(), nullptr };
     EXPECT_EQ(runGui(2, argv), 0);
-    EXPECT_EQ(observed.toStdString(), "Lumivex|Lumivex|Lumivex|Liberation Sans|Testlinse 2.8/50 |shown");
+    EXPECT_EQ(observed.toStdString(), "Lumivex|Lumivex|Lumivex|Liberation Sans|Testlinse 2.8/50 |shown|Abbrechen");
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The value readout over the plot, from the view: a mouse over the small
-// example's curves of f-numbers 2.8 and 5.6 (overlaid, 20 LP/mm over the
-// image height), the arrow keys and Ctrl+C. The values at 10.8 mm were
-// worked out by hand from the support points at -10, 0, 10 and 21.6 mm.
+// The values at 10.8 mm were worked out by hand from the support points at
+// -10, 0, 10 and 21.6 mm.
 #include "ImageView.h"
 #include "PlotReadoutTip.h"
 #include "WindowTestSupport.h"
@@ -28,14 +26,12 @@ protected:
         w.form.show();
         w.form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
-        w.load(SmallLens);                       // draws f-number 2.8 (overlay mode)
+        w.load(SmallLens);                       // f-number 2.8, 20 LP/mm over the image height
         w.c.fNumberButtons[1]->setChecked(true); // adds f-number 5.6
         ASSERT_TRUE(w.ui.messages.isEmpty()) << w.messages();
         plot = w.c.plotView;
     }
 
-    // The readout after the mouse moved to column x of the plot, which the
-    // tool tip shows; empty where there is none.
     QString hover(int x)
     {
         QTest::mouseMove(plot, QPoint(x, 100));
@@ -62,24 +58,17 @@ const QString At100 = QStringLiteral("y′ 100.0 % (21.6 mm)\n"
 TEST_F(PlotReadoutTest, TheTipReadsEveryOverlaidCurveAtTheCursorAndDrawsNothing)
 {
     const QImage before = w.plot();
-    struct Row
-    {
-        int column;
-        QString tip;
+    const std::pair<int, QString> rows[] = {
+        { 125, At50 }, // half the plot width
+        { 117, At10mm },    { 119, At10mm },   { 211, At100 },
+        { 212, QString() }, { 30, QString() }, // the mirrored point left of the axis is no part of a curve
     };
-    const Row rows[] = {
-        { 125, At50 },                                                          // half the plot width: 50 % of 21.6 mm
-        { 117, At10mm },   { 119, At10mm }, { 211, At100 }, { 212, QString() }, // beyond the curves: no readout
-        { 30, QString() }, // the mirrored point left of the axis is no part of a curve
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(hover(row.column), row.tip) << row.column;
+    for (const auto& [column, tip] : rows) {
+        EXPECT_EQ(hover(column), tip) << column;
     }
-    // Two pixels from the marker the curves are read between the points.
     EXPECT_EQ(hover(120).count(QStringLiteral("interpoliert")), 2);
     EXPECT_TRUE(w.plot() == before);
 
-    // Where the readout has nothing to say, the plot's own tip shows as before.
     QHelpEvent help(QEvent::ToolTip, QPoint(212, 100), plot->mapToGlobal(QPoint(212, 100)));
     QCoreApplication::sendEvent(plot, &help);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("graf. Ergebnis"));

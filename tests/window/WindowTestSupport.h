@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// What the window tests share: the example lenses, scripted dialogs, a
-// window driven through them, and a snapshot of everything a user sees.
 #include "MainWindow.h"
 #include "UiServices.h"
 
@@ -84,11 +82,10 @@ public:
 
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers)
     {
-        if (answers.empty()) {
-            return std::nullopt;
+        const std::optional<QString> answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
         }
-        const std::optional<QString> answer = answers.front();
-        answers.pop_front();
         return answer;
     }
     std::optional<QString> openFileName(QWidget*, const QString& filter) override
@@ -121,13 +118,12 @@ public:
     }
 };
 
-// How many pixels of image have one of the colours.
 inline int countPixels(const QImage& image, std::initializer_list<QRgb> colours)
 {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            count += std::find(colours.begin(), colours.end(), image.pixel(x, y)) != colours.end() ? 1 : 0;
+            count += std::ranges::count(colours, image.pixel(x, y));
         }
     }
     return count;
@@ -141,20 +137,16 @@ struct WindowSnapshot
     LensData lens;
     QString selection;
 
-    bool operator==(const WindowSnapshot& other) const
-    {
-        return look == other.look && lens == other.lens && selection == other.selection;
-    }
+    bool operator==(const WindowSnapshot&) const = default;
 };
 
-// A window with its scripted dialogs.
 struct Window
 {
     FakeUiServices ui;
     MainWindow form { ui };
     const MainWindowControls& c = form.controls();
 
-    // One click on the open button, the dialog answering path (nullopt: cancel).
+    // nullopt: the dialog is cancelled.
     void load(const std::optional<QString>& path)
     {
         ui.openAnswers.push_back(path);
