@@ -36,24 +36,6 @@ std::string copyTo(const std::string& directory, const std::string& name, const 
     return directory + "/" + name;
 }
 
-TEST(BatchExport, WritesTheBytesOfTheSingleExportOfEveryFile)
-{
-    const TemporaryDirectory directory;
-    const Arguments options = { "--scale", "2", "--abscissa", "k", "--overlay-all", "--frequencies", "1,2" };
-    const ProgramRun run
-        = exportInto(directory.file("aus"), joined({ "--format", "png", FullSize, Small, PerFNumber }, options));
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "3 geschrieben, 0 fehlerhaft\n");
-    EXPECT_EQ(run.out, "");
-    for (const std::string& lens : { FullSize, Small, PerFNumber }) {
-        const std::string single = directory.file("einzeln.png");
-        runOk(joined({ "--export", single, lens }, options));
-        const std::string name = fs::path(lens).stem().string() + ".png";
-        EXPECT_FALSE(fileText(single).empty());
-        EXPECT_TRUE(fileText(directory.file("aus/" + name)) == fileText(single)) << name;
-    }
-}
-
 // A directory gives its *.mtf files whatever the case of the ending, sorted
 // and not those below it; standard input gives names, blank lines skipped.
 // Failures of every kind, a name that comes again among them, are reported
@@ -105,8 +87,9 @@ TEST(BatchExport, OneBaseNameTwiceIsAUsageError)
 
 // Twelve files, some with spline warnings and one malformed, the quick
 // failures right after a slow file: one thread and four write the same
-// files and report the same lines in the same order.
-TEST(BatchExport, OneThreadAndFourGiveTheSameFilesAndReports)
+// files and report the same lines in the same order, every file the bytes
+// of its single export.
+TEST(BatchExport, OneThreadAndFourGiveTheSameFilesAndReportsAsSingleExports)
 {
     const TemporaryDirectory directory;
     const std::string catalogue = directory.file("katalog");
@@ -118,13 +101,14 @@ TEST(BatchExport, OneThreadAndFourGiveTheSameFilesAndReports)
     for (int i = 0; i < 12; ++i) {
         directory.write("katalog/linse" + std::to_string(10 + i) + ".mtf", texts[i % 6]);
     }
-
+    const Arguments options = { "--scale", "2", "--overlay-all", "--frequencies", "1,2" };
     const ProgramRun one
-        = exportInto(directory.file("eins"), { "--format", "png", "--overlay-all", "--jobs", "1", catalogue });
+        = exportInto(directory.file("eins"), joined({ "--format", "png", "--jobs", "1", catalogue }, options));
     const ProgramRun four
-        = exportInto(directory.file("vier"), { "--format", "png", "--overlay-all", "--jobs=4", catalogue });
+        = exportInto(directory.file("vier"), joined({ "--format", "png", "--jobs=4", catalogue }, options));
     EXPECT_EQ(one.exitCode, 1);
     EXPECT_EQ(four.exitCode, 1);
+    EXPECT_EQ(one.out, "");
     EXPECT_EQ(one.err, four.err);
     EXPECT_NE(one.err.find("linse13.mtf: Warnung: Funktion singulär\n"), std::string::npos) << one.err;
     const std::set<std::string> names = namesIn(directory.file("eins"));
@@ -132,6 +116,12 @@ TEST(BatchExport, OneThreadAndFourGiveTheSameFilesAndReports)
     EXPECT_EQ(namesIn(directory.file("vier")), names);
     for (const std::string& name : names) {
         EXPECT_TRUE(fileText(directory.file("eins/" + name)) == fileText(directory.file("vier/" + name))) << name;
+    }
+    for (const std::string& lens : { FullSize, PerFNumber }) {
+        const std::string single = directory.file("einzeln.png");
+        runOk(joined({ "--export", single, lens }, options));
+        const std::string batched = directory.file(lens == FullSize ? "eins/linse10.png" : "vier/linse15.png");
+        EXPECT_TRUE(fileText(batched) == fileText(single)) << lens;
     }
 }
 
