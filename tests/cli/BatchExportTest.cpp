@@ -56,7 +56,6 @@ TEST(BatchExport, ReportsFailedFilesInOrderSkipsThemAndWritesTheOthers)
     const std::string out = directory.file("aus");
     fs::create_directories(out + "/5-besetzt.png"); // a directory is never replaced
     const std::string missing = directory.file("gibt-es-nicht.mtf");
-
     const ProgramRun run = exportInto(out, { "--format", "png", "--f-number", "3", catalogue, missing, "-" },
                                       PerFNumber + "\n\n" + listed + "\n" + again + "\n");
     EXPECT_EQ(run.exitCode, 1);

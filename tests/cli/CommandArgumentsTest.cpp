@@ -52,7 +52,6 @@ std::string parsed(const Arguments& arguments)
 TEST(ParseArguments, AcceptedCommandLines)
 {
     const std::pair<Arguments, std::string> cases[] = {
-        { {}, "window lens= out= png x1 | y k=- q= y=- m=-" },
         { { "linse.mtf" }, "window lens=linse.mtf out= png x1 | y k=- q= y=- m=-" },
         { { "--abscissa", "lpmm", "--dump", "a.mtf", "--f-number=3", "--frequencies", "5,1,3,1", "--image-height", "2",
             "--magnification", "9" },
@@ -128,7 +127,6 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
           "--jobs erwartet eine ganze Zahl von 1 bis" },
         { { "--export-dir", "o", "--format", "png", "-", "a", "-" }, "„-“ (Namen auf stdin) ist mehrfach angegeben" },
         { { "--export-dir", "o", "--format", "svg", "a", "--scale", "2" }, "--scale gilt nur für .png" },
-        { { "--export-dir", "o", "--format", "pdf", "a", "--overlay-all" }, "--overlay-all gilt nicht für .pdf" },
         { { "--export", "a.png", "--export-dir", "o" }, "--export und --export-dir schließen einander aus" },
         { { "--export", "a.png", "l", "--format", "png" }, "--format gilt nur zusammen mit --export-dir" },
         { { "--dump", "l", "--jobs", "2" }, "--jobs gilt nur zusammen mit --export-dir" },
