@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: MIT
-// lumivex --export-dir: every file as its single export would write it,
-// failures reported in order and skipped, the same result in any number of
-// threads.
 #include "ProgramRun.h"
 
 #include <gtest/gtest.h>
@@ -39,77 +36,41 @@ std::string copyTo(const std::string& directory, const std::string& name, const 
     return directory + "/" + name;
 }
 
-// The options reach every file's export.
-TEST(BatchExport, WritesTheBytesOfTheSingleExportOfEveryFile)
-{
-    const TemporaryDirectory directory;
-    const Arguments options = { "--scale", "2", "--abscissa", "k", "--overlay-all", "--frequencies", "1,2" };
-    const ProgramRun run
-        = exportInto(directory.file("aus"), joined({ "--format", "png", FullSize, Small, PerFNumber }, options));
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "3 geschrieben, 0 fehlerhaft\n");
-    EXPECT_EQ(run.out, "");
-    for (const std::string& lens : { FullSize, Small, PerFNumber }) {
-        const std::string single = directory.file("einzeln.png");
-        runOk(joined({ "--export", single, lens }, options));
-        const std::string name = fs::path(lens).stem().string() + ".png";
-        EXPECT_FALSE(fileText(single).empty());
-        EXPECT_TRUE(fileText(directory.file("aus/" + name)) == fileText(single)) << name;
-    }
-}
-
-// A directory gives its *.mtf files whatever the case of the ending, not
-// those below it; standard input gives names, blank lines skipped. A name
-// that comes again on standard input fails alone.
-TEST(BatchExport, TakesTheLensFilesOfADirectoryAndNamesFromStandardInput)
-{
-    const TemporaryDirectory directory;
-    const std::string catalogue = directory.file("katalog");
-    copyTo(catalogue, "b.mtf", Small);
-    copyTo(catalogue, "A.MTF", FullSize);
-    copyTo(catalogue, "notiz.txt", Small);
-    fs::create_directories(catalogue + "/unter.mtf/tief");
-    copyTo(catalogue + "/unter.mtf/tief", "nicht-rekursiv.mtf", Small);
-    const std::string listed = copyTo(directory.file("liste"), "c.mtf", PerFNumber);
-    const std::string again = copyTo(directory.file("liste"), "b.mtf", FullSize);
-
-    const std::string out = directory.file("aus");
-    const ProgramRun run
-        = exportInto(out, { "--format", "csv", catalogue, "-" }, PerFNumber + "\n\n" + listed + "\n" + again + "\n");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err,
-              again + ": Eine andere Datei mit demselben Namen wird schon nach „" + out
-                  + "“ exportiert\n4 geschrieben, 1 fehlerhaft\n");
-    EXPECT_EQ(namesIn(out), (std::set<std::string> { "A.csv", "b.csv", "bildhoehe-je-blende.csv", "c.csv" }));
-}
-
-// Failures of every kind among good files, reported in the order of the
-// files (a directory's sorted), each as FILE:LINE: or FILE:; the good
-// files are written and nothing else is left in DIR.
+// A directory gives its *.mtf files whatever the case of the ending, sorted
+// and not those below it; standard input gives names, blank lines skipped.
+// Failures of every kind, a name that comes again among them, are reported
+// in the order of the files and skipped; nothing else is left in DIR.
 TEST(BatchExport, ReportsFailedFilesInOrderSkipsThemAndWritesTheOthers)
 {
     const TemporaryDirectory directory;
     const std::string catalogue = directory.file("katalog");
     const std::string busy = copyTo(catalogue, "5-besetzt.mtf", FullSize);
-    copyTo(catalogue, "4-gut.mtf", PerFNumber);
+    copyTo(catalogue, "4-gut.MTF", PerFNumber);
     const std::string small = copyTo(catalogue, "3-klein.mtf", Small);
     const std::string malformed = directory.write("katalog/2-falsch.mtf", workedExampleWithLine(24, "y1 92 300 "));
     copyTo(catalogue, "1-gut.mtf", FullSize);
+    copyTo(catalogue, "notiz.txt", Small);
+    copyTo(catalogue + "/unter.mtf/tief", "nicht-rekursiv.mtf", Small);
+    const std::string listed = copyTo(directory.file("liste"), "c.mtf", PerFNumber);
+    const std::string again = copyTo(directory.file("liste"), "1-gut.mtf", PerFNumber);
     const std::string out = directory.file("aus");
     fs::create_directories(out + "/5-besetzt.png"); // a directory is never replaced
     const std::string missing = directory.file("gibt-es-nicht.mtf");
-
-    const ProgramRun run = exportInto(out, { "--format", "png", "--f-number", "3", catalogue, missing });
+    const ProgramRun run = exportInto(out, { "--format", "png", "--f-number", "3", catalogue, missing, "-" },
+                                      PerFNumber + "\n\n" + listed + "\n" + again + "\n");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err,
               malformed + ":24: Modulationswert „300“ liegt außerhalb von 0..255\n" + small
                   + ": Option --f-number: 3 liegt außerhalb von 1..2 (Blendenzahlen der Datei)\n" + busy
                   + ": Die Datei „" + out + "/5-besetzt.png“ kann nicht geschrieben werden\n" + missing
-                  + ":0: Abbruch beim Dateilesen\n2 geschrieben, 4 fehlerhaft\n");
-    EXPECT_EQ(namesIn(out), (std::set<std::string> { "1-gut.png", "4-gut.png", "5-besetzt.png" }));
+                  + ":0: Abbruch beim Dateilesen\n" + again
+                  + ": Eine andere Datei mit demselben Namen wird schon nach „" + out
+                  + "“ exportiert\n4 geschrieben, 5 fehlerhaft\n");
+    EXPECT_EQ(
+        namesIn(out),
+        (std::set<std::string> { "1-gut.png", "4-gut.png", "5-besetzt.png", "bildhoehe-je-blende.png", "c.png" }));
 }
 
-// Given on the command line, one base name twice is known before any file.
 TEST(BatchExport, OneBaseNameTwiceIsAUsageError)
 {
     const TemporaryDirectory directory;
@@ -125,8 +86,9 @@ TEST(BatchExport, OneBaseNameTwiceIsAUsageError)
 
 // Twelve files, some with spline warnings and one malformed, the quick
 // failures right after a slow file: one thread and four write the same
-// files and report the same lines in the same order.
-TEST(BatchExport, OneThreadAndFourGiveTheSameFilesAndReports)
+// files and report the same lines in the same order, every file the bytes
+// of its single export.
+TEST(BatchExport, OneThreadAndFourGiveTheSameFilesAndReportsAsSingleExports)
 {
     const TemporaryDirectory directory;
     const std::string catalogue = directory.file("katalog");
@@ -138,13 +100,14 @@ TEST(BatchExport, OneThreadAndFourGiveTheSameFilesAndReports)
     for (int i = 0; i < 12; ++i) {
         directory.write("katalog/linse" + std::to_string(10 + i) + ".mtf", texts[i % 6]);
     }
-
+    const Arguments options = { "--scale", "2", "--overlay-all", "--frequencies", "1,2" };
     const ProgramRun one
-        = exportInto(directory.file("eins"), { "--format", "png", "--overlay-all", "--jobs", "1", catalogue });
+        = exportInto(directory.file("eins"), joined({ "--format", "png", "--jobs", "1", catalogue }, options));
     const ProgramRun four
-        = exportInto(directory.file("vier"), { "--format", "png", "--overlay-all", "--jobs=4", catalogue });
+        = exportInto(directory.file("vier"), joined({ "--format", "png", "--jobs=4", catalogue }, options));
     EXPECT_EQ(one.exitCode, 1);
     EXPECT_EQ(four.exitCode, 1);
+    EXPECT_EQ(one.out, "");
     EXPECT_EQ(one.err, four.err);
     EXPECT_NE(one.err.find("linse13.mtf: Warnung: Funktion singulär\n"), std::string::npos) << one.err;
     const std::set<std::string> names = namesIn(directory.file("eins"));
@@ -152,6 +115,12 @@ TEST(BatchExport, OneThreadAndFourGiveTheSameFilesAndReports)
     EXPECT_EQ(namesIn(directory.file("vier")), names);
     for (const std::string& name : names) {
         EXPECT_TRUE(fileText(directory.file("eins/" + name)) == fileText(directory.file("vier/" + name))) << name;
+    }
+    for (const std::string& lens : { FullSize, PerFNumber }) {
+        const std::string single = directory.file("einzeln.png");
+        runOk(joined({ "--export", single, lens }, options));
+        const std::string batched = directory.file(lens == FullSize ? "eins/linse10.png" : "vier/linse15.png");
+        EXPECT_TRUE(fileText(batched) == fileText(single)) << lens;
     }
 }
 

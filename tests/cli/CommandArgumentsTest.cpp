@@ -14,7 +14,6 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-// Every field of a parse on one line, or the usage error's message.
 std::string parsed(const Arguments& arguments)
 {
     const auto result = parseArguments(arguments);
@@ -53,7 +52,6 @@ std::string parsed(const Arguments& arguments)
 TEST(ParseArguments, AcceptedCommandLines)
 {
     const std::pair<Arguments, std::string> cases[] = {
-        { {}, "window lens= out= png x1 | y k=- q= y=- m=-" },
         { { "linse.mtf" }, "window lens=linse.mtf out= png x1 | y k=- q= y=- m=-" },
         { { "--abscissa", "lpmm", "--dump", "a.mtf", "--f-number=3", "--frequencies", "5,1,3,1", "--image-height", "2",
             "--magnification", "9" },
@@ -63,12 +61,9 @@ TEST(ParseArguments, AcceptedCommandLines)
         { { "--help" }, "help" },
         { { "--dump", "a", "-h" }, "help" },
         { { "--version" }, "version" },
-        // --export: OUT, FILE and the options in any order; the format
-        // follows the ending whatever its case.
         { { "--scale", "3", "--export", "bild.png", "--abscissa=k", "linse.mtf", "--overlay-all", "--frequencies",
             "2" },
           "export lens=linse.mtf out=bild.png png x3 overlay | k k=- q=2, y=- m=-" },
-        { { "--export=out.csv", "a.mtf" }, "export lens=a.mtf out=out.csv csv x1 | y k=- q= y=- m=-" },
         { { "--export", "dir.x/a.PNG", "l", "--scale", "8" },
           "export lens=l out=dir.x/a.PNG png x8 | y k=- q= y=- m=-" },
         { { "--export", "a.svg", "l", "--abscissa", "m" }, "export lens=l out=a.svg svg x1 | m k=- q= y=- m=-" },
@@ -79,8 +74,6 @@ TEST(ParseArguments, AcceptedCommandLines)
           "export lens=l out=a.png png x1 overlay | k k=1 q= y=- m=-" },
         { { "--export", "a.csv", "l", "--overlay-all", "--magnification", "2" },
           "export lens=l out=a.csv csv x1 overlay | y k=- q= y=- m=2" },
-        // --export-dir: the inputs in their order, "-" among them; the
-        // format by name whatever its case.
         { { "--export-dir", "out", "--format", "PNG", "a.mtf", "-", "dir", "--scale", "2", "--jobs=3" },
           "export-dir dir=out jobs=3 in=a.mtf,-,dir, lens= out= png x2 | y k=- q= y=- m=-" },
         { { "--format=csv", "x", "--overlay-all", "--export-dir=o" },
@@ -134,7 +127,6 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
           "--jobs erwartet eine ganze Zahl von 1 bis" },
         { { "--export-dir", "o", "--format", "png", "-", "a", "-" }, "„-“ (Namen auf stdin) ist mehrfach angegeben" },
         { { "--export-dir", "o", "--format", "svg", "a", "--scale", "2" }, "--scale gilt nur für .png" },
-        { { "--export-dir", "o", "--format", "pdf", "a", "--overlay-all" }, "--overlay-all gilt nicht für .pdf" },
         { { "--export", "a.png", "--export-dir", "o" }, "--export und --export-dir schließen einander aus" },
         { { "--export", "a.png", "l", "--format", "png" }, "--format gilt nur zusammen mit --export-dir" },
         { { "--dump", "l", "--jobs", "2" }, "--jobs gilt nur zusammen mit --export-dir" },
@@ -142,9 +134,6 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--export", "a.png", "l", "--at", "5" }, "Option --at gilt nur zusammen mit --dump" },
         { { "--dump", "a", "--at" }, "Option --at erwartet einen Wert" },
         { { "--dump", "a", "--at", "1,5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „1,5“" },
-        { { "--dump", "a", "--at", "" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „“" },
-        { { "--dump", "a", "--at", "nan" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „nan“" },
-        { { "--dump", "a", "--at", "1e999" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „1e999“" },
         { { "--dump", "a", "--at", " 5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „ 5“" },
     };
     for (const auto& [arguments, message] : cases) {
@@ -152,7 +141,6 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
     }
 }
 
-// The resolved selection on one line, or the usage error's message.
 std::string resolved(const SelectionOptions& options, int fNumbers, int frequencies, int heights, int magnifications)
 {
     LensData lens;
@@ -176,13 +164,12 @@ std::string resolved(const SelectionOptions& options, int fNumbers, int frequenc
 
 TEST(ResolveSelection, DefaultsAndTheFilesCountsAsUpperBounds)
 {
-    // The window's start selection; a file with one frequency has only it.
-    EXPECT_EQ(resolved({}, 2, 2, 3, 2), "2 k=1 y=1 m=1 q=2,");
+    EXPECT_EQ(resolved({}, 2, 2, 3, 2), "2 k=1 y=1 m=1 q=2,"); // the window's start selection
     EXPECT_EQ(resolved({}, 1, 1, 1, 1), "2 k=1 y=1 m=1 q=1,");
 
     const SelectionOptions atCounts { Abscissa::FNumber, 3, { 1, 4 }, 5, 6 };
     EXPECT_EQ(resolved(atCounts, 3, 4, 5, 6), "0 k=3 y=5 m=6 q=1,4,");
-    // One count less and each index is one above it.
+    // One count less each:
     EXPECT_EQ(resolved(atCounts, 2, 4, 5, 6),
               "Option --f-number: 3 liegt außerhalb von 1..2 (Blendenzahlen der Datei)");
     EXPECT_EQ(resolved(atCounts, 3, 3, 5, 6),

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-// The files of --export, checked against values worked out by hand.
 #include "ProgramRun.h"
 
 #include <QImage>
@@ -27,14 +26,11 @@ std::string flatLensText()
     });
 }
 
-// At --scale 4 the curves run along their real coordinates, not along
-// enlarged whole pixels (which stray from them in stairs of up to 2 device
-// pixels). Over k at image height 3 the sagittal line runs straight from 66
-// to 80 %, through the device points (162, 393.2) and (842, 298), that is
-// ((x + 0.5) * 4, (y + 0.5) * 4) for x = 40 + 170 X, y = 210 - 1.7 m: the
-// centre of its red ink in column c lies at 393.2 - 95.2 (c + 0.5 - 162) /
-// 680. The tangential line (52 to 73 %) is dotted, 12 device pixels on and
-// 12 off: blue ink in about half the columns.
+// Not along enlarged whole pixels (stairs of up to 2 device pixels): over k
+// at image height 3 the sagittal line runs straight from 66 to 80 %, through
+// ((x + 0.5) * 4, (y + 0.5) * 4) for x = 40 + 170 X, y = 210 - 1.7 m, that is
+// (162, 393.2) and (842, 298). The tangential line (52 to 73 %) is dotted, 12
+// device pixels on and 12 off: blue ink in about half the columns.
 TEST(PngExport, AtScaleFourTheCurvesRunAlongTheirRealCoordinates)
 {
     const TemporaryDirectory directory;
@@ -42,8 +38,7 @@ TEST(PngExport, AtScaleFourTheCurvesRunAlongTheirRealCoordinates)
     runOk({ "--export", out, Small, "--abscissa", "k", "--image-height", "3", "--scale", "4" });
     const QImage image = QImage(QString::fromStdString(out)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(image.size(), QSize(1000, 1000));
-    // The centre of the ink of red (or blue) over other colours in a column
-    // within 12 rows of y; -1 with less than one pixel's worth.
+    // -1 with less than one pixel's worth of ink within 12 rows of y.
     const auto inkCentre = [&image](int column, double y, bool red) {
         double weight = 0.0;
         double sum = 0.0;
@@ -77,7 +72,6 @@ TEST(SvgExport, EachSeriesIsOnePathThroughItsRealCoordinates)
     runOk({ "--export", out, directory.write("flach.mtf", flatLensText()), "--overlay-all" });
     const QString svg = QString::fromStdString(fileText(out));
     EXPECT_TRUE(svg.contains(QLatin1String("viewBox=\"0 0 250 250\"")));
-    EXPECT_TRUE(svg.contains(QLatin1String("<title>Lumivex des Objektivs: Testlinse 2.8/50 </title>")));
     EXPECT_TRUE(svg.contains(QLatin1String(
         "<path d=\"M40.5 40.5H210.5M40.5 74.5H210.5M40.5 108.5H210.5M40.5 142.5H210.5M40.5 176.5H210.5M40.5 "
         "40.5V210.5M74.5 40.5V210.5M108.5 40.5V210.5M142.5 40.5V210.5M176.5 40.5V210.5M210.5 40.5V210.5\" "
@@ -122,7 +116,6 @@ TEST(CsvExport, OverTheFNumberOnePassPerMagnification)
         { 2, "1;10;;21.6;0;S;node;2;1;89" },
         { 3, "1;10;;21.6;0;S;sample;1;-1e-08;79.99999991" },
         { 104, "1;10;;21.6;0;T;node;1;0;70" },
-        { 105, "1;10;;21.6;0;T;node;2;1;85" },
         { 207, "2;20;;21.6;0;S;node;1;0;66" },
         { 413, "1;10;;21.6;-0.1;S;node;1;0;77" },
         { 824, "2;20;;21.6;-0.1;T;sample;101;0.99999999;69.99999978" },

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Running the built program from a test, and the lens files its tests use.
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,9 +22,8 @@ struct ProgramRun
     std::string err;
 };
 
-// Runs the built lumivex without a display or locale variables (every mode
-// must work without a display; German unless told otherwise), with the
-// settings NAME=VALUE of environment and input as its standard input.
+// Without a display (every mode must work without one) and without locale
+// variables (German unless told otherwise); environment holds NAME=VALUE.
 inline ProgramRun runLumivex(const std::vector<std::string>& arguments, const std::string& input = {},
                              const std::vector<std::string>& environment = {})
 {
@@ -60,8 +57,6 @@ inline ProgramRun runLumivex(const std::vector<std::string>& arguments, const st
     return run;
 }
 
-// Runs lumivex and expects a success without a word on stderr; returns
-// its standard output.
 inline std::string runOk(const std::vector<std::string>& arguments)
 {
     const ProgramRun run = runLumivex(arguments);
@@ -94,7 +89,6 @@ inline std::vector<std::string> fileLines(const std::string& path)
     return lines;
 }
 
-// A fresh temporary directory, removed with everything in it.
 class TemporaryDirectory
 {
 public:
@@ -102,7 +96,6 @@ public:
     {
         return m_directory.filePath(QString::fromStdString(name)).toStdString();
     }
-    // Writes the file and returns its path.
     std::string write(const std::string& name, const std::string& contents) const
     {
         std::ofstream(file(name), std::ios::binary) << contents;
@@ -119,8 +112,7 @@ inline std::string examplePath(const std::string& name)
 }
 
 // The worked example (2 f-numbers, 2 frequencies, heights 0 10 21.6, 2
-// magnifications) with lines (1-based) replaced: edit(number, line) returns
-// the line to write.
+// magnifications); edit(number, line) returns the 1-based line to write.
 template <typename Edit> std::string workedExampleEdited(Edit edit)
 {
     std::string text;
@@ -136,7 +128,6 @@ inline std::string workedExampleWithLine(int number, const std::string& replacem
     return workedExampleEdited([&](int i, const std::string& line) { return i == number ? replacement : line; });
 }
 
-// The JSON of a silent lumivex --dump FILE OPTIONS.
 inline QJsonObject dumpJson(const std::string& lensFile, const std::vector<std::string>& options = {})
 {
     return QJsonDocument::fromJson(QByteArray::fromStdString(runOk(joined({ "--dump", lensFile }, options)))).object();
