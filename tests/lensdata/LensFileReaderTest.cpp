@@ -201,9 +201,8 @@ TEST(DistanceLabel, RoundsHalfToEvenAndShowsInfinityOnlyForTheFirst)
 }
 
 // Markers are found after skipped lines and ignore the rest of their line;
-// CR LF and a missing last line end read as LF. The format has never
-// checked the number of values on distance lines: a short one takes the
-// third value the line splitter still holds.
+// CR LF and a missing last line end read as LF. Distance lines were never
+// counted: a short one takes the third value the line splitter still holds.
 TEST(Lines, MarkersLineEndsAndShortDistanceLines)
 {
     Lines lines = workedExample();
