@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// A reference lens's curve: found by the values of the fixed variables,
-// placed on the first lens's abscissa.
 #include "CurveComparison.h"
+#include "CurvePipeline.h"
+#include "CurveProbe.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -48,27 +50,16 @@ const Texts magnifications { "0", "-0.05", "-0.1" };
 const LensData First = lens({ "2.8", "4", "5.6", "8" }, { "10", "20", "40" }, heights, magnifications);
 const CurveSelection Fixed { 1, 1, 1, 1 };
 
-std::vector<double> knots(const ExtractedCurve& curve)
+// The first count entries of a 1-based array.
+template <typename Array> std::vector<double> firstOf(const Array& values, int count)
 {
-    return { &curve.KnotX[1], &curve.KnotX[1] + curve.CurvePointCount };
-}
-std::vector<double> sagittal(const ExtractedCurve& curve)
-{
-    return { &curve.SagPointValues[1], &curve.SagPointValues[1] + curve.CurvePointCount };
+    return { &values[1], &values[1] + count };
 }
 
 TEST(CompareCurve, ValuesArePlacedOnTheFirstLensListAndOutsidersLeftOut)
 {
-    struct Row
-    {
-        const char* what;
-        LensData reference;
-        Abscissa abscissa;
-        std::vector<double> knots;
-        std::vector<double> sagittal;
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, LensData, Abscissa, std::vector<double>, std::vector<double>> rows[] = {
         // 2 and 11 lie outside 2.8 .. 8; 4.8 is halfway between 4 and 5.6.
         { "f-numbers", lens({ "2", "4", "4.8", "8", "11" }, { "10", "20", "40" }, heights, magnifications),
           Abscissa::FNumber, { 1, 1.5, 3 }, { 26, 28, 30 } },
@@ -83,32 +74,24 @@ TEST(CompareCurve, ValuesArePlacedOnTheFirstLensListAndOutsidersLeftOut)
         { "fewer than two", lens({ "2.8" }, { "40", "80" }, heights, { "0" }), Abscissa::Frequency, { 2 }, { 24 } },
     };
     // clang-format on
-    for (const Row& row : rows) {
-        const ReferenceCurve compared = compareCurve(First, row.reference, row.abscissa, Fixed);
-        ASSERT_FALSE(compared.missing) << row.what;
-        EXPECT_EQ(knots(compared.curve), row.knots) << row.what;
-        EXPECT_EQ(sagittal(compared.curve), row.sagittal) << row.what;
-        EXPECT_EQ(compared.curve.AbscissaFactor, 1.0) << row.what;
-
+    for (const auto& [what, reference, abscissa, knots, sagittal] : rows) {
+        const ReferenceCurve compared = compareCurve(First, reference, abscissa, Fixed);
+        ASSERT_FALSE(compared.missing) << what;
+        EXPECT_EQ(firstOf(compared.curve.KnotX, compared.curve.CurvePointCount), knots) << what;
+        EXPECT_EQ(firstOf(compared.curve.SagPointValues, compared.curve.CurvePointCount), sagittal) << what;
+        EXPECT_EQ(compared.curve.AbscissaFactor, 1.0) << what;
         // Drawn on the first lens's horizontal scale; a line only from two points.
         const SeriesCurve series = referenceSeries(compared, Series::Tangential, 56.7, {});
-        EXPECT_EQ(series.samples.ScaleX, 56.7) << row.what;
-        EXPECT_EQ(series.samples.drawable, row.knots.size() >= 2) << row.what;
-        EXPECT_EQ(series.spline.KnotY[1], 200 - row.sagittal[0]) << row.what;
+        EXPECT_EQ(series.samples.ScaleX, 56.7) << what;
+        EXPECT_EQ(series.samples.drawable, knots.size() >= 2) << what;
+        EXPECT_EQ(series.spline.KnotY[1], 200 - sagittal[0]) << what;
     }
 }
 
 TEST(CompareCurve, AFixedValueTheReferenceLensLacksIsNamedAsWritten)
 {
-    struct Row
-    {
-        LensData reference;
-        Abscissa abscissa;
-        CurveSelection selection;
-        MissingValue missing;
-    };
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<LensData, Abscissa, CurveSelection, MissingValue> rows[] = {
         { lens({ "2.8" }, { "10", "25" }, heights, magnifications), Abscissa::ImageHeight, { 2, 1, 1, 1 },
           { Abscissa::Frequency, "20" } },
         { lens({ "2.8", "5.6" }, { "10" }, heights, magnifications), Abscissa::Frequency, { 1, 4, 1, 1 },
@@ -119,10 +102,10 @@ TEST(CompareCurve, AFixedValueTheReferenceLensLacksIsNamedAsWritten)
           { Abscissa::Magnification, "-0.1" } },
     };
     // clang-format on
-    for (const Row& row : rows) {
-        const ReferenceCurve compared = compareCurve(First, row.reference, row.abscissa, row.selection);
+    for (const auto& [reference, abscissa, selection, missing] : rows) {
+        const ReferenceCurve compared = compareCurve(First, reference, abscissa, selection);
         ASSERT_TRUE(compared.missing);
-        EXPECT_EQ(*compared.missing, row.missing) << row.missing.text;
+        EXPECT_EQ(*compared.missing, missing) << missing.text;
         EXPECT_EQ(compared.curve.CurvePointCount, 0);
     }
 }
@@ -135,6 +118,74 @@ TEST(SameValue, NumbersEqualWithinOneMillionthTextsExactly)
     EXPECT_FALSE(sameValue("2.8", "2.80001"));
     EXPECT_FALSE(sameValue("2.8", "x2.8"));
     EXPECT_TRUE(sameValue("x2.8 ", "x2.8"));
+}
+
+TEST(AbscissaScale, ListValuesArePositionsAndBack)
+{
+    // A second blank in front of " 4" stays part of the text.
+    const LensData lists = lens({ "2.8", " 4", "5.6" }, { "10", "x20", "40" }, heights, magnifications);
+    // The command line's tests read two-entry lists; here a third entry, a
+    // falling list and an entry that is no number.
+    const std::tuple<Abscissa, double, std::optional<double>> rows[] = {
+        { Abscissa::FNumber, 4.8, 1.5 },
+        { Abscissa::FNumber, 5.6, 2.0 }, // the last entry still on the scale
+        { Abscissa::FNumber, 5.7, std::nullopt },
+        { Abscissa::Magnification, -0.075, 1.5 },
+        { Abscissa::Frequency, 15.0, std::nullopt },
+        { Abscissa::Frequency, 40.0, std::nullopt },
+        { Abscissa::ImageHeight, 120.0, 25.92 },
+    };
+    for (const auto& [abscissa, value, expected] : rows) {
+        const AbscissaScale scale(lists, abscissa);
+        const std::optional<double> position = scale.positionOf(value);
+        ASSERT_EQ(position.has_value(), expected.has_value()) << value;
+        if (expected) {
+            EXPECT_NEAR(*position, *expected, 1e-12) << value;
+            EXPECT_NEAR(scale.valueAt(*position).value_or(-1), value, 1e-12);
+        }
+    }
+    EXPECT_EQ(AbscissaScale(lists, Abscissa::Frequency).firstNonNumeric(), 2);
+    EXPECT_EQ(AbscissaScale(lists, Abscissa::FNumber).firstNonNumeric(), 0);
+}
+
+TEST(CurveProbe, SupportPointsWithinOneBillionthBetweenThemTheSplineOutsideNothing)
+{
+    // Over k: support points 0, 1, 2 with 60, 80, 70 (sagittal), the
+    // tangential values 10 lower.
+    CurveProbe probe;
+    probe.curve.CurvePointCount = 3;
+    for (int i = 1; i <= 3; ++i) {
+        probe.curve.KnotX[i] = i - 1;
+        probe.curve.SagPointValues[i] = i == 1 ? 60 : i == 2 ? 80 : 70;
+        probe.curve.TanPointValues[i] = probe.curve.SagPointValues[i] - 10;
+    }
+    probe.sagittal = seriesSpline(probe.curve, Series::Sagittal, {});
+    probe.tangential = seriesSpline(probe.curve, Series::Tangential, {});
+    // The natural spline through (0,60), (1,80), (2,70): 4 M_2 = 6 (-10 - 20),
+    // M_2 = -45; at 0.5: 70 + (0.125 - 0.5) * -45 / 6 = 72.8125.
+    // position, the sagittal value (the tangential is 10 lower; none: not
+    // checked), the node (-1: nothing found)
+    const std::tuple<double, std::optional<double>, int> rows[] = {
+        { 1.0, 80.0, 2 },
+        { 1.0 + 5e-10, 80.0, 2 },
+        { 1.0 + 5e-9, std::nullopt, 0 }, // no longer the support point: the spline
+        { 0.5, 72.8125, 0 },
+        { 0.0, 60.0, 1 },
+        { 2.0 * (1 + 4e-10), 70.0, 3 },
+        { 2.0 * (1 + 4e-9), std::nullopt, -1 }, // beyond the last point: nothing
+        { -1e-6, std::nullopt, -1 },
+    };
+    for (const auto& [position, sag, node] : rows) {
+        const std::optional<ProbeValue> value = probeCurve(probe, position);
+        ASSERT_EQ(value.has_value(), node >= 0) << position;
+        if (value) {
+            EXPECT_EQ(value->node, node) << position;
+        }
+        if (value && sag) {
+            EXPECT_NEAR(value->sag, *sag, 1e-9) << position;
+            EXPECT_NEAR(value->tan, *sag - 10, 1e-9) << position;
+        }
+    }
 }
 
 } // namespace

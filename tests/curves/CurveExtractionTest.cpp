@@ -16,9 +16,8 @@ int sagPattern(int f, int q, int h, int m)
     return (f * 37 + q * 11 + h * 5 + m * 3) % 256;
 }
 
-// The counts as given, every table entry filled with the pattern (255 minus
-// it for the tangential table), one common image-height row with the given
-// texts (as the reader leaves them) of which the first validCount are usable.
+// Every table entry the pattern (255 minus it for the tangential table); one
+// image-height row of the given texts, of which the first validCount are usable.
 LensData patternLens(int fNumbers, int frequencies, const std::vector<std::string>& heights, int validCount,
                      double maxImageHeight)
 {
@@ -89,20 +88,13 @@ TEST(CurveExtractionTest, PositionAbscissaeTakeOnePointPerListEntryAndCheckTheir
 // Over image height: the second height mirrored at the axis, then the usable
 // heights; the last usable one carries the values of the file's last column,
 // where a capped row keeps the values measured at that height. columns lists
-// the image-height index whose values each point carries.
+// the image-height index whose values each point carries; the selection's
+// f-number selects the values, not the row.
 TEST(CurveExtractionTest, ImageHeightCurves)
 {
-    const struct
-    {
-        std::vector<std::string> heights;
-        int valid;
-        double maxHeight;
-        CurveSelection selection; // the f-number selects the values, not the row
-        std::vector<double> xs;
-        std::vector<int> columns;
-        double factor;
-    } rows[] = {
-        // clang-format off
+    // clang-format off
+    const std::tuple<std::vector<std::string>, int, double, CurveSelection, std::vector<double>, std::vector<int>,
+                     double> rows[] = {
         { { "0", "4", "8", "12", "16", "21.6" }, 6, 21.6, { 2, 3, 0, 1 }, { -4, 0, 4, 8, 12, 16, 21.6 },
           { 2, 1, 2, 3, 4, 5, 6 }, 1 },
         // Read as 0 5 10 15 20 18: all six columns would repeat the abscissa 18.
@@ -120,16 +112,14 @@ TEST(CurveExtractionTest, ImageHeightCurves)
         { { "0", "5", "x", "15" }, 4, 15, { 1, 1, 0, 1 }, { -5, 0, 5, 0, 15 }, { 2, 1, 2, 3, 4 }, 1 },
         // No positive reference height: the curve spans the width.
         { { "0", "5", "10" }, 3, 0, { 1, 1, 0, 1 }, { -5, 0, 5, 10 }, { 2, 1, 2, 3 }, 1 },
-        // clang-format on
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.heights.back());
-        const auto curve = extractCurve(patternLens(3, 2, row.heights, row.valid, row.maxHeight), Abscissa::ImageHeight,
-                                        row.selection);
-        expectCurve(curve, row.selection, &CurveSelection::ImageHeightIndex, row.xs, row.columns);
-        EXPECT_DOUBLE_EQ(curve.AbscissaFactor, row.factor);
+    // clang-format on
+    for (const auto& [heights, valid, maxHeight, selection, xs, columns, factor] : rows) {
+        SCOPED_TRACE(heights.back());
+        const auto curve = extractCurve(patternLens(3, 2, heights, valid, maxHeight), Abscissa::ImageHeight, selection);
+        expectCurve(curve, selection, &CurveSelection::ImageHeightIndex, xs, columns);
+        EXPECT_DOUBLE_EQ(curve.AbscissaFactor, factor);
     }
-
     // One row per f-number: a row ends at its share of the largest height.
     auto lens = patternLens(2, 2, { "0", "5", "10", "15", "15" }, 4, 21.6);
     lens.ImageHeightPerFNumber = 1;
@@ -162,7 +152,6 @@ TEST(CurvePipelineTest, EachSeriesItsOwnValuesAndItsOwnWarnings)
     }
     EXPECT_EQ(sag.samples.CurveSampleX, tan.samples.CurveSampleX);
     EXPECT_TRUE(sag.samples.drawable && tan.samples.drawable);
-
     const auto repeated
         = extractCurve(patternLens(1, 1, { "0", "5", "5", "10" }, 4, 10), Abscissa::ImageHeight, { 1, 1, 0, 1 });
     for (const Series series : { Series::Sagittal, Series::Tangential }) {

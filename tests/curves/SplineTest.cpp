@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "Spline.h"
+#include "CurveSampling.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -109,7 +113,6 @@ TEST(Spline, FewerThanTwoPointsAreAConstantAndTwentyOneARangeFault)
     EXPECT_EQ(evaluateSpline(splineThrough({ { 3, 42 } }), -10).value, 42);
     EXPECT_EQ(evaluateSpline(splineThrough({ { 3, 42 } }), 3).slope, 0);
     EXPECT_EQ(evaluateSpline(splineThrough({}), 1).value, 0);
-
     Points points;
     for (int i = 1; i <= 20; ++i) {
         points.emplace_back(i, i % 3);
@@ -120,6 +123,72 @@ TEST(Spline, FewerThanTwoPointsAreAConstantAndTwentyOneARangeFault)
     EXPECT_THROW(checkSplineKnots(spline, {}), RangeError);
     EXPECT_THROW(computeSpline(spline), RangeError);
     EXPECT_THROW(evaluateSpline(spline, 1), RangeError);
+}
+
+CurveSamples sampled(const Points& points, int width = 170, int height = 170)
+{
+    return sampleCurve(splineThrough(points), width, height);
+}
+
+TEST(CurveSampling, PositionCurveEndsOnTheRightEdge)
+{
+    // A straight line, so every sample value is known independently.
+    const auto samples = sampled({ { 0, 10 }, { 1, 20 }, { 2, 30 }, { 3, 40 } });
+    EXPECT_DOUBLE_EQ(samples.SampleStep, 0.03);
+    EXPECT_DOUBLE_EQ(samples.CurveSampleX[1], -1e-8);
+    EXPECT_DOUBLE_EQ(samples.CurveMaxX, 3 - 1e-8);
+    EXPECT_DOUBLE_EQ(samples.ScaleX, 170 / (3 - 1e-8));
+    EXPECT_EQ(samples.CurveMaxY, 100.0);
+    EXPECT_DOUBLE_EQ(samples.ScaleY, 1.7);
+    for (int j = 1; j <= 101; ++j) {
+        EXPECT_NEAR(samples.CurveSampleX[j], (j - 1) * 0.03, 1e-7) << j;
+        EXPECT_NEAR(samples.CurveSampleY[j], 10 + 10 * samples.CurveSampleX[j], 1e-9) << j;
+    }
+    EXPECT_TRUE(samples.drawable);
+    // An image-height curve: sixteen samples left of the axis.
+    const auto heights = sampled({ { -4, 60 }, { 0, 65 }, { 4, 60 }, { 8, 52 }, { 12, 41 }, { 16, 30 }, { 21.6, 12 } });
+    EXPECT_DOUBLE_EQ(heights.SampleStep, 0.256);
+    EXPECT_TRUE(heights.CurveSampleX[16] < 0 && heights.CurveSampleX[17] > 0);
+    // The scales follow the plot area size (the printed report is larger).
+    const auto wide = sampled({ { 0, 40 }, { 1, 60 }, { 2, 80 } }, 408, 340);
+    EXPECT_DOUBLE_EQ(wide.ScaleY, 3.4);
+    EXPECT_DOUBLE_EQ(wide.ScaleX, 408 / (2 - 1e-8));
+}
+
+// Curves that cannot be drawn as a line keep every output finite and only
+// say so; curves the spline can compute are drawn even with a warned-about
+// decreasing interval.
+TEST(CurveSampling, DegenerateSupportPointsNeverFault)
+{
+    // name, support points, drawable, CurveMaxX
+    const std::vector<std::tuple<std::string, Points, bool, double>> rows = {
+        { "no point", {}, false, 0.0 },
+        { "one point at 20 (one image height)", { { 20, 70 } }, false, 20.0 },
+        { "equal first and last abscissa", { { 0, 70 }, { 0, 80 } }, false, 0.0 },
+        { "zero-width inner interval", { { 0, 70 }, { 1, 60 }, { 1, 50 }, { 2, 40 } }, false, 2 - 1e-8 },
+        { "all abscissae negative", { { -3, 70 }, { -2, 60 }, { -1, 50 } }, false, -1 - 1e-8 },
+        { "decreasing abscissae", { { 2, 70 }, { 1, 60 }, { 0, 40 } }, true, 2.0 },
+    };
+    for (const auto& [name, points, drawable, curveMaxX] : rows) {
+        SCOPED_TRACE(name);
+        CurveSamples samples;
+        ASSERT_NO_THROW(samples = sampled(points));
+        EXPECT_EQ(samples.drawable, drawable);
+        EXPECT_NEAR(samples.CurveMaxX, curveMaxX, 1e-12);
+        EXPECT_TRUE(std::isfinite(samples.ScaleX));
+        EXPECT_EQ(samples.ScaleX > 0, samples.CurveMaxX > 0);
+        EXPECT_DOUBLE_EQ(samples.ScaleY, 1.7);
+        for (int j = 1; j <= 101; ++j) {
+            ASSERT_TRUE(std::isfinite(samples.CurveSampleX[j])) << j;
+            ASSERT_TRUE(std::isfinite(samples.CurveSampleY[j])) << j;
+        }
+    }
+    // A single point samples its value at its abscissa; its marker stays in place.
+    const auto single = sampled({ { 20, 70 } });
+    EXPECT_EQ(single.SampleStep, 0.0);
+    EXPECT_DOUBLE_EQ(single.CurveSampleX[101], 20 - 1e-8);
+    EXPECT_EQ(single.CurveSampleY[1], 70.0);
+    EXPECT_DOUBLE_EQ(single.ScaleX, 170.0 / 20);
 }
 
 } // namespace

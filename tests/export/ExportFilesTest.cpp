@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Every export file is written all or nothing: a new file replaces the old
-// one only when complete, and a failure leaves the old bytes and no stray
-// temporary file behind.
 #include "ExportFiles.h"
 #include "LensFileReader.h"
+#include "PngEncoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,16 +49,12 @@ ChartSelection chart(int fNumberIndex = 1)
     return chart;
 }
 
-using Writer = std::function<void(const QString& path, const ChartSelection& chart)>;
-
-struct Format
+const struct
 {
     const char* name;
-    Writer write;
+    std::function<void(const QString& path, const ChartSelection& chart)> write;
     QByteArray start; // how a complete file begins
-};
-
-const Format formats[] = {
+} formats[] = {
     { "bild.png", [](const QString& p, const ChartSelection& c) { writeChartPng(p, smallLens(), c, 2, {}); },
       "\x89PNG" },
     { "bild.svg", [](const QString& p, const ChartSelection& c) { writeChartSvg(p, smallLens(), c, {}); }, "<?xml" },
@@ -73,11 +67,9 @@ const Format formats[] = {
       "%PDF" },
 };
 
-// A chart that cannot be drawn leaves the old file; one that can replaces
-// it and keeps its permissions.
 TEST(ExportFiles, TheOldFileStaysUntilTheNewOneIsComplete)
 {
-    for (const Format& format : formats) {
+    for (const auto& format : formats) {
         QTemporaryDir dir;
         const QString path = oldFile(dir, format.name);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
@@ -121,6 +113,20 @@ TEST(ExportFiles, AnUnwritableTargetNamesTheFileAndLeavesNothing)
     EXPECT_EQ(contents(file), OldBytes);
     EXPECT_EQ(entries(dir), QStringList({ "datei", "ordner.png" }));
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("ordner.png"))).isEmpty());
+}
+
+TEST(PngEncoding, APaletteUpTo256ColoursRgbBeyondAndThePixelsBackExactly)
+{
+    for (const auto& [colours, colourType] : { std::pair { 5, 3 }, std::pair { 256, 3 }, std::pair { 257, 2 } }) {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        for (int i = 0; i < colours - 1; ++i) { // white is one of them
+            image.setPixel(i % 40, i / 40, qRgb(i, 255 - i / 2, 7));
+        }
+        const QByteArray png = encodePng(image);
+        EXPECT_EQ(static_cast<uchar>(png.at(25)), colourType) << colours; // in the header: 2 RGB, 3 palette
+        EXPECT_TRUE(QImage::fromData(png).convertToFormat(QImage::Format_RGB32) == image) << colours;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // Malformed value lines are tested through the reader (with their line
 // numbers) in LensFileReaderTest; here the accepted forms.
 #include "LineParsing.h"
+#include "TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,16 @@ TEST(ParseDecimal, AcceptsAPointAndAnExponentOnly)
     for (const char* text : { "2,8", "", "   ", "2.8 ", "inf", "nan", "0x1p3", "1E999", "+-1", "--1", "1e" }) {
         EXPECT_EQ(parseDecimal(text), std::nullopt) << '"' << text << '"';
     }
+}
+
+// 0x80..0x9F go through the table, whose unassigned entries stay C1
+// controls. Expected UTF-8 bytes from the Windows-1252 code chart.
+TEST(Windows1252, ByteRangesAndTheirEdges)
+{
+    using namespace std::string_literals;
+    EXPECT_EQ(decodeWindows1252("A\0\x7F"s), "A\0\x7F"s);
+    EXPECT_EQ(decodeWindows1252("\x80\x81\x8A\x9F"), "\xE2\x82\xAC\xC2\x81\xC5\xA0\xC5\xB8"); // € U+0081 Š Ÿ
+    EXPECT_EQ(decodeWindows1252("\xA0\xC4\xFC\xFF"), "\xC2\xA0\xC3\x84\xC3\xBC\xC3\xBF");     // NBSP Ä ü ÿ
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <stdexcept>
 #include <string>
 
-// Reads text as a lens data file on top of current.
 inline LensData readText(const std::string& text, const LensData& current = LensData())
 {
     std::istringstream in(text);
