@@ -67,8 +67,6 @@ TEST(ParseArguments, AcceptedCommandLines)
         { { "--export", "dir.x/a.PNG", "l", "--scale", "8" },
           "export lens=l out=dir.x/a.PNG png x8 | y k=- q= y=- m=-" },
         { { "--export", "a.svg", "l", "--abscissa", "m" }, "export lens=l out=a.svg svg x1 | m k=- q= y=- m=-" },
-        { { "--export", "a.Pdf", "l" }, "export lens=l out=a.Pdf pdf x1 | y k=- q= y=- m=-" },
-        { { "--export", "a.b.CSV", "l" }, "export lens=l out=a.b.CSV csv x1 | y k=- q= y=- m=-" },
         // The overlay varies the f-number, over k the magnification.
         { { "--export", "a.png", "l", "--overlay-all", "--abscissa", "k", "--f-number", "1" },
           "export lens=l out=a.png png x1 overlay | k k=1 q= y=- m=-" },
@@ -92,10 +90,8 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--dump=" }, "Option --dump erwartet einen Dateinamen" },
         { { "--dump", "a", "--f-number" }, "Option --f-number erwartet einen Wert" },
         { { "--dump", "a", "--f-number", "2.5" }, "--f-number erwartet eine ganze Zahl ab 1, nicht „2.5“" },
-        { { "--dump", "a", "--image-height", "0" }, "--image-height erwartet eine ganze Zahl ab 1, nicht „0“" },
         { { "--dump", "a", "--abscissa", "x" }, "--abscissa erwartet k, lpmm, y oder m, nicht „x“" },
         { { "--dump", "a", "--frequencies", "1," }, "--frequencies erwartet ganze Zahlen ab 1" },
-        { { "--dump", "a", "--frequencies", "99999999999" }, "--frequencies erwartet ganze Zahlen ab 1" },
         { { "--dump", "a", "b" }, "Unerwartetes Argument „b“" },
         { { "a.mtf", "b.mtf" }, "Unerwartetes Argument „b.mtf“" },
         { { "--image-height", "2", "a.mtf" }, "nur zusammen mit --dump, --export oder --export-dir" },
@@ -132,7 +128,6 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--dump", "l", "--jobs", "2" }, "--jobs gilt nur zusammen mit --export-dir" },
         { { "--export", "a.png", "-" }, "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir" },
         { { "--export", "a.png", "l", "--at", "5" }, "Option --at gilt nur zusammen mit --dump" },
-        { { "--dump", "a", "--at" }, "Option --at erwartet einen Wert" },
         { { "--dump", "a", "--at", "1,5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „1,5“" },
         { { "--dump", "a", "--at", " 5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „ 5“" },
     };
@@ -166,10 +161,8 @@ TEST(ResolveSelection, DefaultsAndTheFilesCountsAsUpperBounds)
 {
     EXPECT_EQ(resolved({}, 2, 2, 3, 2), "2 k=1 y=1 m=1 q=2,"); // the window's start selection
     EXPECT_EQ(resolved({}, 1, 1, 1, 1), "2 k=1 y=1 m=1 q=1,");
-
     const SelectionOptions atCounts { Abscissa::FNumber, 3, { 1, 4 }, 5, 6 };
     EXPECT_EQ(resolved(atCounts, 3, 4, 5, 6), "0 k=3 y=5 m=6 q=1,4,");
-    // One count less each:
     EXPECT_EQ(resolved(atCounts, 2, 4, 5, 6),
               "Option --f-number: 3 liegt außerhalb von 1..2 (Blendenzahlen der Datei)");
     EXPECT_EQ(resolved(atCounts, 3, 3, 5, 6),

@@ -40,7 +40,6 @@ TEST(CompareCommand, CsvRowsOfTheReferenceLensHoldItsTableValuesAtTheirPlacedAbs
     const std::vector<std::string> lines = fileLines(csv);
     ASSERT_EQ(lines.size(), 1 + 4 * (8 + 101) + 2 * (7 + 101));
     EXPECT_EQ(lines[0].rfind("lens;frequency_index;frequency;", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[1].rfind("1;2;10;;", 0), 0u) << lines[1];
     EXPECT_EQ(lines[2 * 109 + 1].rfind("1;8;80;;", 0), 0u) << lines[2 * 109 + 1];
     std::vector<std::string> placed;
     for (const std::string& line : lines) {
@@ -53,7 +52,6 @@ TEST(CompareCommand, CsvRowsOfTheReferenceLensHoldItsTableValuesAtTheirPlacedAbs
     EXPECT_EQ(placed[0].substr(placed[0].rfind(';')), ";93");
     EXPECT_EQ(std::vector(placed.begin() + 1, placed.end()),
               (std::vector<std::string> { "2;2;96", "3;3;97", "4;4;96", "5;5;94", "6;6;92", "7;7;89" }));
-    // --export-dir compares every file with FILE2 alike.
     runLumivex(joined({ "--export-dir", dir.file("katalog"), "--format", "csv", Full }, options));
     EXPECT_EQ(fileText(dir.file("katalog/vollformat-objektiv.csv")), fileText(csv));
 }

@@ -38,7 +38,6 @@ TEST(PngExport, AtScaleFourTheCurvesRunAlongTheirRealCoordinates)
     runOk({ "--export", out, Small, "--abscissa", "k", "--image-height", "3", "--scale", "4" });
     const QImage image = QImage(QString::fromStdString(out)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(image.size(), QSize(1000, 1000));
-    // -1 with less than one pixel's worth of ink within 12 rows of y.
     const auto inkCentre = [&image](int column, double y, bool red) {
         double weight = 0.0;
         double sum = 0.0;
@@ -100,9 +99,8 @@ TEST(SvgExport, EachSeriesIsOnePathThroughItsRealCoordinates)
                             "#ffffff 176.5 18 41.381 51.33 210.5", "#0000ff 176.5 18 41.381 51.33 210.5 dashed" }));
 }
 
-// Over k one pass per magnification, frequencies ascending, per series the
-// nodes (the table entries at the list positions 0 and 1) and then the 101
-// samples; the straight line through two nodes is known at every sample.
+// Per series the nodes (the table entries at the list positions 0 and 1),
+// then 101 samples on the straight line through them.
 TEST(CsvExport, OverTheFNumberOnePassPerMagnification)
 {
     const TemporaryDirectory directory;
@@ -112,22 +110,16 @@ TEST(CsvExport, OverTheFNumberOnePassPerMagnification)
     const std::vector<std::string> rows = fileLines(out);
     ASSERT_EQ(rows.size(), 1 + 2 * 2 * 2 * (2 + 101));
     const std::pair<std::size_t, const char*> expected[] = {
-        { 1, "1;10;;21.6;0;S;node;1;0;80" },
-        { 2, "1;10;;21.6;0;S;node;2;1;89" },
-        { 3, "1;10;;21.6;0;S;sample;1;-1e-08;79.99999991" },
-        { 104, "1;10;;21.6;0;T;node;1;0;70" },
-        { 207, "2;20;;21.6;0;S;node;1;0;66" },
-        { 413, "1;10;;21.6;-0.1;S;node;1;0;77" },
-        { 824, "2;20;;21.6;-0.1;T;sample;101;0.99999999;69.99999978" },
+        { 1, "1;10;;21.6;0;S;node;1;0;80" },      { 3, "1;10;;21.6;0;S;sample;1;-1e-08;79.99999991" },
+        { 104, "1;10;;21.6;0;T;node;1;0;70" },    { 207, "2;20;;21.6;0;S;node;1;0;66" },
+        { 413, "1;10;;21.6;-0.1;S;node;1;0;77" }, { 824, "2;20;;21.6;-0.1;T;sample;101;0.99999999;69.99999978" },
     };
     for (const auto& [index, text] : expected) {
         EXPECT_EQ(rows[index], text) << "row " << index;
     }
 }
 
-// Over the image height one pass per f-number; the nodes are the heights
-// in mm, the second one mirrored first. Texts holding the separator or a
-// quote are quoted, quotes doubled.
+// The nodes are the heights in mm, the second one mirrored first.
 TEST(CsvExport, OverTheImageHeightOnePassPerFNumberAndQuotedTexts)
 {
     const TemporaryDirectory directory;
@@ -140,15 +132,12 @@ TEST(CsvExport, OverTheImageHeightOnePassPerFNumberAndQuotedTexts)
     ASSERT_EQ(rows.size(), 1 + 2 * 2 * (4 + 101));
     const std::pair<std::size_t, const char*> expected[] = {
         { 1, "2;\"2;0\";2.8;;-0.1;S;node;1;-10;75" },
-        { 2, "2;\"2;0\";2.8;;-0.1;S;node;2;0;83" },
         { 4, "2;\"2;0\";2.8;;-0.1;S;node;4;21.6;62" },
         { 211, "2;\"2;0\";\"5\"\"6\";;-0.1;S;node;1;-10;85" },
     };
     for (const auto& [index, text] : expected) {
         EXPECT_EQ(rows[index], text) << "row " << index;
     }
-    EXPECT_EQ(rows[5].substr(0, rows[5].rfind(';')), "2;\"2;0\";2.8;;-0.1;S;sample;1;-10.00000001");
-    EXPECT_EQ(rows[105].substr(0, rows[105].rfind(';')), "2;\"2;0\";2.8;;-0.1;S;sample;101;21.59999999");
 }
 
 } // namespace

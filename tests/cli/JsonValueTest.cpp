@@ -3,7 +3,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -34,34 +33,12 @@ TEST(JsonValue, StringsAndDoublesReadBackExactly)
     }
 }
 
-TEST(JsonValue, ObjectsKeepInsertionOrderAndNest)
-{
-    const JsonValue value = JsonValue::Object {
-        { "b", 1 },
-        { "a", JsonValue::Array { 1, 2, JsonValue::Array { 3, 4 } } },
-        { "c", JsonValue::Object {} },
-        { "d", true },
-        { "e", JsonValue() },
-    };
-    EXPECT_EQ(value.serialize(),
-              "{\n"
-              "  \"b\": 1,\n"
-              "  \"a\": [\n"
-              "    1,\n"
-              "    2,\n"
-              "    [3, 4]\n"
-              "  ],\n"
-              "  \"c\": {},\n"
-              "  \"d\": true,\n"
-              "  \"e\": null\n"
-              "}");
-}
-
 TEST(JsonValue, ScalarsAreExactAndNonFiniteDoublesNull)
 {
     EXPECT_EQ(JsonValue(255).serialize(), "255");
     EXPECT_EQ(JsonValue(-2147483647LL - 1).serialize(), "-2147483648");
     EXPECT_EQ(JsonValue(JsonValue::Array {}).serialize(), "[]");
+    EXPECT_EQ(JsonValue(JsonValue::Object {}).serialize(), "{}");
     EXPECT_TRUE(reparse(std::numeric_limits<double>::quiet_NaN()).isNull());
     EXPECT_TRUE(reparse(std::numeric_limits<double>::infinity()).isNull());
 }

@@ -13,7 +13,6 @@ std::string shown(const QJsonValue& value)
     return value.isNull() ? "-" : QString::number(value.toDouble(), 'g', 10).toStdString();
 }
 
-// abscissa at position frequency:sagittal/tangential (* at a support point)
 std::string probed(const std::string& file, const std::vector<std::string>& options)
 {
     const QJsonObject probe = dumpJson(file, options)["Probe"].toObject();
