@@ -20,13 +20,9 @@ template <typename Controls> QString captions(const Controls& controls)
 // before a shown one.
 template <typename Controls> int shownCount(const Controls& controls)
 {
-    int count = 0;
-    for (std::size_t k = 0; k < controls.size(); ++k) {
-        if (!controls[k]->isHidden()) {
-            count = count == static_cast<int>(k) ? count + 1 : -1;
-        }
-    }
-    return count;
+    const auto shown = [](const QWidget* control) { return !control->isHidden(); };
+    const auto end = std::find_if_not(controls.begin(), controls.end(), shown);
+    return std::none_of(end, controls.end(), shown) ? static_cast<int>(end - controls.begin()) : -1;
 }
 
 // The shown counts of the five value columns; V/v for the four panels, the
@@ -34,12 +30,12 @@ template <typename Controls> int shownCount(const Controls& controls)
 // for the print, mode, draw and clear buttons enabled or not.
 QString looks(const MainWindowControls& c)
 {
-    QString result = QStringLiteral("%1 %2 %3 %4 %5 ")
-                         .arg(shownCount(c.fNumberButtons))
-                         .arg(shownCount(c.frequencyBoxes))
-                         .arg(shownCount(c.imageHeightButtons))
-                         .arg(shownCount(c.magnificationButtons))
-                         .arg(shownCount(c.distanceLabels));
+    QString result;
+    for (const int count :
+         { shownCount(c.fNumberButtons), shownCount(c.frequencyBoxes), shownCount(c.imageHeightButtons),
+           shownCount(c.magnificationButtons), shownCount(c.distanceLabels) }) {
+        result += QString::number(count) + ' ';
+    }
     for (const QWidget* widget : std::initializer_list<const QWidget*> {
              c.fNumberPanel, c.frequencyPanel, c.imageHeightPanel, c.magnificationPanel, c.wavelengthLabel,
              c.weightLabel, c.instructionText }) {
