@@ -16,8 +16,7 @@ int sagPattern(int f, int q, int h, int m)
     return (f * 37 + q * 11 + h * 5 + m * 3) % 256;
 }
 
-// Every table entry the pattern (255 minus it for the tangential table); one
-// image-height row of the given texts, of which the first validCount are usable.
+// One image-height row of the given texts, of which the first validCount are usable.
 LensData patternLens(int fNumbers, int frequencies, const std::vector<std::string>& heights, int validCount,
                      double maxImageHeight)
 {
@@ -42,7 +41,6 @@ LensData patternLens(int fNumbers, int frequencies, const std::vector<std::strin
     }
     lens.ImageHeightValidCount[1] = validCount;
     lens.MaxImageHeight = maxImageHeight;
-    lens.FileLoaded = 1;
     return lens;
 }
 
@@ -85,11 +83,8 @@ TEST(CurveExtractionTest, PositionAbscissaeTakeOnePointPerListEntryAndCheckTheir
     EXPECT_THROW(extractCurve(small, Abscissa::ImageHeight, { 1, 0, 1, 1 }), RangeError); // no row 0
 }
 
-// Over image height: the second height mirrored at the axis, then the usable
-// heights; the last usable one carries the values of the file's last column,
-// where a capped row keeps the values measured at that height. columns lists
-// the image-height index whose values each point carries; the selection's
-// f-number selects the values, not the row.
+// The last usable height carries the file's last column, where a capped row keeps the values
+// measured at that height; the selection's f-number selects the values, not the row.
 TEST(CurveExtractionTest, ImageHeightCurves)
 {
     // clang-format off
@@ -100,8 +95,7 @@ TEST(CurveExtractionTest, ImageHeightCurves)
         // Read as 0 5 10 15 20 18: all six columns would repeat the abscissa 18.
         { { "0", "5", "10", "15", "18", "18" }, 5, 18, { 2, 1, 0, 1 }, { -5, 0, 5, 10, 15, 18 },
           { 2, 1, 2, 3, 4, 6 }, 1 },
-        // Two heights: the second is the last usable one, so it and its
-        // mirror carry the values of column 3.
+        // Two heights: the second is the last usable one, so it and its mirror carry the values of column 3.
         { { "0", "10", "10" }, 2, 20, { 1, 1, 0, 1 }, { -10, 0, 10 }, { 3, 1, 3 }, 0.5 },
         // One usable height (read as 30 10 20): nothing to mirror; none: empty.
         { { "20", "10", "20" }, 1, 20, { 1, 1, 0, 1 }, { 20 }, { 3 }, 1 },
@@ -123,9 +117,9 @@ TEST(CurveExtractionTest, ImageHeightCurves)
     // One row per f-number: a row ends at its share of the largest height.
     auto lens = patternLens(2, 2, { "0", "5", "10", "15", "15" }, 4, 21.6);
     lens.ImageHeightPerFNumber = 1;
-    const std::vector<std::string> last { "0", "5", "10", "15", "21.6" };
-    for (int j = 1; j <= 5; ++j) {
-        lens.ImageHeightText[2][j] = last[static_cast<std::size_t>(j - 1)];
+    int j = 0;
+    for (const char* text : { "0", "5", "10", "15", "21.6" }) {
+        lens.ImageHeightText[2][++j] = text;
     }
     lens.ImageHeightValidCount[2] = 5;
     const auto first = extractCurve(lens, Abscissa::ImageHeight, { 1, 1, 0, 1 });
@@ -137,8 +131,6 @@ TEST(CurveExtractionTest, ImageHeightCurves)
     EXPECT_DOUBLE_EQ(second.AbscissaFactor, 1.0);
 }
 
-// Each series gets its own values on the same abscissae; a repeated height
-// warns once per series and draws only the markers.
 TEST(CurvePipelineTest, EachSeriesItsOwnValuesAndItsOwnWarnings)
 {
     const auto curve = extractCurve(patternLens(4, 2, { "0", "5", "10" }, 3, 10), Abscissa::FNumber, { 2, 0, 3, 1 });

@@ -53,10 +53,9 @@ TEST(Spline, CollinearPointsGiveTheStraightLine)
     expectValues(splineThrough({ { 0, 10 }, { 1, 20 } }), { { 0.5, { 15, 10, 0 } } });
 }
 
-// Five points on uneven intervals, so that the elimination and the back
-// substitution both run over three unknowns. Solved once with exact
-// fractions: M = 0, -2110/31, 2610/31, -2140/31, 0. Outside the knots the
-// end polynomials go on (not clamped to the end values).
+// Five points on uneven intervals, so that the elimination and the back substitution both run over three
+// unknowns. Solved once with exact fractions: M = 0, -2110/31, 2610/31, -2140/31, 0. Outside the knots the end
+// polynomials go on (not clamped to the end values).
 TEST(Spline, FivePointsOnUnevenIntervals)
 {
     const auto spline = splineThrough({ { 0, 10 }, { 1, 40 }, { 3, 20 }, { 4, 60 }, { 6, 30 } });
@@ -90,7 +89,6 @@ TEST(Spline, WarningsInOrderPerIntervalAndTest)
     const std::vector<std::pair<std::vector<double>, std::vector<W>>> rows = {
         // clang-format off
         { { 0, 1, 2, 3 }, {} }, { { 0, 1, 1, 2 }, { W::Singular, W::NotMonotonic } },
-        { { 0, 2, 1 }, { W::NotMonotonic } },
         { { 3, 2, 2, 1 }, { W::NotMonotonic, W::Singular, W::NotMonotonic, W::NotMonotonic } },
         { { 0, 1e-20 }, { W::Singular, W::NotMonotonic } }, { { 0, -1e-21 }, { W::Singular, W::NotMonotonic } },
         { { 0, 2e-20 }, {} }, { { 5 }, {} }, { {}, {} },
@@ -137,9 +135,7 @@ TEST(CurveSampling, PositionCurveEndsOnTheRightEdge)
     EXPECT_DOUBLE_EQ(samples.SampleStep, 0.03);
     EXPECT_DOUBLE_EQ(samples.CurveSampleX[1], -1e-8);
     EXPECT_DOUBLE_EQ(samples.CurveMaxX, 3 - 1e-8);
-    EXPECT_DOUBLE_EQ(samples.ScaleX, 170 / (3 - 1e-8));
     EXPECT_EQ(samples.CurveMaxY, 100.0);
-    EXPECT_DOUBLE_EQ(samples.ScaleY, 1.7);
     for (int j = 1; j <= 101; ++j) {
         EXPECT_NEAR(samples.CurveSampleX[j], (j - 1) * 0.03, 1e-7) << j;
         EXPECT_NEAR(samples.CurveSampleY[j], 10 + 10 * samples.CurveSampleX[j], 1e-9) << j;
@@ -149,18 +145,14 @@ TEST(CurveSampling, PositionCurveEndsOnTheRightEdge)
     const auto heights = sampled({ { -4, 60 }, { 0, 65 }, { 4, 60 }, { 8, 52 }, { 12, 41 }, { 16, 30 }, { 21.6, 12 } });
     EXPECT_DOUBLE_EQ(heights.SampleStep, 0.256);
     EXPECT_TRUE(heights.CurveSampleX[16] < 0 && heights.CurveSampleX[17] > 0);
-    // The scales follow the plot area size (the printed report is larger).
     const auto wide = sampled({ { 0, 40 }, { 1, 60 }, { 2, 80 } }, 408, 340);
     EXPECT_DOUBLE_EQ(wide.ScaleY, 3.4);
     EXPECT_DOUBLE_EQ(wide.ScaleX, 408 / (2 - 1e-8));
 }
 
-// Curves that cannot be drawn as a line keep every output finite and only
-// say so; curves the spline can compute are drawn even with a warned-about
-// decreasing interval.
+// Curves that cannot be drawn keep every output finite; a warned-about decreasing interval is drawn.
 TEST(CurveSampling, DegenerateSupportPointsNeverFault)
 {
-    // name, support points, drawable, CurveMaxX
     const std::vector<std::tuple<std::string, Points, bool, double>> rows = {
         { "no point", {}, false, 0.0 },
         { "one point at 20 (one image height)", { { 20, 70 } }, false, 20.0 },

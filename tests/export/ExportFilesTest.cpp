@@ -35,10 +35,7 @@ QStringList entries(const QTemporaryDir& dir)
     return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-LensData smallLens()
-{
-    return readLensFile(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf", LensData {});
-}
+const LensData Small = readLensFile(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf", LensData {});
 
 ChartSelection chart(int fNumberIndex = 1)
 {
@@ -55,14 +52,13 @@ const struct
     std::function<void(const QString& path, const ChartSelection& chart)> write;
     QByteArray start; // how a complete file begins
 } formats[] = {
-    { "bild.png", [](const QString& p, const ChartSelection& c) { writeChartPng(p, smallLens(), c, 2, {}); },
-      "\x89PNG" },
-    { "bild.svg", [](const QString& p, const ChartSelection& c) { writeChartSvg(p, smallLens(), c, {}); }, "<?xml" },
-    { "daten.csv", [](const QString& p, const ChartSelection& c) { writeChartCsv(p, smallLens(), c, {}); },
+    { "bild.png", [](const QString& p, const ChartSelection& c) { writeChartPng(p, Small, c, 2, {}); }, "\x89PNG" },
+    { "bild.svg", [](const QString& p, const ChartSelection& c) { writeChartSvg(p, Small, c, {}); }, "<?xml" },
+    { "daten.csv", [](const QString& p, const ChartSelection& c) { writeChartCsv(p, Small, c, {}); },
       "frequency_index;" },
     { "bericht.pdf",
       [](const QString& p, const ChartSelection& c) {
-          writeReportPdf(p, buildReportInput(smallLens(), c.abscissa, c.passes[0], c.frequencies, c.texts, {}, {}));
+          writeReportPdf(p, buildReportInput(Small, c.abscissa, c.passes[0], c.frequencies, c.texts, {}, {}));
       },
       "%PDF" },
 };

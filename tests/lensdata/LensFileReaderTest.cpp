@@ -5,14 +5,11 @@
 #include "LoadError.h"
 #include "TestFiles.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <functional>
 #include <tuple>
-
-using ::testing::HasSubstr;
 
 namespace {
 
@@ -57,12 +54,10 @@ struct TestFile
     std::string frequencyLine = "f 10 20";
     Lines distanceLines = { "1 0 -1E20 -1E20", "2 -0.1 -550 604.5" };
     int fNumbers = 2, magnifications = 2, imageHeights = 3, frequencies = 2; // shape of the blocks
-
     static int value(int n, int orientation, int m, int h, int q)
     {
         return (n * 41 + orientation * 23 + m * 13 + h * 7 + q * 3) % 101;
     }
-
     LensData read() const
     {
         Lines out = { "Lens data", head, "Lumivex-Projekt", "Testdatei", "Obj:Testlinse 2.8/50 mm", "[GAUSS]" };
@@ -95,11 +90,10 @@ TEST(WorkedExample, LoadsToTheDocumentedValues)
     EXPECT_EQ(lens.LensName, "Testlinse 2.8/50 ");
     EXPECT_EQ(rowTexts(lens, 1), (Lines { "0", "10", "21.6" }));
     EXPECT_EQ((Lines { lens.WavelengthText, lens.WeightText, lens.FNumberText[1], lens.FNumberText[2],
-                       lens.MagnificationText[2], lens.FrequencyText[2], lens.DistanceText[1], lens.DistanceText[2] }),
-              (Lines { "    546    480    644", "1.0 0.5 0.5", "2.8", "5.6", "-0.1", "20", "-1E20", "604.5" }));
-    for (int i = 1; i <= 9; ++i) { // "0" for the entries no file has filled
-        EXPECT_EQ(lens.DistanceLabels[i], i == 1 ? "unendlich" : i == 2 ? "604" : "0") << "entry " << i;
-    }
+                       lens.MagnificationText[2], lens.FrequencyText[2], lens.DistanceText[1], lens.DistanceText[2],
+                       lens.DistanceLabels[1], lens.DistanceLabels[2], lens.DistanceLabels[9] }),
+              (Lines { "    546    480    644", "1.0 0.5 0.5", "2.8", "5.6", "-0.1", "20", "-1E20", "604.5",
+                       "unendlich", "604", "0" })); // "0": an entry no file has filled
     // Line 24 "y1 92 85 ", and line 50: tangential, f-number 2, magnification 2, height 3.
     EXPECT_EQ((std::array { lens.sag(1, 1, 1, 1), lens.sag(1, 2, 1, 1), lens.tan(2, 1, 3, 2), lens.tan(2, 2, 3, 2) }),
               (std::array { 92, 85, 83, 70 }));
@@ -115,7 +109,6 @@ TEST(ImageHeights, RowIsCappedAtTheFirstColumnReachingItsLastValue)
         { "y 0 5 10 15.0 20 15", 4, { "0", "5", "10", "15", "20", "15" }, 15 },
         { "y 30 10 20", 1, { "20", "10", "20" }, 20 }, // the last value, not the largest
         { "y  0 1E1  5", 2, { " 0", " 5", " 5" }, 5 }, // extra blanks stay in the text
-        { "y 7", 1, { "7" }, 7 },
     };
     for (const auto& [line, validCount, texts, maxImageHeight] : rows) {
         SCOPED_TRACE(line);
@@ -123,7 +116,6 @@ TEST(ImageHeights, RowIsCappedAtTheFirstColumnReachingItsLastValue)
         file.imageHeightLines = { line };
         file.imageHeights = static_cast<int>(texts.size());
         const LensData lens = file.read();
-        EXPECT_EQ(lens.ImageHeightCount, file.imageHeights);
         EXPECT_EQ(lens.ImageHeightValidCount[1], validCount);
         EXPECT_EQ(rowTexts(lens, 1), texts);
         EXPECT_DOUBLE_EQ(lens.MaxImageHeight, maxImageHeight);
@@ -141,7 +133,6 @@ TEST(ImageHeights, LayoutDigitAboveZeroInColumnSixGivesOneRowPerFNumber)
     const LensData lens = file.read();
     EXPECT_EQ(lens.ImageHeightPerFNumber, 9);
     EXPECT_EQ(lens.imageHeightRowCount(), 3);
-    EXPECT_EQ(lens.ImageHeightCount, 6);
     EXPECT_DOUBLE_EQ(lens.MaxImageHeight, 21.6);
     EXPECT_EQ(
         (std::array { lens.ImageHeightValidCount[1], lens.ImageHeightValidCount[2], lens.ImageHeightValidCount[3] }),
@@ -166,7 +157,6 @@ TEST(TextLines, NameWavelengthsAndWeightsAreCutByColumns)
         { 5, "Obj:Gr\xFCn 2.8/50 mm", name, "Grün 2.8/50 " }, // columns count bytes
         // Every complete four-column field after the label's.
         { 17, "WL   546 480 64", &LensData::WavelengthText, "    546    480" },
-        { 17, "WL  0546x480", &LensData::WavelengthText, "   0546   x480" },
         // Everything from column 5.
         { 18, "GEW  1.0 \x80 0.5 ", &LensData::WeightText, " 1.0 € 0.5 " },
         { 18, "GEW", &LensData::WeightText, "" },
@@ -180,14 +170,12 @@ TEST(TextLines, NameWavelengthsAndWeightsAreCutByColumns)
 
 TEST(DistanceLabel, RoundsHalfToEvenAndShowsInfinityOnlyForTheFirst)
 {
-    // text, first entry, label (nullptr: LineFormatError); -2147483648.5
-    // goes to the even neighbour, which still fits
+    // text, first entry, label ({}: LineFormatError); -2147483648.5 goes to the even neighbour, which fits
     const std::vector<std::tuple<std::string, bool, const char*>> rows = {
         // clang-format off
         { "604.5", false, "604" }, { "605.5", false, "606" }, { "604.51", false, "605" }, { "-551.5", false, "-552" },
-        { "-1E20", true, "unendlich" }, { "-1e20", true, nullptr }, { "2147483647.4", false, "2147483647" },
-        { "2147483647.5", false, nullptr }, { "-2147483648.5", false, "-2147483648" },
-        { "-2147483649", false, nullptr },
+        { "-1E20", true, "unendlich" }, { "-1e20", true, {} }, { "2147483647.4", false, "2147483647" },
+        { "2147483647.5", false, {} }, { "-2147483648.5", false, "-2147483648" }, { "-2147483649", false, {} },
         // clang-format on
     };
     for (const auto& [text, first, label] : rows) {
@@ -200,9 +188,7 @@ TEST(DistanceLabel, RoundsHalfToEvenAndShowsInfinityOnlyForTheFirst)
     }
 }
 
-// Markers are found after skipped lines and ignore the rest of their line;
-// CR LF and a missing last line end read as LF. Distance lines were never
-// counted: a short one takes the third value the line splitter still holds.
+// Distance lines were never counted: a short one takes the third value the line splitter still holds.
 TEST(Lines, MarkersLineEndsAndShortDistanceLines)
 {
     Lines lines = workedExample();
@@ -220,8 +206,7 @@ TEST(Lines, MarkersLineEndsAndShortDistanceLines)
               (Lines { "700.4", "700", "700.4", "700" }));
 }
 
-// Distance labels beyond the new magnifications go on showing the first
-// file's distances, as every other entry beyond the new counts.
+// Labels beyond the new magnifications keep the first file's distances, as every entry beyond the new counts.
 TEST(RepeatedLoads, EntriesBeyondTheNewCountsKeepTheEarlierFile)
 {
     const LensData first = readLensFile(examplePath("vollformat-objektiv.mtf"), {});
@@ -268,6 +253,12 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
         return [line, text](Lines& lines) { lines[static_cast<std::size_t>(line - 1)] = text; };
     };
     const auto keep = [](std::size_t count) -> Edit { return [count](Lines& lines) { lines.resize(count); }; };
+    const auto both = [](Edit a, Edit b) -> Edit {
+        return [=](Lines& lines) {
+            a(lines);
+            b(lines);
+        };
+    };
     // edit of the worked example, line of the error, part of its message
     const std::vector<std::tuple<Edit, int, std::string>> rows = {
         { set(2, "X1232"), 2, "Spalte 6 der Kopfzeile „X1232“ enthält keine Ziffer" },
@@ -275,11 +266,9 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
         { keep(4), 5, "Unerwartetes Dateiende: gesucht wurde die Titelzeile" },
         { set(6, "[gauss]"), 51, "Unerwartetes Dateiende: gesucht wurde die Markierung „[GAUSS]“" },
         { keep(9), 10, "Zeile 4 von 6 nach „[GAUSS]“" },
-        { [](Lines& lines) { // a marker among the six lines after [GAUSS] is not seen
-             lines[12] = "not a marker";
-             lines[8] = "[PARAM]";
-         },
-          51, "Unerwartetes Dateiende: gesucht wurde die Markierung „[PARAM]“" },
+        // A marker among the six lines after [GAUSS] is not seen.
+        { both(set(13, "not a marker"), set(9, "[PARAM]")), 51,
+          "Unerwartetes Dateiende: gesucht wurde die Markierung „[PARAM]“" },
         { keep(13), 14, "die Zeile der Blendenzahlen" },
         { keep(21), 22, "die Abstandszeile des Abbildungsmaßstabs 2" },
         { keep(29), 30, "die Trennzeile vor den tangentialen Werten der Blende 1" },
@@ -289,11 +278,8 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
         { set(19, "f 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 x16"), 19,
           "Bereichsfehler: mehr als 15 Werte in der Zeile, der 16. Wert ist „x16“" },
         { set(14, "k"), 14, "Zeile der Blendenzahlen „k“ enthält keine Werte" },
-        { [](Lines& lines) {
-             lines[1] = "X12321";
-             lines.insert(lines.begin() + 16, "y 0 21.6");
-         },
-          17, "„y 0 21.6“ hat 2 Werte, die erste hat 3" },
+        { both(set(2, "X12321"), [](Lines& lines) { lines.insert(lines.begin() + 16, "y 0 21.6"); }), 17,
+          "„y 0 21.6“ hat 2 Werte, die erste hat 3" },
         { set(16, "y 0 1O 21.6"), 16, "Bildhöhe „1O“ ist keine Zahl" },
         { set(22, "2 -0.1 -550 abc"), 22, "Abstand „abc“ ist keine Zahl" },
         { set(22, "2 -0.1 -550 3E9"), 22, "„3E9“ passt gerundet nicht" },
@@ -305,7 +291,6 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
         { set(26, "y3 80  66 "), 26,
           "„80 “ ist keine ganze Zahl (Werte durch genau ein Leerzeichen trennen und die Zeile mit einem Leerzeichen "
           "beenden)" },
-        { set(31, "y1 9.5 85 "), 31, "„9.5“ ist keine ganze Zahl" },
         { set(38, "y1"), 38, "„y1“ enthält kein Leerzeichen vor einem Wert" },
         { set(24, "y1 1 2 3 4 5 6 7 8 9 10 "), 24, "mehr als 10 Wertgrenzen" },
         { set(24, "y1 92 85 " + std::string(247, 'x')), 24, "256 Zeichen lang, erlaubt sind 255" },
@@ -319,7 +304,7 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
             ADD_FAILURE() << "loaded";
         } catch (const LoadError& error) {
             EXPECT_EQ(error.line(), line);
-            EXPECT_THAT(error.message(), HasSubstr(fragment));
+            EXPECT_NE(error.message().find(fragment), std::string::npos) << error.message();
             EXPECT_EQ(std::string(error.what()), "Zeile " + std::to_string(line) + ": " + error.message());
         }
     }

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-// Malformed value lines are tested through the reader (with their line
-// numbers) in LensFileReaderTest; here the accepted forms.
 #include "LineParsing.h"
 #include "TextEncoding.h"
 
@@ -36,10 +34,8 @@ TEST(SplitLine, CountsTheLabelAndKeepsExtraBlanksInFront)
 
 TEST(ModulationLine, ReadsTheValuesBetweenBoundaries)
 {
-    // line, number of values needed, the values
     const std::vector<std::tuple<std::string, int, std::vector<int>>> rows = {
         // clang-format off
-        { "y1 92 85 ", 2, { 92, 85 } },
         { "y1 92 85 77 ", 2, { 92, 85 } }, // values beyond the frequency count
         { "y1 92 x ", 1, { 92 } },         // a bad value after the needed ones
         { "y1     92 85 ", 2, { 92, 85 } },
@@ -69,8 +65,7 @@ TEST(ParseDecimal, AcceptsAPointAndAnExponentOnly)
     }
 }
 
-// 0x80..0x9F go through the table, whose unassigned entries stay C1
-// controls. Expected UTF-8 bytes from the Windows-1252 code chart.
+// 0x80..0x9F go through the table, whose unassigned entries stay C1 controls; bytes from the code chart.
 TEST(Windows1252, ByteRangesAndTheirEdges)
 {
     using namespace std::string_literals;

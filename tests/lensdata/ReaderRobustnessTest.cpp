@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Mutated example files must never crash or hang the reader: each either
-// loads to a consistent data set or fails with a LoadError that names a
-// line of the file. The generator is seeded, so every run sees the same
-// files; a failure message carries the case number to rebuild it.
+// Mutated example files must never crash or hang the reader: each loads to a consistent data set or fails with
+// a LoadError naming a line. The generator is seeded; a failure message carries the case number to rebuild it.
 #include "LoadError.h"
 #include "TestFiles.h"
 
@@ -14,9 +12,8 @@
 
 namespace {
 
-// One to three edits: truncate, overwrite, insert or drop a byte,
-// duplicate or remove a whole line. Bytes that matter to the format are
-// chosen more often than others.
+// One to three edits: truncate, overwrite, insert or drop a byte, duplicate or remove a whole line. Bytes that
+// matter to the format are chosen more often than others.
 std::string mutate(std::string text, std::mt19937& random)
 {
     const auto pick = [&](std::size_t size) { return std::uniform_int_distribution<std::size_t>(0, size - 1)(random); };

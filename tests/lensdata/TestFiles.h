@@ -5,7 +5,6 @@
 
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 
 inline LensData readText(const std::string& text, const LensData& current = LensData())
@@ -22,9 +21,6 @@ inline std::string examplePath(const std::string& name)
 inline std::string exampleText(const std::string& name)
 {
     std::ifstream in(examplePath(name), std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("example missing: " + name);
-    }
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
