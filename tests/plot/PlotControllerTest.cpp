@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Bevels, enabled states and hidden boxes are tested through the window.
 #include "PlotController.h"
 #include "LensFileReader.h"
-#include "RecordingCanvas.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

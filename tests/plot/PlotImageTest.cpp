@@ -19,8 +19,6 @@ void frame(Canvas& canvas)
     drawPlotFrame(canvas, Abscissa::ImageHeight, initialAxisTexts());
 }
 
-// The curves of frequency 2 over the image height for one f-number, as the
-// draw command adds them.
 void drawCurves(Canvas& canvas, int fNumber)
 {
     static const LensData lens = readLensFile(LUMIVEX_SOURCE_DIR "/examples/vollformat-objektiv.mtf", LensData());
