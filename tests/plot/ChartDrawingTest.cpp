@@ -109,12 +109,10 @@ TEST(DrawChart, OverTheMagnificationTwoSupportPoints)
     EXPECT_EQ(markerColumns(canvas), (std::set<int> { 40, 210 }));
 }
 
-// The small example's frequency 2 read off the plot. Over the image height
-// with its heights 9.9, 10 and 21.6 mm the markers of 9.9 and 10 mm sit in
-// the columns 40 + trunc(9.9 * 170 / 21.6) = 117 and 118: halfway between
-// them both are as near, and the first one counts. Over the magnification
-// (0, -0.1 at the columns 40 and 210) the distance is named at a support
-// point only.
+// Over the image height (9.9, 10 .. 21.6 mm) the markers of 9.9 and 10 mm
+// sit in the columns 40 + trunc(9.9 * 170 / 21.6) = 117 and 118: halfway
+// between them the first one counts. Over the magnification (0, -0.1 at the
+// columns 40 and 210) the distance is named at a support point only.
 TEST(PlotReadout, TheFirstOfTwoMarkersEquallyNearAndTheDistanceOnlyAtASupportPoint)
 {
     LensData lens = readLensFile(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf", LensData {});

@@ -19,8 +19,7 @@ inline const QColor white(255, 255, 255);
 inline const QColor silver(192, 192, 192);
 inline const QColor sentinel(0, 128, 0);
 
-// Readable failure messages: colours as (r, g, b), texts quoted so that
-// leading and trailing blanks show.
+// Failure messages: colours as (r, g, b), texts quoted to show the blanks.
 inline void PrintTo(const QColor& color, std::ostream* os)
 {
     *os << "(" << color.red() << ", " << color.green() << ", " << color.blue() << ")";

@@ -14,10 +14,9 @@
 
 namespace {
 
-// A small invented lens: 3 f-numbers, 4 frequencies (the last with three
-// digits), 4 image heights up to 15 of a 21.6 reference, 2 magnifications.
-// The modulation is linear in the f-number (0-based indices f, q, h, m):
-// every curve over k is a straight line.
+// 3 f-numbers, 4 frequencies (the last with three digits), 4 image heights
+// up to 15 of a 21.6 reference, 2 magnifications. The modulation is linear
+// in the f-number: every curve over k is a straight line.
 ReportInput smallReport(Abscissa abscissa)
 {
     ReportInput input;
@@ -83,21 +82,20 @@ TEST(PrintReport, EveryTextOfThePageOverEachAbscissa)
     for (const Abscissa abscissa : order) {
         SCOPED_TRACE(static_cast<int>(abscissa));
         const AxisTexts axis = axisTextsFor(abscissa);
-        std::vector<QString> expected = {
-            "200 -300 50c 0|Lumivex des Objektivs: Prüfobjektiv 2.8/35",
-            "320 -439 20 0|" + axis.AxisVariableText,
-            "248 -565 20 0|80",
-            "248 -647 20 0|60",
-            "248 -728 20 0|40",
-            "248 -810 20 0|20",
-            "900 -750 40c 0|Wellenlänge / rel. Gewichtung ",
-            "900 -800 40c 0|546 486 656",
-            "900 -850 40c 0|1.0 0.5 0.5",
-            "200 -760 20 -90|Modulation [%]",
-            "320 -952 20 0|" + axis.AxisRangeText,
-            "200 -1050 40c 0|" + QString(74, QLatin1Char('_')),
-            "200 -1110 30c 0|     Programm: Lumivex / 06.12.26  20:39  Lumivex-Projekt, example.org",
-        };
+        std::vector<QString> expected
+            = { "200 -300 50c 0|Lumivex des Objektivs: Prüfobjektiv 2.8/35",
+                "320 -439 20 0|" + axis.AxisVariableText,
+                "248 -565 20 0|80",
+                "248 -647 20 0|60",
+                "248 -728 20 0|40",
+                "248 -810 20 0|20",
+                "900 -750 40c 0|Wellenlänge / rel. Gewichtung ",
+                "900 -800 40c 0|546 486 656",
+                "900 -850 40c 0|1.0 0.5 0.5",
+                "200 -760 20 -90|Modulation [%]",
+                "320 -952 20 0|" + axis.AxisRangeText,
+                "200 -1050 40c 0|" + QString(74, QLatin1Char('_')),
+                "200 -1110 30c 0|     Programm: Lumivex / 06.12.26  20:39  Lumivex-Projekt, example.org" };
         for (int i = 0; i < 4; ++i) {
             if (order[i] != abscissa) {
                 expected.push_back(QString::fromUtf8(settings[i]));
