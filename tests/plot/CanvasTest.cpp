@@ -40,7 +40,6 @@ bool isInk(const QImage& image, int x, int y)
     return c.red() < 128 && c.green() < 128 && c.blue() < 128;
 }
 
-// How many pixels of the region match, and the box around them.
 template <typename Match> std::pair<int, QRect> matching(const QRect& region, Match match)
 {
     std::pair<int, QRect> found { 0, QRect() };
@@ -109,8 +108,6 @@ std::function<void(Canvas&)> outlined(std::function<void(Canvas&)> shape)
 TEST(ImageCanvas, PixelsOfLinesAndShapes)
 {
     const PictureCase cases[] = {
-        { "horizontal", 14, 3, path(PenStyle::Solid, { { 2, 1 }, { 12, 1 } }),
-          "..............|..rrrrrrrrrr..|..............|" },
         // After k steps the line has risen 2k/5, rounded.
         { "Bresenham slope", 7, 3, path(PenStyle::Solid, { { 0, 0 }, { 5, 2 } }), "rr.....|..rr...|....r..|" },
         // Exact halves (2/4 up) round toward the start, in either direction.
@@ -140,7 +137,6 @@ TEST(ImageCanvas, PixelsOfLinesAndShapes)
           },
           ".....r....|.....r...r|.....r..r.|.....r.r..|rrrrrrrrrr|.....r....|....r.....|...r......|..r.......|.r......."
           ".|" },
-        // The 4-px curve marker: a round dot, white inside.
         { "marker", 6, 6, outlined([](Canvas& c) { c.ellipse(1, 1, 5, 5); }),
           "......|..kk..|.kwwk.|.kwwk.|..kk..|......|" },
         // Rows that widen by more than a pixel keep a closed outline.
@@ -176,17 +172,14 @@ QImage textImage(QSize size, QPoint origin, const QString& text, int height, int
     return image;
 }
 
-// A text is its character cell in the brush colour with black glyphs, no
-// antialiasing (also turned), the cell's top-left corner at the reference
-// point. "100" at 9 px in Liberation Sans: three digits of 5 px, ascent 8 +
-// descent 2. At 90 degrees it reads upward from the reference point, at -90
-// downward.
+// "100" at 9 px in Liberation Sans: three digits of 5 px, ascent 8 + descent
+// 2. The cell's top-left corner at the reference point, turned about it (90
+// reads upward, -90 downward); black glyphs without antialiasing.
 TEST(ImageCanvas, TextCellAtTheReferencePointAndTurnedAboutIt)
 {
     const std::tuple<int, QPoint, QRect> cells[] = { { 0, { 22, 36 }, { 22, 36, 15, 10 } },
                                                      { 90, { 30, 30 }, { 30, 15, 10, 15 } },
-                                                     { -90, { 30, 30 }, { 20, 30, 10, 15 } },
-                                                     { 30, { 22, 36 }, {} } };
+                                                     { -90, { 30, 30 }, { 20, 30, 10, 15 } } };
     for (const auto& [angle, origin, cell] : cells) {
         const QImage image = textImage({ 60, 60 }, origin, QStringLiteral("100"), 9, angle);
         const auto [glyphPixels, box] = matching(image.rect(), [&](int x, int y) { return at(image, x, y) == black; });
@@ -197,7 +190,7 @@ TEST(ImageCanvas, TextCellAtTheReferencePointAndTurnedAboutIt)
         const QRect painted = matching(image.rect(), [&](int x, int y) { return at(image, x, y) != sentinel; }).second;
         EXPECT_GT(glyphPixels, 20) << angle;
         EXPECT_EQ(others, 0) << angle << ": no antialiasing";
-        EXPECT_TRUE(cell.isNull() || painted == cell) << angle;
+        EXPECT_EQ(painted, cell) << angle;
     }
 }
 
@@ -207,27 +200,22 @@ TEST(ImageCanvas, TextCellAtTheReferencePointAndTurnedAboutIt)
 TEST(ImageCanvas, RepeatedAndCutTextsGiveTheSamePixels)
 {
     const QString text = QStringLiteral("Bildhöhe ß");
-    for (const int angle : { 0, 30, 90 }) {
-        const QImage whole = textImage({ 250, 250 }, { 120, 120 }, text, 11, angle);
-        QImage cachedImage = filled(250, 250);
-        ImageCanvas cached(cachedImage);
-        cached.text(120, 120, text, { .height = 11 }, angle); // rendered with another brush
-        cached.setBrush(yellow);
-        cachedImage.fill(sentinel);
-        cached.text(120, 120, text, { .height = 11 }, angle); // copied from the cache
-        EXPECT_EQ(cachedImage, whole) << angle;
-        QRect inside = matching(whole.rect(), [&](int x, int y) { return at(whole, x, y) != sentinel; }).second;
-        inside.adjust(5, 3, -5, -3);
-        EXPECT_EQ(textImage(inside.size(), QPoint(120, 120) - inside.topLeft(), text, 11, angle), whole.copy(inside))
-            << angle;
-    }
+    const QImage whole = textImage({ 250, 250 }, { 120, 120 }, text, 11, 30);
+    QImage cachedImage = filled(250, 250);
+    ImageCanvas cached(cachedImage);
+    cached.text(120, 120, text, { .height = 11 }, 30); // rendered with another brush
+    cached.setBrush(yellow);
+    cachedImage.fill(sentinel);
+    cached.text(120, 120, text, { .height = 11 }, 30); // copied from the cache
+    EXPECT_EQ(cachedImage, whole);
+    QRect inside = matching(whole.rect(), [&](int x, int y) { return at(whole, x, y) != sentinel; }).second;
+    inside.adjust(5, 3, -5, -3);
+    EXPECT_EQ(textImage(inside.size(), QPoint(120, 120) - inside.topLeft(), text, 11, 30), whole.copy(inside));
 }
 
-// The plot drawn four times larger through a painter (a crisp export): every
-// screen pixel becomes a 4 x 4 block, lines run through the block centres
-// four device pixels wide. x, y in device pixels: the y axis on 160 .. 163,
-// the x axis, a grid line, the paper to the corner, a text cell without ink
-// 4 * 10.05 high.
+// Four times larger: every screen pixel a 4 x 4 block, lines four device
+// pixels wide through the block centres (the y axis on 160 .. 163); a text
+// cell without ink 4 * 10.05 high.
 TEST(PainterCanvas, FrameAtFourTimesTheSize)
 {
     QImage image = filled(1000, 1000);
@@ -250,7 +238,6 @@ TEST(PainterCanvas, FrameAtFourTimesTheSize)
     }
 }
 
-// A piece of a 600 dpi page, drawn on in 0.1 mm.
 constexpr double DevicePerUnit = 600 / 254.0;
 
 int device(double units)
@@ -272,8 +259,7 @@ QImage page(const std::function<void(PageCanvas&)>& draw, const QColor& paper = 
 
 // Widths in 0.1 mm: 1 is about 2.4 device pixels, 4 about 9.4. 30 mm of
 // dotted line, dots and gaps 0.72 mm each: 20 or 21 dots, the gaps white
-// over the red paper. The rectangle outlined by the pen, filled by the
-// brush, on the fill.
+// over the red paper.
 TEST(PageCanvas, ShapesLandWhereTheMillimetresSay)
 {
     const QImage image = page(

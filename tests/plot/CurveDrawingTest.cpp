@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CurveDrawing.h"
 #include "ImageCanvas.h"
-#include "RecordingCanvas.h"
 
 #include <QImage>
 
@@ -50,8 +49,7 @@ RecordingCanvas recorded(const SeriesCurve& curve, double factor, Series series)
 // Sagittal: solid red through every sample from the first one right of the
 // axis, starting with a zero-length line; tangential: dotted blue through
 // every fourth sample. With the -1e-8 shift sample 1 lies left of the axis
-// and the dotted line ends at 98; without it, it runs from 1 to 101. Then
-// the markers at every support point, after all the lines.
+// and the dotted line ends at 98; without it, it runs from 1 to 101.
 TEST(DrawCurve, LinesThroughTheSamplesFromTheAxisThenTheMarkers)
 {
     struct Case

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Bevels, enabled states and hidden boxes are tested through the window.
 #include "PlotController.h"
 #include "LensFileReader.h"
-#include "RecordingCanvas.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +27,8 @@ public:
     void setPanelRaised(SelectionPanel, bool) override { }
     void setPanelControlsEnabled(SelectionPanel, bool) override { }
     Canvas& plotCanvas() override { return canvas; }
-    // "frame": the empty frame, which starts by filling the whole image;
-    // then "S" and "T" for each run of solid red (sagittal) and dotted blue
-    // (tangential) lines drawn since the last refresh.
+    // "frame" for the fill that starts the empty frame, then "S" and "T" per
+    // run of solid red (sagittal) and dotted blue (tangential) lines.
     void refreshPlot() override
     {
         QString drawn;
@@ -93,10 +90,9 @@ TEST(PlotController, TheDrawCommandOverlaidOrFromTheEmptyFrameOrRefusedWithoutAF
 
 TEST(PlotController, SplineWarningsAreShownInOrderAndDrawingGoesOn)
 {
-    // S: singular, M: not monotonic. Support points -0, 0, 0, 21.6: two
-    // intervals of zero width, each reported by both tests, for the
-    // sagittal and then the tangential series; support points 0, 10, 0,
-    // 21.6: one decreasing interval.
+    // S: singular, M: not monotonic. Support points -0, 0, 0, 21.6: two zero
+    // widths, each reported by both tests, for sagittal then tangential;
+    // support points 0, 10, 0, 21.6: one decreasing interval.
     const std::tuple<const char*, const char*, const char*> rows[] = {
         { "0", "0", "S|M|S|M|S|M|S|M|refresh" },
         { "10", "0", "M|M|refresh" },

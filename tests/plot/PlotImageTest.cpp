@@ -19,8 +19,6 @@ void frame(Canvas& canvas)
     drawPlotFrame(canvas, Abscissa::ImageHeight, initialAxisTexts());
 }
 
-// The curves of frequency 2 over the image height for one f-number, as the
-// draw command adds them.
 void drawCurves(Canvas& canvas, int fNumber)
 {
     static const LensData lens = readLensFile(LUMIVEX_SOURCE_DIR "/examples/vollformat-objektiv.mtf", LensData());
@@ -61,11 +59,9 @@ TEST(PlotImage, LargerRatiosDrawSharply)
     }
     EXPECT_GT(red, 200);
     EXPECT_GT(blue, 500);
-    for (const int y : { 250, 300, 380 }) {
-        EXPECT_LT(qGray(two.pixel(80, y)), 64) << y;
-        EXPECT_LT(qGray(two.pixel(81, y)), 64) << y;
-        EXPECT_GT(qGray(two.pixel(79, y)), 128) << y;
-    }
+    EXPECT_LT(qGray(two.pixel(80, 300)), 64);
+    EXPECT_LT(qGray(two.pixel(81, 300)), 64);
+    EXPECT_GT(qGray(two.pixel(79, 300)), 128);
 }
 
 TEST(PlotImage, ARatioChangeRedrawsTheSamePictureAndDrawingGoesOnFromThere)
@@ -76,9 +72,8 @@ TEST(PlotImage, ARatioChangeRedrawsTheSamePictureAndDrawingGoesOnFromThere)
     EXPECT_TRUE(plot.image() == drawnAt(2.0, drawOverlay));
     plot.setDevicePixelRatio(1.0);
     EXPECT_TRUE(plot.image() == drawnAt(1.0, drawOverlay));
-    // The pen, brush and position in force carry over to the new ratio.
-    // Fills that reach edges of the plot but do not cover it all are
-    // drawing, not a clear.
+    // Pen, brush and position carry over; fills that reach the plot's edges
+    // without covering it all are drawing, not a clear.
     const Drawing before = [](Canvas& canvas) {
         frame(canvas);
         canvas.fillRect(150, 200, 250, 250, QColor(0, 255, 0));
