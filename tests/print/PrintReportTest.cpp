@@ -179,6 +179,21 @@ TEST(PrintReport, CurvesOfEveryCheckedFrequency)
 
 // One A4 page; a bad selection index throws before anything is drawn, the
 // abscissa's own index is not read.
+// The rule is 74 underscores at cell height 40. A reference name of 74
+// underscores at the title's 50 is 5/4 of it; the 56 characters before it
+// (about half an em each) add about 0.85 of it: 50 / 2.1 gives about 24.
+TEST(PrintReport, ATitleWiderThanTheRuleIsSetSmaller)
+{
+    ReportInput input = smallReport(Abscissa::ImageHeight);
+    input.referenceName = std::string(74, '_');
+    const RecordingCanvas page = printed(input);
+    const int title = page.indexOf(CanvasOp::Kind::Text, QPoint(200, -300));
+    ASSERT_GE(title, 0);
+    const CanvasOp& op = page.ops()[static_cast<std::size_t>(title)];
+    EXPECT_TRUE(op.text.endsWith(QString(74, QLatin1Char('_'))));
+    EXPECT_TRUE(op.font.height >= 22 && op.font.height <= 26) << op.font.height;
+}
+
 TEST(ReportOutput, PdfHasOneA4PageAndABadIndexDrawsNothing)
 {
     QTemporaryDir dir;
