@@ -77,6 +77,8 @@ TEST(SvgExport, EachSeriesIsOnePathThroughItsRealCoordinates)
         "fill=\"none\" stroke=\"#c0c0c0\"")));
     // The marker of the support point at 0 mm: 3 pixels across, as on the screen.
     EXPECT_TRUE(svg.contains(QLatin1String("<circle cx=\"40.5\" cy=\"108.5\" r=\"1.5\"/>")));
+    // The ordinate title reads upward from (5, 155): turned by 90°.
+    EXPECT_TRUE(svg.contains(QLatin1String("<g transform=\"matrix(0,-1,1,0,5,155)\"><rect width=\"66\"")));
     // Every polyline: stroke, row, vertex count, first two and last x, dashed.
     static const QRegularExpression polyline(
         QStringLiteral("<path d=\"M([0-9.]+) ([0-9.]+)L([^\"]*)\" fill=\"none\" stroke=\"(#[0-9a-f]+)\"([^/]*)/>"));

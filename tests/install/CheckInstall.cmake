@@ -62,8 +62,9 @@ if(loaded MATCHES "Widgets|PrintSupport|lumivex_window")
     message(FATAL_ERROR "an export loads the window's libraries: ${loaded}")
 endif()
 
+# The window stays open until the timeout ends it (exit 124).
 run_program(result loaded "${root}/bin/lumivex")
-if(NOT loaded MATCHES "liblumivex_window.so" OR NOT loaded MATCHES "libQt6Widgets")
+if(NOT result EQUAL 124 OR NOT loaded MATCHES "liblumivex_window.so" OR NOT loaded MATCHES "libQt6Widgets")
     message(FATAL_ERROR "the installed lumivex did not load the window library (${result}): ${loaded}")
 endif()
 

@@ -121,6 +121,11 @@ TEST(PlotReadout, TheFirstOfTwoMarkersEquallyNearAndTheDistanceOnlyAtASupportPoi
     recordDraw(magnification, lens, Abscissa::Magnification, { 0, 1, 3, 0 }, flags({ 2 }));
     EXPECT_EQ(readPlotAt(magnification, 125).abscissa, QStringLiteral("ß′ -0.05"));
     EXPECT_EQ(readPlotAt(magnification, 210).abscissa, QStringLiteral("ß′ -0.1, OO′ 604 mm"));
+    LensData other = lens; // an overlay after loading another file reads that file
+    other.LensName = "B";
+    recordDraw(magnification, other, Abscissa::Magnification, { 0, 1, 3, 0 }, flags({ 2 }));
+    ASSERT_EQ(magnification.curves.size(), 2U);
+    EXPECT_EQ(magnification.curves[1].lens->LensName, "B");
     lens.ImageHeightText[1][1] = "9.9";
     DrawnPlot height;
     recordDraw(height, lens, Abscissa::ImageHeight, { 0, 1, 0, 1 }, flags({ 2 }));
