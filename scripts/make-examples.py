@@ -138,13 +138,7 @@ def full_size_lens():
         "[ABB]",
     ]
     lines += [distance_line(i + 1, m, focal_length, -2.3) for i, m in enumerate(magnifications)]
-    for n, k in enumerate(f_numbers, start=1):
-        for marker, tangential in (("SAGMOD", False), ("TANMOD", True)):
-            lines.append("[%d/%s]" % (n, marker))
-            for mi, m in enumerate(magnifications, start=1):
-                for hi, y in enumerate(heights, start=1):
-                    values = [model_mtf(k, f, y, heights[-1], m, tangential, f_numbers[0]) for f in frequencies]
-                    lines.append(modulation_line("m%dy%d" % (mi, hi), values))
+    lines += modulation_blocks(f_numbers, magnifications, heights, frequencies, heights[-1])
     write("vollformat-objektiv.mtf", lines, "\r\n")
 
 
@@ -231,15 +225,22 @@ def reference_lens():
         "[ABB]",
     ]
     lines += [distance_line(i + 1, m, focal_length, -1.1) for i, m in enumerate(magnifications)]
+    lines += modulation_blocks(f_numbers, magnifications, heights, frequencies, 18.0, sharpness=40.0)
+    write("vergleich-normal-1.8.mtf", lines, "\r\n")
+
+
+def modulation_blocks(f_numbers, magnifications, heights, frequencies, largest_height, **model):
+    """The sagittal and tangential blocks of every f-number, one line per magnification and height."""
+    lines = []
     for n, k in enumerate(f_numbers, start=1):
         for marker, tangential in (("SAGMOD", False), ("TANMOD", True)):
             lines.append("[%d/%s]" % (n, marker))
             for mi, m in enumerate(magnifications, start=1):
                 for hi, y in enumerate(heights, start=1):
-                    values = [model_mtf(k, f, y, 18.0, m, tangential, f_numbers[0], sharpness=40.0)
+                    values = [model_mtf(k, f, y, largest_height, m, tangential, f_numbers[0], **model)
                               for f in frequencies]
                     lines.append(modulation_line("m%dy%d" % (mi, hi), values))
-    write("vergleich-normal-1.8.mtf", lines, "\r\n")
+    return lines
 
 
 def main():
