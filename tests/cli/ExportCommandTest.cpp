@@ -74,7 +74,7 @@ TEST(SvgExport, EachSeriesIsOnePathThroughItsRealCoordinates)
     EXPECT_TRUE(svg.contains(QLatin1String(
         "<path d=\"M40.5 40.5H210.5M40.5 74.5H210.5M40.5 108.5H210.5M40.5 142.5H210.5M40.5 176.5H210.5M40.5 "
         "40.5V210.5M74.5 40.5V210.5M108.5 40.5V210.5M142.5 40.5V210.5M176.5 40.5V210.5M210.5 40.5V210.5\" "
-        "fill=\"none\" stroke=\"#c0c0c0\"")));
+        "fill=\"none\" stroke=\"#c0c0c0\" stroke-linecap=\"round\"")));
     // The marker of the support point at 0 mm: 3 pixels across, as on the screen.
     EXPECT_TRUE(svg.contains(QLatin1String("<circle cx=\"40.5\" cy=\"108.5\" r=\"1.5\"/>")));
     // The ordinate title reads upward from (5, 155): turned by 90°.

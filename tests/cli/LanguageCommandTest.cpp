@@ -18,6 +18,7 @@ TEST(CommandLanguage, HelpUsageAndReaderErrorsFollowTheOptionOrTheLocale)
     const std::tuple<std::vector<std::string>, std::vector<std::string>, int, std::string> cases[] = {
         { { "LANG=de_DE.UTF-8" }, { "--lang=en", "--help" }, 0, "Usage:\n  lumivex [FILE]  " },
         { {}, { "--bogus", "--lang", "en" }, 2, "lumivex: Unknown option “--bogus”\n\nUsage:\n" },
+        { {}, { "--bogus", "--lang=en" }, 2, "lumivex: Unknown option “--bogus”\n\nUsage:\n" },
         { {}, { "--lang", "fr" }, 2, "lumivex: Option --lang erwartet de oder en, nicht „fr“\n\nAufruf:\n" },
         { { "LANG=en_US.UTF-8" }, { "--dump", broken }, 1, english },
         { { "LANG=en_GB.UTF-8" },
