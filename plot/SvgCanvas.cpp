@@ -200,9 +200,9 @@ void SvgCanvas::ellipse(int x1, int y1, int x2, int y2)
 {
     flushPath();
     if (const auto box = outlineBox(x1, y1, x2, y2)) {
-        m_body += "<ellipse cx=\"" + number(box->x + box->width / 2.0) + "\" cy=\""
-            + number(box->y + box->height / 2.0) + "\" rx=\"" + number(box->width / 2.0) + "\" ry=\""
-            + number(box->height / 2.0) + "\"" + outlineAttributes() + "/>\n";
+        m_body += "<ellipse cx=\"" + number(box->x + box->width / 2.0) + "\" cy=\"" + number(box->y + box->height / 2.0)
+            + "\" rx=\"" + number(box->width / 2.0) + "\" ry=\"" + number(box->height / 2.0) + "\""
+            + outlineAttributes() + "/>\n";
     }
 }
 

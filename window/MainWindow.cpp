@@ -585,6 +585,7 @@ void MainWindow::refreshPlot()
         = m_controls.abscissaButtons.at(static_cast<std::size_t>(std::max(0, m_controls.abscissaGroup->checkedId())));
     m_controls.plotView->setAccessibleDescription(
         MainWindowLayout::plotDescription(lensName, abscissa->toolTip(), frequencies));
+    Q_EMIT plotChanged();
 }
 
 void MainWindow::showMessage(const QString& text)

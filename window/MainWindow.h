@@ -98,6 +98,13 @@ public:
     void refreshPlot() override;
     void showMessage(const QString& text) override;
 
+Q_SIGNALS:
+    // The plot was redrawn or cleared: after a load, a draw, a selection
+    // change, a new or removed reference lens. Windows that follow the main
+    // window (figures, analysis) read lensData(), plotState(),
+    // checkedOption() and referenceLens() again.
+    void plotChanged();
+
 protected:
     // A drag is taken only when it brings one local .mtf file.
     void dragEnterEvent(QDragEnterEvent* event) override;
