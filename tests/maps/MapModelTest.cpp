@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: MIT
+#include "MapModel.h"
+#include "MapColours.h"
+#include "MapContours.h"
+#include "MapGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+// Sagittal modulation by 1-based f-number, frequency and image height; the
+// tangential is 10 below it.
+using Values = std::function<int(int f, int q, int h)>;
+
+LensData lens(const Texts& fNumbers, const Texts& frequencies, const Texts& heights, const Values& sag)
+{
+    LensData data;
+    const auto fill = [](auto& list, int& count, const Texts& texts) {
+        count = static_cast<int>(texts.size());
+        for (int i = 1; i <= count; ++i) {
+            list[i] = texts[static_cast<std::size_t>(i - 1)];
+        }
+    };
+    fill(data.FNumberText, data.FNumberCount, fNumbers);
+    fill(data.FrequencyText, data.FrequencyCount, frequencies);
+    fill(data.ImageHeightText[1], data.ImageHeightCount, heights);
+    fill(data.MagnificationText, data.MagnificationCount, { "0" });
+    data.ImageHeightValidCount[1] = data.ImageHeightCount;
+    data.MaxImageHeight = std::stod(heights.back());
+    for (int f = 1; f <= data.FNumberCount; ++f) {
+        for (int q = 1; q <= data.FrequencyCount; ++q) {
+            for (int h = 1; h <= data.ImageHeightCount; ++h) {
+                data.SagModulation.set(f - 1, q - 1, h - 1, 0, static_cast<std::uint8_t>(sag(f, q, h)));
+                data.TanModulation.set(f - 1, q - 1, h - 1, 0, static_cast<std::uint8_t>(sag(f, q, h) - 10));
+            }
+        }
+    }
+    return data;
+}
+
+// 100 − f at every height: 90, 80, 60.
+const LensData Flat = lens({ "2", "4" }, { "10", "20", "40" }, { "0", "10", "20" }, [](int, int q, int) {
+    return q == 1 ? 90 : q == 2 ? 80 : 60;
+});
+// 0 and 20 mm: 100 → 60, 80 → 40, 50 → 20 for 10, 20, 40 LP/mm.
+const LensData Falling = lens({ "2" }, { "10", "20", "40" }, { "0", "20" }, [](int, int q, int h) {
+    return (q == 1 ? 100 : q == 2 ? 80 : 50) - (h - 1) * (q == 3 ? 30 : 40);
+});
+
+MapRequest request(MapKind kind, FieldShape field = {})
+{
+    return { kind, CurveSelection { 1, 1, 1, 1 }, field };
+}
+
+} // namespace
+
+TEST(MapModel, LinearInFrequencyAndFlatOverHeightGivesThatLineEverywhere)
+{
+    const MapModel map(Flat, request(MapKind::HeightFrequency));
+    ASSERT_TRUE(map.available());
+    EXPECT_EQ(map.xAxis().to, 20.0);
+    EXPECT_EQ(map.yAxis().from, 10.0);
+    EXPECT_EQ(map.yAxis().to, 40.0);
+    for (const double r : { 0.0, 0.5, 7.0, 20.0 }) {
+        for (const auto& [f, value] : { std::pair { 10.0, 90.0 }, { 15.0, 85.0 }, { 30.0, 70.0 }, { 40.0, 60.0 } }) {
+            SCOPED_TRACE(testing::Message() << r << " mm, " << f << " LP/mm");
+            const std::optional<MapValue> at = map.at(r, f);
+            ASSERT_TRUE(at);
+            EXPECT_NEAR(at->sag, value, 1e-9);
+            EXPECT_NEAR(at->tan, value - 10, 1e-9);
+        }
+    }
+    EXPECT_FALSE(map.at(20.1, 20));
+    EXPECT_FALSE(map.at(10, 41));
+}
+
+TEST(MapModel, HeightDependentPointWorkedFromBothSplines)
+{
+    // Over the height (mirrored point) at 10 mm: 87.5, 67.5 and 40.625; over
+    // the frequency the natural spline through (10, 87.5), (20, 67.5),
+    // (40, 40.625) has M = 0.065625 at 20, so at 30 LP/mm
+    // 0.546875 + 31.5625 + 20.3125 = 52.421875.
+    const MapModel map(Falling, request(MapKind::HeightFrequency));
+    const std::optional<MapValue> at = map.at(10, 30);
+    ASSERT_TRUE(at);
+    EXPECT_NEAR(at->sag, 52.421875, 1e-9);
+    EXPECT_NEAR(at->tan, 42.421875, 1e-9);
+}
+
+TEST(MapModel, OverStopsThroughEachFNumbersCurve)
+{
+    // k 2, 4, 8 are stops 2, 4, 6 with 60, 80, 70 at every height: M = −11.25
+    // at stop 4, so at stop 3: −0.9375 + 30 + 43.75 = 72.8125.
+    const LensData lensData = lens({ "2", "4", "8" }, { "10" }, { "0", "10" }, [](int f, int, int) {
+        return f == 1 ? 60 : f == 2 ? 80 : 70;
+    });
+    const MapModel map(lensData, request(MapKind::HeightFNumber));
+    ASSERT_TRUE(map.available());
+    EXPECT_NEAR(map.at(5, 3)->sag, 72.8125, 1e-9);
+    ASSERT_EQ(map.yAxis().ticks.size(), 3U);
+    EXPECT_EQ(map.yAxis().ticks[2].value, 6.0);
+    EXPECT_EQ(map.yAxis().ticks[2].text, "8");
+    const std::string csv = mapCsv(map);
+    EXPECT_EQ(csv.substr(0, csv.find('\n', csv.find('\n') + 1)), "image_height_mm;f_number;sag;tan\n0;2;60;50");
+}
+
+TEST(MapModel, UnavailableWithTheReason)
+{
+    const Values any = [](int, int, int) { return 50; };
+    const struct
+    {
+        LensData lens;
+        MapKind kind;
+        const char* message;
+    } rows[] = {
+        { lens({ "2" }, { "20", "10" }, { "0", "10" }, any), MapKind::HeightFrequency,
+          "Ortsfrequenzen nicht aufsteigend" },
+        { lens({ "2" }, { "10", "10" }, { "0", "10" }, any), MapKind::HeightFrequency,
+          "Ortsfrequenzen nicht aufsteigend" },
+        { lens({ "2" }, { "10" }, { "0", "10" }, any), MapKind::HeightFrequency, "Weniger als zwei Ortsfrequenzen" },
+        { lens({ "4", "2" }, { "10" }, { "0", "10" }, any), MapKind::HeightFNumber, "Blendenzahlen nicht aufsteigend" },
+        { lens({ "2" }, { "10" }, { "0" }, any), MapKind::Field, "Weniger als zwei Bildhöhen" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        const MapModel map(row.lens, request(row.kind));
+        ASSERT_FALSE(map.available());
+        EXPECT_EQ(map.unavailable()->german(), row.message);
+        EXPECT_FALSE(map.at(0, 10));
+    }
+}
+
+TEST(MapModel, FieldRectangleHasItsAspectAndEndsAtItsEdges)
+{
+    // R = 20 over 3:2: half-sides 60/√13 and 40/√13.
+    const MapModel map(Flat, request(MapKind::Field, FieldShape { 3, 2 }));
+    EXPECT_NEAR(map.xAxis().to, 60 / std::sqrt(13.0), 1e-12);
+    EXPECT_NEAR(map.yAxis().from, -40 / std::sqrt(13.0), 1e-12);
+    EXPECT_NEAR(map.at(16, 11)->sag, 90, 1e-9);
+    EXPECT_FALSE(map.at(0, 11.2));
+    const MapModel circle(Flat, request(MapKind::Field));
+    EXPECT_TRUE(circle.at(0, 19.9));
+    EXPECT_FALSE(circle.at(15, 15));
+    const std::string csv = mapCsv(circle);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "x_mm;y_mm;sag;tan");
+    // The corner (−20, −20) lies outside: the first point is (0, −20).
+    EXPECT_EQ(csv.substr(csv.find('\n') + 1, 12), "0;-20;90;80\n");
+}
+
+TEST(MapModel, ComparedWithItselfAllZeroAndAReferenceMatchedByValue)
+{
+    const MapModel map(Falling, request(MapKind::HeightFrequency));
+    const std::string csv = mapCsv(map, &map);
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "image_height_mm;frequency_lpmm;sag_difference;tan_difference");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 101 * 101);
+    EXPECT_EQ(csv.find(";0;0\n"), csv.find('\n') + 1 + std::string("0;10").size());
+    const MapGrid grid = sampleGrid(map, map.xAxis(), map.yAxis(), 4, 3);
+    for (const double d : differenceGrid(grid, grid).sag) {
+        EXPECT_EQ(d, 0.0);
+    }
+
+    // B: 20 and 40 LP/mm only, f-number 2 written as 2.0, heights to 10 mm.
+    const LensData b = lens({ "2.0" }, { "20", "40" }, { "0", "10" }, [](int, int, int) { return 50; });
+    const ReferenceMapRequest matched = matchReferenceRequest(Falling, b, request(MapKind::HeightFrequency));
+    EXPECT_FALSE(matched.missing);
+    const MapModel theirs(b, matched.request);
+    const MapGrid difference = differenceGrid(grid, sampleGrid(theirs, map.xAxis(), map.yAxis(), 4, 3));
+    // Columns at 2.5, 7.5, 12.5, 17.5 mm, rows at 35, 25, 15 LP/mm: B covers
+    // the first two columns of the top two rows.
+    for (int j = 0; j < 3; ++j) {
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(std::isnan(difference.sagAt(i, j)), i > 1 || j > 1) << i << ',' << j;
+        }
+    }
+    const ReferenceMapRequest lacking = matchReferenceRequest(Falling, b, request(MapKind::Field));
+    ASSERT_TRUE(lacking.missing);
+    EXPECT_EQ(lacking.missing->variable, Abscissa::Frequency);
+    EXPECT_EQ(lacking.missing->text, "10");
+}
+
+TEST(MapContours, PlaneCrossesTheLevelWhereItIsFifty)
+{
+    // v = 10 i + 4 j: 50 at i = 5, 4.6, 4.2 in rows 0, 1, 2 (centres at +0.5).
+    std::vector<double> values;
+    for (int j = 0; j < 3; ++j) {
+        for (int i = 0; i < 8; ++i) {
+            values.push_back(10 * i + 4 * j);
+        }
+    }
+    const std::vector<ContourSegment> segments = contourSegments(values, 8, 3, 50);
+    ASSERT_EQ(segments.size(), 2U);
+    EXPECT_DOUBLE_EQ(segments[0].x1, 5.5);
+    EXPECT_DOUBLE_EQ(segments[0].y1, 0.5);
+    EXPECT_DOUBLE_EQ(segments[0].x2, 5.1);
+    EXPECT_DOUBLE_EQ(segments[0].y2, 1.5);
+    EXPECT_DOUBLE_EQ(segments[1].x1, 5.1);
+    EXPECT_DOUBLE_EQ(segments[1].x2, 4.7);
+    values[4] = NAN;
+    EXPECT_EQ(contourSegments(values, 8, 3, 50).size(), 1U);
+}
+
+TEST(MapColours, EndsOfBothScales)
+{
+    // cividis entries 0, 128 and 255 times 255.
+    EXPECT_EQ(modulationColour(0), (MapColour { 0, 34, 78 }));
+    EXPECT_EQ(modulationColour(-5), (MapColour { 0, 34, 78 }));
+    EXPECT_EQ(modulationColour(50), (MapColour { 125, 124, 120 }));
+    EXPECT_EQ(modulationColour(130), (MapColour { 254, 232, 56 }));
+    EXPECT_EQ(differenceColour(0), (MapColour { 255, 255, 255 }));
+    EXPECT_EQ(differenceColour(-25), (MapColour { 229, 131, 104 }));
+    EXPECT_EQ(differenceColour(80), (MapColour { 5, 48, 97 }));
+}
