@@ -4,6 +4,9 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <map>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -63,4 +66,51 @@ std::vector<ContourSegment> contourSegments(const std::vector<double>& values, i
         }
     }
     return segments;
+}
+
+std::vector<std::vector<ContourPoint>> contourLines(const std::vector<double>& values, int columns, int rows,
+                                                    double level)
+{
+    const std::vector<ContourSegment> segments = contourSegments(values, columns, rows, level);
+    // Both squares beside an edge compute its crossing from the same two
+    // values, so the ends meet exactly up to rounding.
+    using Key = std::pair<long long, long long>;
+    const auto key = [](double x, double y) { return Key { std::llround(x * 1e6), std::llround(y * 1e6) }; };
+    std::multimap<Key, std::size_t> ends;
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        ends.emplace(key(segments[k].x1, segments[k].y1), k);
+        ends.emplace(key(segments[k].x2, segments[k].y2), k);
+    }
+    std::vector<bool> used(segments.size(), false);
+    // The unused segment with an end at p, and its other end.
+    const auto next = [&](const ContourPoint& p) -> std::optional<ContourPoint> {
+        const auto [first, last] = ends.equal_range(key(p.x, p.y));
+        for (auto it = first; it != last; ++it) {
+            if (!used[it->second]) {
+                used[it->second] = true;
+                const ContourSegment& s = segments[it->second];
+                return key(s.x1, s.y1) == key(p.x, p.y) ? ContourPoint { s.x2, s.y2 } : ContourPoint { s.x1, s.y1 };
+            }
+        }
+        return std::nullopt;
+    };
+    std::vector<std::vector<ContourPoint>> lines;
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        if (used[k]) {
+            continue;
+        }
+        used[k] = true;
+        std::vector<ContourPoint> forward { { segments[k].x1, segments[k].y1 }, { segments[k].x2, segments[k].y2 } };
+        while (const std::optional<ContourPoint> p = next(forward.back())) {
+            forward.push_back(*p);
+        }
+        std::vector<ContourPoint> backward { forward.front() };
+        while (const std::optional<ContourPoint> p = next(backward.back())) {
+            backward.push_back(*p);
+        }
+        std::vector<ContourPoint> line(backward.rbegin(), backward.rend() - 1);
+        line.insert(line.end(), forward.begin(), forward.end());
+        lines.push_back(std::move(line));
+    }
+    return lines;
 }

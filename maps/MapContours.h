@@ -19,3 +19,15 @@ struct ContourSegment
 // split by the mean of its corners. A corner exactly at the level counts as
 // above it.
 std::vector<ContourSegment> contourSegments(const std::vector<double>& values, int columns, int rows, double level);
+
+struct ContourPoint
+{
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// The same crossings joined into lines: segments that meet end to end (on
+// the edge two squares share) make one polyline; a closed line ends where
+// it started.
+std::vector<std::vector<ContourPoint>> contourLines(const std::vector<double>& values, int columns, int rows,
+                                                    double level);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Canvas.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 void Canvas::series(const SeriesShape& shape)
 {
     if (!shape.pieces.empty()) {
@@ -19,6 +22,36 @@ void Canvas::series(const SeriesShape& shape)
     const int down = shape.markerYUp ? -r : r;
     for (const QPoint& p : shape.markers) {
         ellipse(p.x() - r, p.y() - down, p.x() + r, p.y() + down);
+    }
+}
+
+void Canvas::image(int x1, int y1, int x2, int y2, const QImage& image)
+{
+    const int left = std::min(x1, x2);
+    const int top = std::min(y1, y2);
+    const int width = std::abs(x2 - x1);
+    const int height = std::abs(y2 - y1);
+    if (image.isNull() || width == 0 || height == 0) {
+        return;
+    }
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    // Unit (u, v) of the box shows pixel (u * w / width, v * h / height).
+    const auto pixel = [&](int u, int v) {
+        return source.pixel(static_cast<int>(static_cast<long long>(u) * source.width() / width),
+                            static_cast<int>(static_cast<long long>(v) * source.height() / height));
+    };
+    for (int v = 0; v < height; ++v) {
+        for (int u = 0; u < width;) {
+            const QRgb colour = pixel(u, v);
+            int end = u + 1;
+            while (end < width && pixel(end, v) == colour) {
+                ++end;
+            }
+            if (qAlpha(colour) != 0) {
+                fillRect(left + u, top + v, left + end, top + v + 1, QColor::fromRgba(colour));
+            }
+            u = end;
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QPolygonF>
 #include <QString>
@@ -94,6 +95,12 @@ public:
     // draw the real form. Either way the markers' pen and fill are left in
     // force, and the position at the end of the line.
     virtual void series(const SeriesShape& shape);
+
+    // Draws an image stretched over the box (x1, y1)-(x2, y2), right and
+    // bottom edges excluded; its transparent pixels leave what is below.
+    // This default fills each run of equal opaque pixels of a row with
+    // fillRect, for surfaces of whole units; pen and brush stay.
+    virtual void image(int x1, int y1, int x2, int y2, const QImage& image);
 
     // Puts in force what series() leaves behind, for surfaces that draw a
     // series by other means than the operations above (or not at all).

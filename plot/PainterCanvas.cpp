@@ -171,6 +171,15 @@ void PainterCanvas::ellipse(int x1, int y1, int x2, int y2)
     outlinedShape(x1, y1, x2, y2, true);
 }
 
+void PainterCanvas::image(int x1, int y1, int x2, int y2, const QImage& image)
+{
+    // Each image pixel a sharp square, as the colour field's cells are.
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    m_painter.drawImage(QRectF(map(x1, y1), map(x2, y2)).normalized(), image);
+    m_painter.restore();
+}
+
 void PainterCanvas::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
 {
     m_painter.fillRect(QRectF(map(x1, y1), map(x2, y2)).normalized(), color);

@@ -55,6 +55,7 @@ public:
     void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
     void series(const SeriesShape& shape) override;
+    void image(int x1, int y1, int x2, int y2, const QImage& image) override;
 
     // Device position of a logical point (the corner of a unit, not its
     // centre).

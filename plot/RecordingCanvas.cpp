@@ -88,6 +88,15 @@ void RecordingCanvas::series(const SeriesShape& shape)
     takeSeriesEndState(shape);
 }
 
+void RecordingCanvas::image(int x1, int y1, int x2, int y2, const QImage& image)
+{
+    CanvasOp op = current(CanvasOp::Kind::Image);
+    op.from = QPoint(x1, y1);
+    op.to = QPoint(x2, y2);
+    op.image = image;
+    m_ops.push_back(op);
+}
+
 void RecordingCanvas::replay(Canvas& target) const
 {
     for (const CanvasOp& op : m_ops) {
@@ -112,6 +121,9 @@ void RecordingCanvas::replay(Canvas& target) const
             break;
         case CanvasOp::Kind::Series:
             target.series(*op.series);
+            break;
+        case CanvasOp::Kind::Image:
+            target.image(op.from.x(), op.from.y(), op.to.x(), op.to.y(), op.image);
             break;
         }
     }

@@ -20,6 +20,7 @@ struct CanvasOp
         FillRect,
         Text,
         Series, // only when the canvas keeps series whole
+        Image,
     };
 
     Kind kind = Kind::Line;
@@ -34,6 +35,7 @@ struct CanvasOp
     CanvasFont font;
     int angle = 0;
     std::shared_ptr<const SeriesShape> series; // Series only
+    QImage image;                              // Image only
 };
 
 // A canvas that draws nothing and lists every operation, for tests that
@@ -63,6 +65,7 @@ public:
     void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
     void series(const SeriesShape& shape) override;
+    void image(int x1, int y1, int x2, int y2, const QImage& image) override;
 
     const std::vector<CanvasOp>& ops() const { return m_ops; }
     // Forgets the listed operations; pen, brush and position stay.

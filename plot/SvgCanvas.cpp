@@ -3,6 +3,7 @@
 
 #include "FontSetup.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QTransform>
@@ -218,6 +219,19 @@ void SvgCanvas::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
     m_body += "<rect x=\"" + number(std::min(x1, x2)) + "\" y=\"" + number(std::min(y1, y2)) + "\" width=\""
         + number(std::abs(x2 - x1)) + "\" height=\"" + number(std::abs(y2 - y1)) + "\" fill=\"" + colour(color)
         + "\"/>\n";
+}
+
+void SvgCanvas::image(int x1, int y1, int x2, int y2, const QImage& image)
+{
+    flushPath();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    m_body += "<image xmlns:xlink=\"http://www.w3.org/1999/xlink\" x=\"" + number(std::min(x1, x2)) + "\" y=\""
+        + number(std::min(y1, y2)) + "\" width=\"" + number(std::abs(x2 - x1)) + "\" height=\""
+        + number(std::abs(y2 - y1)) + "\" preserveAspectRatio=\"none\" xlink:href=\"data:image/png;base64,"
+        + png.toBase64() + "\"/>\n";
 }
 
 void SvgCanvas::text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees)

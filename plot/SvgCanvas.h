@@ -35,6 +35,8 @@ public:
     void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
     void series(const SeriesShape& shape) override;
+    // One <image> element with the image as an embedded PNG.
+    void image(int x1, int y1, int x2, int y2, const QImage& image) override;
 
     // The complete document with everything drawn so far; drawing may go on.
     QByteArray document();

@@ -3,46 +3,15 @@
 #include "MapColours.h"
 #include "MapContours.h"
 #include "MapGrid.h"
+#include "MapTestLens.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Texts = std::vector<std::string>;
-// Sagittal modulation by 1-based f-number, frequency and image height; the
-// tangential is 10 below it.
-using Values = std::function<int(int f, int q, int h)>;
-
-LensData lens(const Texts& fNumbers, const Texts& frequencies, const Texts& heights, const Values& sag)
-{
-    LensData data;
-    const auto fill = [](auto& list, int& count, const Texts& texts) {
-        count = static_cast<int>(texts.size());
-        for (int i = 1; i <= count; ++i) {
-            list[i] = texts[static_cast<std::size_t>(i - 1)];
-        }
-    };
-    fill(data.FNumberText, data.FNumberCount, fNumbers);
-    fill(data.FrequencyText, data.FrequencyCount, frequencies);
-    fill(data.ImageHeightText[1], data.ImageHeightCount, heights);
-    fill(data.MagnificationText, data.MagnificationCount, { "0" });
-    data.ImageHeightValidCount[1] = data.ImageHeightCount;
-    data.MaxImageHeight = std::stod(heights.back());
-    for (int f = 1; f <= data.FNumberCount; ++f) {
-        for (int q = 1; q <= data.FrequencyCount; ++q) {
-            for (int h = 1; h <= data.ImageHeightCount; ++h) {
-                data.SagModulation.set(f - 1, q - 1, h - 1, 0, static_cast<std::uint8_t>(sag(f, q, h)));
-                data.TanModulation.set(f - 1, q - 1, h - 1, 0, static_cast<std::uint8_t>(sag(f, q, h) - 10));
-            }
-        }
-    }
-    return data;
-}
 
 // 100 − f at every height: 90, 80, 60.
 const LensData Flat = lens({ "2", "4" }, { "10", "20", "40" }, { "0", "10", "20" }, [](int, int q, int) {
@@ -201,6 +170,10 @@ TEST(MapContours, PlaneCrossesTheLevelWhereItIsFifty)
     EXPECT_DOUBLE_EQ(segments[0].y2, 1.5);
     EXPECT_DOUBLE_EQ(segments[1].x1, 5.1);
     EXPECT_DOUBLE_EQ(segments[1].x2, 4.7);
+    const auto lines = contourLines(values, 8, 3, 50);
+    ASSERT_EQ(lines.size(), 1U);
+    ASSERT_EQ(lines[0].size(), 3U);
+    EXPECT_DOUBLE_EQ(lines[0][2].x, 4.7);
     values[4] = NAN;
     EXPECT_EQ(contourSegments(values, 8, 3, 50).size(), 1U);
 }
