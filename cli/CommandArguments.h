@@ -4,6 +4,7 @@
 #include "CurveExtraction.h"
 #include "Language.h"
 #include "LensData.h"
+#include "MapModel.h"
 #include "MessageText.h"
 
 #include <optional>
@@ -21,6 +22,7 @@ enum class CommandMode
     Dump,      // --dump FILE: data set and curves as JSON
     Export,    // --export OUT FILE: chart or report as a file
     ExportDir, // --export-dir DIR --format F FILE...: one export file per lens file
+    Map,       // --map OUT FILE: a map of the lens as PNG, SVG or CSV
 };
 
 // What --export writes, chosen by the ending of OUT (case does not matter),
@@ -66,6 +68,11 @@ struct CommandArguments
     std::string exportDirectory;
     std::vector<std::string> inputs; // lens files, directories, and "-" (names on stdin) at most once
     int jobs = 0;                    // --jobs, 1..MaxExportJobs; 0: one per processor core
+    // --map only: the kind, the format of the field kind, the picture's size.
+    MapKind mapKind = MapKind::HeightFrequency;
+    FieldShape field;
+    int mapWidth = 800;
+    int mapHeight = 450;
     // --lang: the language of the window, the messages and the report;
     // empty: the system's.
     std::optional<Language> language;

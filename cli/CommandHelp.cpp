@@ -23,6 +23,9 @@ std::string usageText()
                "                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT\n"
                "                                  wie --export; DATEI auch ein Verzeichnis (seine\n"
                "                                  *.mtf) oder - (Dateinamen auf stdin)\n"
+               "  lumivex --map AUSGABE DATEI [--map-kind ART] [AUSWAHL] [--field circle|W:H]\n"
+               "          [--size WxH] [--compare DATEI2]\n"
+               "                                  schreibt eine MTF-Karte als .png, .svg oder .csv\n"
                "  lumivex --help                  zeigt diese Hilfe\n"
                "  lumivex --version               zeigt die Version\n"
                "\n"
@@ -38,7 +41,7 @@ std::string usageText()
                "  --image-height N         Bildhöhe N (Vorgabe 1)\n"
                "  --magnification N        Abbildungsmaßstab N (Vorgabe 1)\n"
                "\n"
-               "VERGLEICH (--dump, --export, --export-dir):\n"
+               "VERGLEICH (--dump, --export, --export-dir, --map):\n"
                "  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die\n"
                "                           Achsen von DATEI, mit denselben festen Werten;\n"
                "                           bei --export-dir wird jede DATEI mit DATEI2 verglichen\n"
@@ -55,7 +58,14 @@ std::string usageText()
                "  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder\n"
                "                           Abbildungsmaßstab); nicht für .pdf\n"
                "  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf\n"
-               "                           neu gezeichnet, 250·N x 250·N Pixel\n")
+               "                           neu gezeichnet, 250·N x 250·N Pixel\n"
+               "\n"
+               "KARTE (--map; Blendenzahl, erste Ortsfrequenz und Abbildungsmaßstab aus AUSWAHL):\n"
+               "  --map-kind ART           height-frequency (Vorgabe): Bildhöhe und Ortsfrequenz;\n"
+               "                           height-fnumber: Bildhöhe und Blendenzahl;\n"
+               "                           field: das Bildfeld\n"
+               "  --field circle|W:H       nur field: Bildkreis (Vorgabe) oder Rechteck W:H\n"
+               "  --size WxH               Größe von .png und .svg in Pixeln (Vorgabe 800x450)\n")
         .toStdString();
 }
 
@@ -122,6 +132,12 @@ std::string helpDetails()
                "Der Bericht (.pdf) trägt Datum und Uhrzeit des Aufrufs, oder den Zeitpunkt aus der\n"
                "Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt ist.\n"
                "\n"
+               "--map, die Werte hinter der Karte (.csv): 101 x 101 Punkte gleichmäßig über beide\n"
+               "  Achsen (Enden eingeschlossen; die Blendenzahl in Blendenstufen), x läuft zuerst;\n"
+               "  Kopfzeile image_height_mm;frequency_lpmm;sag;tan, image_height_mm;f_number;sag;tan\n"
+               "  oder x_mm;y_mm;sag;tan (Punkte außerhalb des Formats fehlen); mit --compare\n"
+               "  sag_difference;tan_difference (A - B; Punkte, die DATEI2 nicht abdeckt, fehlen).\n"
+               "\n"
                "--export-dir, ein Katalog in einem Lauf:\n"
                "  Für jede Linsendatei entsteht VERZEICHNIS/<Dateiname ohne Endung>.<FORMAT>, Byte\n"
                "  für Byte wie mit --export; VERZEICHNIS wird bei Bedarf angelegt. DATEI ist eine\n"
@@ -149,6 +165,8 @@ std::string helpDetails()
                "          --compare examples/vergleich-normal-1.8.mtf\n"
                "  lumivex --export-dir diagramme --format png katalog/ --frequencies 2,4\n"
                "  find katalog -name '*.mtf' | lumivex --export-dir diagramme --format png -\n"
+               "  lumivex --map karte.png examples/vollformat-objektiv.mtf --f-number 3\n"
+               "  lumivex --map feld.svg examples/vollformat-objektiv.mtf --map-kind field --field 3:2\n"
                "\n"
                "Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar\n"
                "(bei --export-dir: mindestens eine), 2 falscher Aufruf.\n")

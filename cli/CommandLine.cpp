@@ -16,6 +16,7 @@
 #include "LensDataJson.h"
 #include "LensFileReader.h"
 #include "LoadError.h"
+#include "MapExport.h"
 #include "Translation.h"
 
 #include <QGuiApplication>
@@ -219,8 +220,9 @@ int withExportApplication(char* programName, Language language, const std::funct
 int runExport(const CommandArguments& arguments, char* programName)
 {
     return withExportApplication(programName, *arguments.language, [&] {
-        const std::optional<ExportFailure> failure
-            = exportLensFile(arguments, arguments.lensFile, QString::fromStdString(arguments.outputFile), warnOnStderr);
+        const std::optional<ExportFailure> failure = arguments.mode == CommandMode::Map
+            ? writeMapFile(arguments)
+            : exportLensFile(arguments, arguments.lensFile, QString::fromStdString(arguments.outputFile), warnOnStderr);
         if (!failure) {
             return ExitSuccess;
         }
@@ -273,6 +275,7 @@ std::variant<int, WindowStart> runCommandLine(int argc, char** argv)
     case CommandMode::Window:
         return WindowStart { language, command->lensFile };
     case CommandMode::Export:
+    case CommandMode::Map:
         return runExport(*command, programName);
     case CommandMode::ExportDir:
         return withExportApplication(programName, language, [command] { return runBatchExport(*command); });

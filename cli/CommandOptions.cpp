@@ -15,20 +15,22 @@
 
 namespace {
 
-constexpr ModeSet AllModes { CommandMode::Window, CommandMode::Help,   CommandMode::Version,
-                             CommandMode::Dump,   CommandMode::Export, CommandMode::ExportDir };
-constexpr ModeSet WithLens { CommandMode::Dump, CommandMode::Export, CommandMode::ExportDir };
+constexpr ModeSet AllModes { CommandMode::Window, CommandMode::Help,      CommandMode::Version, CommandMode::Dump,
+                             CommandMode::Export, CommandMode::ExportDir, CommandMode::Map };
+constexpr ModeSet WithLens { CommandMode::Dump, CommandMode::Export, CommandMode::ExportDir, CommandMode::Map };
+constexpr ModeSet MapOnly { CommandMode::Map };
 constexpr ModeSet Exports { CommandMode::Export, CommandMode::ExportDir };
 constexpr ModeSet ExportDirOnly { CommandMode::ExportDir };
 
 const SourceText OnlyWithLens
-    = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --dump, --export oder --export-dir");
+    = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --dump, --export, --export-dir oder --map");
+const SourceText OnlyWithMap = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --map");
 const SourceText OnlyWithExports
     = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --export oder --export-dir");
 const SourceText OnlyWithExportDir = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --export-dir");
 // The selection options are named together.
 const SourceText SelectionOnlyWithLens = LUMIVEX_TEXT(
-    "CommandArguments", "Die Auswahloptionen gelten nur zusammen mit --dump, --export oder --export-dir");
+    "CommandArguments", "Die Auswahloptionen gelten nur zusammen mit --dump, --export, --export-dir oder --map");
 
 UsageError unexpected(const std::string& word)
 {
@@ -225,6 +227,46 @@ const CommandOption Options[] = {
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
           return assignIndex(name, value, arguments.selection.magnification);
       } },
+    { "--map-kind", "ART", MapOnly, OnlyWithMap,
+      [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
+          const std::optional<MapKind> kind = parseMapKind(value);
+          if (!kind) {
+              return usage(LUMIVEX_TEXT("CommandArguments",
+                                        "Option --map-kind erwartet height-frequency, height-fnumber oder field, "
+                                        "nicht %1"),
+                           { inQuotes(value) });
+          }
+          arguments.mapKind = *kind;
+          return std::nullopt;
+      } },
+    { "--field", "circle|W:H", MapOnly, OnlyWithMap,
+      [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
+          const std::optional<FieldShape> field = parseFieldShape(value);
+          if (!field) {
+              return usage(LUMIVEX_TEXT("CommandArguments",
+                                        "Option --field erwartet circle oder W:H mit positiven Zahlen, nicht %1"),
+                           { inQuotes(value) });
+          }
+          arguments.field = *field;
+          return std::nullopt;
+      } },
+    { "--size", "WxH", MapOnly, OnlyWithMap,
+      [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
+          const std::size_t x = value.find('x');
+          const std::optional<int> width
+              = x == std::string::npos ? std::nullopt : parseBoundedInt(value.substr(0, x), 320, 8000);
+          const std::optional<int> height
+              = x == std::string::npos ? std::nullopt : parseBoundedInt(value.substr(x + 1), 200, 8000);
+          if (!width || !height) {
+              return usage(LUMIVEX_TEXT("CommandArguments",
+                                        "Option --size erwartet BREITExHÖHE in Pixeln (320x200 bis 8000x8000), "
+                                        "nicht %1"),
+                           { inQuotes(value) });
+          }
+          arguments.mapWidth = *width;
+          arguments.mapHeight = *height;
+          return std::nullopt;
+      } },
     // Every mode takes it, so it is never out of place.
     { "--lang",
       "de|en",
@@ -309,6 +351,29 @@ finishExportDirectory(CommandArguments arguments, std::vector<std::string> words
     return arguments;
 }
 
+std::variant<CommandArguments, UsageError> finishMap(CommandArguments arguments, std::vector<std::string> words,
+                                                     const GivenOptions&)
+{
+    if (OptionCheck error = refuseStandardInput(words)) {
+        return *error;
+    }
+    if (words.empty()) {
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option --map erwartet nach %1 die Linsendatei"),
+                     { inQuotes(arguments.outputFile) });
+    }
+    if (words.size() > 1) {
+        return unexpected(words[1]);
+    }
+    arguments.lensFile = words.front();
+    const std::optional<ExportFormat> format = formatOf(arguments.outputFile);
+    if (!format || *format == ExportFormat::Pdf) {
+        return usage(LUMIVEX_TEXT("CommandArguments", "Unbekannte Endung bei %1: --map schreibt .png, .svg oder .csv"),
+                     { inQuotes(arguments.outputFile) });
+    }
+    arguments.format = *format;
+    return arguments;
+}
+
 const SourceText FileNameExpected = LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet einen Dateinamen");
 
 const ModeOption Modes[] = {
@@ -320,6 +385,7 @@ const ModeOption Modes[] = {
     { CommandMode::Export, "--export", "AUSGABE", &CommandArguments::outputFile, FileNameExpected, finishExport },
     { CommandMode::ExportDir, "--export-dir", "VERZEICHNIS", &CommandArguments::exportDirectory,
       LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet ein Verzeichnis"), finishExportDirectory },
+    { CommandMode::Map, "--map", "AUSGABE", &CommandArguments::outputFile, FileNameExpected, finishMap },
 };
 
 } // namespace

@@ -199,10 +199,6 @@
         <translation>“-” (names on stdin) applies only together with --export-dir</translation>
     </message>
     <message>
-        <source>Die Auswahloptionen gelten nur zusammen mit --dump, --export oder --export-dir</source>
-        <translation>The selection options apply only together with --dump, --export or --export-dir</translation>
-    </message>
-    <message>
         <source>1..%1 (Blendenzahlen der Datei)</source>
         <translation>1..%1 (the file’s f-numbers)</translation>
     </message>
@@ -219,10 +215,6 @@
         <translation>1..%1 (the file’s spatial frequencies)</translation>
     </message>
     <message>
-        <source>Option %1 gilt nur zusammen mit --dump, --export oder --export-dir</source>
-        <translation>Option %1 applies only together with --dump, --export or --export-dir</translation>
-    </message>
-    <message>
         <source>Aufruf:
   lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
   lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]
@@ -236,6 +228,9 @@
                                   schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
                                   wie --export; DATEI auch ein Verzeichnis (seine
                                   *.mtf) oder - (Dateinamen auf stdin)
+  lumivex --map AUSGABE DATEI [--map-kind ART] [AUSWAHL] [--field circle|W:H]
+          [--size WxH] [--compare DATEI2]
+                                  schreibt eine MTF-Karte als .png, .svg oder .csv
   lumivex --help                  zeigt diese Hilfe
   lumivex --version               zeigt die Version
 
@@ -251,7 +246,7 @@ AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
   --image-height N         Bildhöhe N (Vorgabe 1)
   --magnification N        Abbildungsmaßstab N (Vorgabe 1)
 
-VERGLEICH (--dump, --export, --export-dir):
+VERGLEICH (--dump, --export, --export-dir, --map):
   --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die
                            Achsen von DATEI, mit denselben festen Werten;
                            bei --export-dir wird jede DATEI mit DATEI2 verglichen
@@ -269,6 +264,13 @@ EXPORT:
                            Abbildungsmaßstab); nicht für .pdf
   --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf
                            neu gezeichnet, 250·N x 250·N Pixel
+
+KARTE (--map; Blendenzahl, erste Ortsfrequenz und Abbildungsmaßstab aus AUSWAHL):
+  --map-kind ART           height-frequency (Vorgabe): Bildhöhe und Ortsfrequenz;
+                           height-fnumber: Bildhöhe und Blendenzahl;
+                           field: das Bildfeld
+  --field circle|W:H       nur field: Bildkreis (Vorgabe) oder Rechteck W:H
+  --size WxH               Größe von .png und .svg in Pixeln (Vorgabe 800x450)
 </source>
         <translation>Usage:
   lumivex [FILE]                  opens the window, with FILE if given
@@ -283,6 +285,9 @@ EXPORT:
                                   writes DIRECTORY/NAME.FORMAT for each FILE, as
                                   --export does; FILE may also be a directory (its
                                   *.mtf) or - (file names on stdin)
+  lumivex --map OUTPUT FILE [--map-kind KIND] [SELECTION] [--field circle|W:H]
+          [--size WxH] [--compare FILE2]
+                                  writes an MTF map as .png, .svg or .csv
   lumivex --help                  shows this help
   lumivex --version               shows the version
 
@@ -298,7 +303,7 @@ SELECTION (numbers from 1, as the buttons count):
   --image-height N         image height N (default 1)
   --magnification N        magnification N (default 1)
 
-COMPARISON (--dump, --export, --export-dir):
+COMPARISON (--dump, --export, --export-dir, --map):
   --compare FILE2          draws the reference lens FILE2 lighter on the axes of
                            FILE, with the same fixed values; with --export-dir
                            every FILE is compared with FILE2
@@ -316,6 +321,13 @@ EXPORT:
                            magnification); not for .pdf
   --scale N                .png only: N times as large (1 to 8, default 1), drawn
                            anew and sharp, 250·N x 250·N pixels
+
+MAP (--map; f-number, first spatial frequency and magnification from SELECTION):
+  --map-kind KIND          height-frequency (default): image height and spatial
+                           frequency; height-fnumber: image height and f-number;
+                           field: the image field
+  --field circle|W:H       field only: image circle (default) or W:H rectangle
+  --size WxH               size of .png and .svg in pixels (default 800x450)
 </translation>
     </message>
     <message>
@@ -378,6 +390,12 @@ Spline-Warnungen erscheinen als Zeilen &quot;Warnung: ...&quot; auf stderr.
 Der Bericht (.pdf) trägt Datum und Uhrzeit des Aufrufs, oder den Zeitpunkt aus der
 Umgebungsvariablen SOURCE_DATE_EPOCH (Sekunden seit 1970, UTC), wenn sie gesetzt ist.
 
+--map, die Werte hinter der Karte (.csv): 101 x 101 Punkte gleichmäßig über beide
+  Achsen (Enden eingeschlossen; die Blendenzahl in Blendenstufen), x läuft zuerst;
+  Kopfzeile image_height_mm;frequency_lpmm;sag;tan, image_height_mm;f_number;sag;tan
+  oder x_mm;y_mm;sag;tan (Punkte außerhalb des Formats fehlen); mit --compare
+  sag_difference;tan_difference (A - B; Punkte, die DATEI2 nicht abdeckt, fehlen).
+
 --export-dir, ein Katalog in einem Lauf:
   Für jede Linsendatei entsteht VERZEICHNIS/&lt;Dateiname ohne Endung&gt;.&lt;FORMAT&gt;, Byte
   für Byte wie mit --export; VERZEICHNIS wird bei Bedarf angelegt. DATEI ist eine
@@ -405,6 +423,8 @@ Beispiele:
           --compare examples/vergleich-normal-1.8.mtf
   lumivex --export-dir diagramme --format png katalog/ --frequencies 2,4
   find katalog -name &apos;*.mtf&apos; | lumivex --export-dir diagramme --format png -
+  lumivex --map karte.png examples/vollformat-objektiv.mtf --f-number 3
+  lumivex --map feld.svg examples/vollformat-objektiv.mtf --map-kind field --field 3:2
 
 Exit-Status: 0 erfolgreich, 1 Datei nicht lesbar, fehlerhaft oder nicht schreibbar
 (bei --export-dir: mindestens eine), 2 falscher Aufruf.
@@ -468,6 +488,12 @@ Spline warnings appear as lines &quot;Warning: ...&quot; on stderr.
 The report (.pdf) carries the date and time of the call, or the time from the
 environment variable SOURCE_DATE_EPOCH (seconds since 1970, UTC) when it is set.
 
+--map, the values behind the map (.csv): 101 x 101 points evenly over both axes
+  (ends included; the f-number in stops), x varying fastest; header
+  image_height_mm;frequency_lpmm;sag;tan, image_height_mm;f_number;sag;tan
+  or x_mm;y_mm;sag;tan (points outside the format left out); with --compare
+  sag_difference;tan_difference (A - B; points FILE2 does not cover left out).
+
 --export-dir, a catalogue in one run:
   For each lens file DIRECTORY/&lt;file name without extension&gt;.&lt;FORMAT&gt; is written,
   byte for byte as with --export; DIRECTORY is created when needed. FILE is a
@@ -494,10 +520,44 @@ Examples:
           --compare examples/vergleich-normal-1.8.mtf
   lumivex --export-dir charts --format png catalogue/ --frequencies 2,4
   find catalogue -name &apos;*.mtf&apos; | lumivex --export-dir charts --format png -
+  lumivex --map map.png examples/vollformat-objektiv.mtf --f-number 3
+  lumivex --map field.svg examples/vollformat-objektiv.mtf --map-kind field --field 3:2
 
 Exit status: 0 success, 1 file not readable, malformed or not writable
 (for --export-dir: at least one), 2 wrong call.
 </translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --dump, --export, --export-dir oder --map</source>
+        <translation>Option %1 applies only together with --dump, --export, --export-dir or --map</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --map</source>
+        <translation>Option %1 applies only together with --map</translation>
+    </message>
+    <message>
+        <source>Die Auswahloptionen gelten nur zusammen mit --dump, --export, --export-dir oder --map</source>
+        <translation>The selection options apply only together with --dump, --export, --export-dir or --map</translation>
+    </message>
+    <message>
+        <source>Option --map-kind erwartet height-frequency, height-fnumber oder field, nicht %1</source>
+        <translation>Option --map-kind expects height-frequency, height-fnumber or field, not %1</translation>
+    </message>
+    <message>
+        <source>Option --field erwartet circle oder W:H mit positiven Zahlen, nicht %1</source>
+        <translation>Option --field expects circle or W:H with positive numbers, not %1</translation>
+    </message>
+    <message>
+        <source>Option --size erwartet BREITExHÖHE in Pixeln (320x200 bis 8000x8000), nicht %1</source>
+        <translation>Option --size expects WIDTHxHEIGHT in pixels (320x200 to 8000x8000), not %1</translation>
+    </message>
+    <message>
+        <source>Option --map erwartet nach %1 die Linsendatei</source>
+        <translation>Option --map expects the lens file after %1</translation>
+    </message>
+    <message>
+        <source>Unbekannte Endung bei %1: --map schreibt .png, .svg oder .csv</source>
+        <translation>Unknown ending of %1: --map writes .png, .svg or .csv</translation>
     </message>
 </context>
 <context>
@@ -914,6 +974,227 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>keine</source>
         <translation>none</translation>
+    </message>
+</context>
+<context>
+    <name>MapDrawing</name>
+    <message>
+        <source>x [mm]</source>
+        <translation>x [mm]</translation>
+    </message>
+    <message>
+        <source>Bildhöhe y′ [mm]</source>
+        <translation>Image height y′ [mm]</translation>
+    </message>
+    <message>
+        <source>Blendenzahl k</source>
+        <translation>F-number k</translation>
+    </message>
+    <message>
+        <source>y [mm]</source>
+        <translation>y [mm]</translation>
+    </message>
+    <message>
+        <source>Ortsfrequenz [LP/mm]</source>
+        <translation>Spatial frequency [LP/mm]</translation>
+    </message>
+    <message>
+        <source>Differenz A − B [Prozentpunkte]</source>
+        <translation>Difference A − B [percentage points]</translation>
+    </message>
+    <message>
+        <source>Modulation [%]</source>
+        <translation>Modulation [%]</translation>
+    </message>
+    <message>
+        <source>k %1</source>
+        <translation>k %1</translation>
+    </message>
+    <message>
+        <source>%1 LP/mm</source>
+        <translation>%1 LP/mm</translation>
+    </message>
+    <message>
+        <source>ß′ %1</source>
+        <translation>ß′ %1</translation>
+    </message>
+    <message>
+        <source>Bildkreis</source>
+        <translation>Image circle</translation>
+    </message>
+    <message>
+        <source>Format %1</source>
+        <translation>Format %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source> — </source>
+        <translation> — </translation>
+    </message>
+    <message>
+        <source> — Vergleichsobjektiv: %1</source>
+        <translation> — Reference lens: %1</translation>
+    </message>
+    <message>
+        <source>Keine Karte: %1</source>
+        <translation>No map: %1</translation>
+    </message>
+    <message>
+        <source>Sagittal</source>
+        <translation>Sagittal</translation>
+    </message>
+    <message>
+        <source>Tangential</source>
+        <translation>Tangential</translation>
+    </message>
+    <message>
+        <source>%1: A − B</source>
+        <translation>%1: A − B</translation>
+    </message>
+    <message>
+        <source>y′ %1 mm, %2 LP/mm</source>
+        <translation>y′ %1 mm, %2 LP/mm</translation>
+    </message>
+    <message>
+        <source>y′ %1 mm, k %2</source>
+        <translation>y′ %1 mm, k %2</translation>
+    </message>
+    <message>
+        <source>x %1 mm, y %2 mm (r %3 mm)</source>
+        <translation>x %1 mm, y %2 mm (r %3 mm)</translation>
+    </message>
+    <message>
+        <source>kein Wert</source>
+        <translation>no value</translation>
+    </message>
+    <message>
+        <source>%1: S %2 %  T %3 %</source>
+        <translation>%1: S %2 %  T %3 %</translation>
+    </message>
+    <message>
+        <source>S %1 %  T %2 %</source>
+        <translation>S %1 %  T %2 %</translation>
+    </message>
+    <message>
+        <source>A − B: S %1  T %2</source>
+        <translation>A − B: S %1  T %2</translation>
+    </message>
+    <message>
+        <source>Lumivex-Karte: %1</source>
+        <translation>Lumivex map: %1</translation>
+    </message>
+    <message>
+        <source>MTF-Karte, erstellt mit Lumivex</source>
+        <translation>MTF map, made with Lumivex</translation>
+    </message>
+</context>
+<context>
+    <name>MapModel</name>
+    <message>
+        <source>Weniger als zwei Bildhöhen</source>
+        <translation>Fewer than two image heights</translation>
+    </message>
+    <message>
+        <source>Weniger als zwei Ortsfrequenzen</source>
+        <translation>Fewer than two spatial frequencies</translation>
+    </message>
+    <message>
+        <source>Ortsfrequenzen nicht aufsteigend</source>
+        <translation>Spatial frequencies not ascending</translation>
+    </message>
+    <message>
+        <source>Weniger als zwei Blendenzahlen</source>
+        <translation>Fewer than two f-numbers</translation>
+    </message>
+    <message>
+        <source>Blendenzahlen nicht aufsteigend</source>
+        <translation>F-numbers not ascending</translation>
+    </message>
+</context>
+<context>
+    <name>MapPanel</name>
+    <message>
+        <source>&amp;Karte:</source>
+        <translation>&amp;Map:</translation>
+    </message>
+    <message>
+        <source>Bildhöhe und Ortsfrequenz</source>
+        <translation>Image height and spatial frequency</translation>
+    </message>
+    <message>
+        <source>Bildhöhe und Blendenzahl</source>
+        <translation>Image height and f-number</translation>
+    </message>
+    <message>
+        <source>Bildfeld</source>
+        <translation>Image field</translation>
+    </message>
+    <message>
+        <source>&amp;Ortsfrequenz:</source>
+        <translation>Spatial &amp;frequency:</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>Bildkreis</source>
+        <translation>Image circle</translation>
+    </message>
+    <message>
+        <source>Art der Karte</source>
+        <translation>Kind of map</translation>
+    </message>
+    <message>
+        <source>Worüber die Modulation als Farbe aufgetragen wird</source>
+        <translation>What the modulation is plotted over as colour</translation>
+    </message>
+    <message>
+        <source>Ortsfrequenz der Karte</source>
+        <translation>Spatial frequency of the map</translation>
+    </message>
+    <message>
+        <source>Bildformat der Karte</source>
+        <translation>Picture format of the map</translation>
+    </message>
+    <message>
+        <source>MTF-Karte</source>
+        <translation>MTF map</translation>
+    </message>
+    <message>
+        <source>Sagittal und tangential, Farbe nach der Modulation</source>
+        <translation>Sagittal and tangential, coloured by the modulation</translation>
+    </message>
+    <message>
+        <source>Werte unter dem Mauszeiger</source>
+        <translation>Values under the mouse pointer</translation>
+    </message>
+    <message>
+        <source>%1 LP/mm</source>
+        <translation>%1 LP/mm</translation>
+    </message>
+    <message>
+        <source>Noch keine Datei gelesen</source>
+        <translation>No file read yet</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphics (*.svg)</translation>
+    </message>
+    <message>
+        <source>CSV-Werte (*.csv)</source>
+        <translation>CSV values (*.csv)</translation>
+    </message>
+    <message>
+        <source>karte-%1.png</source>
+        <translation>map-%1.png</translation>
     </message>
 </context>
 <context>

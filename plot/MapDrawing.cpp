@@ -27,11 +27,6 @@ constexpr int Margin = 6;
 constexpr int BarGap = 24;
 constexpr int BarWidth = 14;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MapDrawing", text);
-}
-
 const QFontMetrics& metrics()
 {
     // Layout in logical units: the font as a surface of one pixel per unit
@@ -57,20 +52,21 @@ QString trimmedText(const std::string& text)
 
 QString xTitle(MapKind kind)
 {
-    return kind == MapKind::Field ? tr("x [mm]") : tr("Bildhöhe y′ [mm]");
+    return kind == MapKind::Field ? QCoreApplication::translate("MapDrawing", "x [mm]")
+                                  : QCoreApplication::translate("MapDrawing", "Bildhöhe y′ [mm]");
 }
 
 QString yTitle(MapKind kind)
 {
     switch (kind) {
     case MapKind::HeightFNumber:
-        return tr("Blendenzahl k");
+        return QCoreApplication::translate("MapDrawing", "Blendenzahl k");
     case MapKind::Field:
-        return tr("y [mm]");
+        return QCoreApplication::translate("MapDrawing", "y [mm]");
     case MapKind::HeightFrequency:
         break;
     }
-    return tr("Ortsfrequenz [LP/mm]");
+    return QCoreApplication::translate("MapDrawing", "Ortsfrequenz [LP/mm]");
 }
 
 // The colour bar's range and its labelled values.
@@ -215,7 +211,8 @@ void drawColourBar(Canvas& canvas, const QRect& bar, bool difference)
         canvas.text(right + TickLength + 2, at - textHeight() / 2, text, Font);
     }
     upwardText(canvas, right + TickLength + 2 + widest + Margin, bar.top() + bar.height() / 2,
-               difference ? tr("Differenz A − B [Prozentpunkte]") : tr("Modulation [%]"));
+               difference ? QCoreApplication::translate("MapDrawing", "Differenz A − B [Prozentpunkte]")
+                          : QCoreApplication::translate("MapDrawing", "Modulation [%]"));
     canvas.setBrush(QColor(0, 0, 0, 0));
     canvas.rectangle(bar.left() - 1, bar.top() - 1, right + 1, bottom + 1);
 }
@@ -223,9 +220,12 @@ void drawColourBar(Canvas& canvas, const QRect& bar, bool difference)
 QString fixedValues(const LensData& lens, const MapRequest& request)
 {
     const CurveSelection& s = request.selection;
-    const QString fNumber = tr("k %1").arg(trimmedText(lens.FNumberText[s.FNumberIndex]));
-    const QString frequency = tr("%1 LP/mm").arg(trimmedText(lens.FrequencyText[s.FrequencyIndex]));
-    const QString magnification = tr("ß′ %1").arg(trimmedText(lens.MagnificationText[s.MagnificationIndex]));
+    const QString fNumber
+        = QCoreApplication::translate("MapDrawing", "k %1").arg(trimmedText(lens.FNumberText[s.FNumberIndex]));
+    const QString frequency
+        = QCoreApplication::translate("MapDrawing", "%1 LP/mm").arg(trimmedText(lens.FrequencyText[s.FrequencyIndex]));
+    const QString magnification = QCoreApplication::translate("MapDrawing", "ß′ %1")
+                                      .arg(trimmedText(lens.MagnificationText[s.MagnificationIndex]));
     switch (request.kind) {
     case MapKind::HeightFrequency:
         return fNumber + QStringLiteral(", ") + magnification;
@@ -234,9 +234,9 @@ QString fixedValues(const LensData& lens, const MapRequest& request)
     case MapKind::Field:
         break;
     }
-    const QString field = request.field.isCircle()
-        ? tr("Bildkreis")
-        : tr("Format %1").arg(QString::fromStdString(fieldShapeText(request.field)));
+    const QString field = request.field.isCircle() ? QCoreApplication::translate("MapDrawing", "Bildkreis")
+                                                   : QCoreApplication::translate("MapDrawing", "Format %1")
+                                                         .arg(QString::fromStdString(fieldShapeText(request.field)));
     return fNumber + QStringLiteral(", ") + frequency + QStringLiteral(", ") + magnification + QStringLiteral(", ")
         + field;
 }
@@ -261,11 +261,12 @@ MapScene makeMapScene(const LensData& lens, const MapRequest& request, const Len
             scene.reference.emplace(*reference, matched.request);
         }
     }
-    caption = tr("%1 — %2").arg(name, fixedValues(lens, request));
+    caption = QCoreApplication::translate("MapDrawing", "%1 — %2").arg(name, fixedValues(lens, request));
     if (scene.missing) {
-        caption += tr(" — ") + ComparisonTexts::missing(*scene.missing);
+        caption += QCoreApplication::translate("MapDrawing", " — ") + ComparisonTexts::missing(*scene.missing);
     } else if (scene.reference && !scene.reference->available()) {
-        caption += tr(" — Vergleichsobjektiv: %1").arg(translatedMessage(*scene.reference->unavailable()));
+        caption += QCoreApplication::translate("MapDrawing", " — Vergleichsobjektiv: %1")
+                       .arg(translatedMessage(*scene.reference->unavailable()));
     }
     scene.caption = caption;
     return scene;
@@ -357,7 +358,8 @@ void drawMap(Canvas& canvas, QSize size, const MapScene& scene)
     const MapModel& model = scene.model;
     if (!model.available()) {
         const QString reason = translatedMessage(*model.unavailable());
-        centredText(canvas, size.width() / 2, size.height() / 2 - textHeight() / 2, tr("Keine Karte: %1").arg(reason));
+        centredText(canvas, size.width() / 2, size.height() / 2 - textHeight() / 2,
+                    QCoreApplication::translate("MapDrawing", "Keine Karte: %1").arg(reason));
         return;
     }
     const MapLayout layout = mapLayout(size, model);
@@ -371,9 +373,10 @@ void drawMap(Canvas& canvas, QSize size, const MapScene& scene)
                      field.difference);
         drawAxes(canvas, panel, model, p == 0, Margin);
         canvas.setBrush(White);
-        QString title = p == 0 ? tr("Sagittal") : tr("Tangential");
+        QString title = p == 0 ? QCoreApplication::translate("MapDrawing", "Sagittal")
+                               : QCoreApplication::translate("MapDrawing", "Tangential");
         if (field.difference) {
-            title = tr("%1: A − B").arg(title);
+            title = QCoreApplication::translate("MapDrawing", "%1: A − B").arg(title);
         }
         centredText(canvas, panel.left() + panel.width() / 2, titleTop, title);
     }
@@ -386,21 +389,24 @@ QString mapReadoutText(const MapScene& scene, const MapLayout::Position& positio
     QString where;
     switch (model.kind()) {
     case MapKind::HeightFrequency:
-        where = tr("y′ %1 mm, %2 LP/mm").arg(percent(position.x), percent(position.y));
+        where = QCoreApplication::translate("MapDrawing", "y′ %1 mm, %2 LP/mm")
+                    .arg(percent(position.x), percent(position.y));
         break;
     case MapKind::HeightFNumber:
-        where = tr("y′ %1 mm, k %2").arg(percent(position.x), QString::number(std::exp2(position.y / 2.0), 'f', 2));
+        where = QCoreApplication::translate("MapDrawing", "y′ %1 mm, k %2")
+                    .arg(percent(position.x), QString::number(std::exp2(position.y / 2.0), 'f', 2));
         break;
     case MapKind::Field:
-        where = tr("x %1 mm, y %2 mm (r %3 mm)")
+        where = QCoreApplication::translate("MapDrawing", "x %1 mm, y %2 mm (r %3 mm)")
                     .arg(percent(position.x), percent(position.y), percent(std::hypot(position.x, position.y)));
         break;
     }
     const std::optional<MapValue> value = model.at(position.x, position.y);
     if (!value) {
-        return where + QStringLiteral(": ") + tr("kein Wert");
+        return where + QStringLiteral(": ") + QCoreApplication::translate("MapDrawing", "kein Wert");
     }
-    QString text = tr("%1: S %2 %  T %3 %").arg(where, percent(value->sag), percent(value->tan));
+    QString text = QCoreApplication::translate("MapDrawing", "%1: S %2 %  T %3 %")
+                       .arg(where, percent(value->sag), percent(value->tan));
     if (scene.missing) {
         return text + QLatin1Char('\n') + ComparisonTexts::missing(*scene.missing);
     }
@@ -409,11 +415,14 @@ QString mapReadoutText(const MapScene& scene, const MapLayout::Position& positio
     }
     const std::optional<MapValue> theirs = scene.reference->at(position.x, position.y);
     if (!theirs) {
-        return text + QLatin1Char('\n') + ComparisonTexts::ReadoutPrefix + tr("kein Wert");
+        return text + QLatin1Char('\n') + ComparisonTexts::ReadoutPrefix
+            + QCoreApplication::translate("MapDrawing", "kein Wert");
     }
     return text + QLatin1Char('\n') + ComparisonTexts::ReadoutPrefix
-        + tr("S %1 %  T %2 %").arg(percent(theirs->sag), percent(theirs->tan)) + QLatin1Char('\n')
-        + tr("A − B: S %1  T %2").arg(percent(value->sag - theirs->sag), percent(value->tan - theirs->tan));
+        + QCoreApplication::translate("MapDrawing", "S %1 %  T %2 %").arg(percent(theirs->sag), percent(theirs->tan))
+        + QLatin1Char('\n')
+        + QCoreApplication::translate("MapDrawing", "A − B: S %1  T %2")
+              .arg(percent(value->sag - theirs->sag), percent(value->tan - theirs->tan));
 }
 
 QImage renderMapImage(const MapScene& scene, QSize size)
@@ -431,7 +440,8 @@ QImage renderMapImage(const MapScene& scene, QSize size)
 
 QByteArray renderMapSvg(const MapScene& scene, QSize size)
 {
-    SvgCanvas canvas(size, tr("Lumivex-Karte: %1").arg(scene.caption), tr("MTF-Karte, erstellt mit Lumivex"));
+    SvgCanvas canvas(size, QCoreApplication::translate("MapDrawing", "Lumivex-Karte: %1").arg(scene.caption),
+                     QCoreApplication::translate("MapDrawing", "MTF-Karte, erstellt mit Lumivex"));
     drawMap(canvas, size, scene);
     return canvas.document();
 }

@@ -16,7 +16,8 @@ TEST(MapPanel, FollowsTheMainWindowAndReadsOutUnderTheMouse)
     w.load(FullLens);
     ASSERT_TRUE(panel.scene());
     w.c.fNumberButtons[2]->setChecked(true);
-    EXPECT_TRUE(panel.scene()->caption.endsWith(QStringLiteral("— k 2.8, ß′ 0"))) << panel.scene()->caption.toStdString();
+    EXPECT_TRUE(panel.scene()->caption.endsWith(QStringLiteral("— k 2.8, ß′ 0")))
+        << panel.scene()->caption.toStdString();
     EXPECT_FALSE(panel.frequencyChooser()->isVisibleTo(&panel));
 
     // Height 0 at 40 LP/mm is the table's 83 % in both orientations; the
