@@ -323,7 +323,7 @@ int runBatchExport(const CommandArguments& arguments)
     // can be compared, so nothing is written.
     std::shared_ptr<const LensData> reference;
     if (!arguments.compareFile.empty()) {
-        auto read = readExportLens(arguments.compareFile);
+        auto read = readInputLens(arguments.compareFile);
         if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
             printError(failure->text() + '\n');
             return ExitFailure;
