@@ -11,14 +11,14 @@ std::optional<ExportFailure> writeMapFile(const CommandArguments& arguments)
 {
     using Kind = ExportFailure::Kind;
     const std::string& lensFile = arguments.lensFile;
-    auto read = readExportLens(lensFile);
+    auto read = readInputLens(lensFile);
     if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
         return *failure;
     }
     const LensData& lens = std::get<LensData>(read);
     std::optional<LensData> reference;
     if (!arguments.compareFile.empty()) {
-        auto other = readExportLens(arguments.compareFile);
+        auto other = readInputLens(arguments.compareFile);
         if (const ExportFailure* failure = std::get_if<ExportFailure>(&other)) {
             return *failure;
         }
