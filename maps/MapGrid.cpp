@@ -5,6 +5,18 @@
 
 #include <cmath>
 
+namespace {
+
+// A coordinate or value to nine decimals, so that the rounding of the
+// splines' arithmetic does not show: 92, not 91.99999999999999.
+std::string csvNumber(double value)
+{
+    const double rounded = std::round(value * 1e9) / 1e9;
+    return shortestNumber(rounded == 0.0 ? 0.0 : rounded);
+}
+
+} // namespace
+
 MapGrid sampleGrid(const MapModel& model, const MapAxis& x, const MapAxis& y, int columns, int rows)
 {
     MapGrid grid;
@@ -60,7 +72,7 @@ std::string mapCsv(const MapModel& model, const MapModel* reference)
     const MapAxis& yAxis = model.yAxis();
     for (int j = 0; j < Points; ++j) {
         const double y = yAxis.at(j / (Points - 1.0));
-        const std::string yText = shortestNumber(model.kind() == MapKind::HeightFNumber ? std::exp2(y / 2.0) : y) + ';';
+        const std::string yText = csvNumber(model.kind() == MapKind::HeightFNumber ? std::exp2(y / 2.0) : y) + ';';
         for (int i = 0; i < Points; ++i) {
             const double x = xAxis.at(i / (Points - 1.0));
             std::optional<MapValue> value = model.at(x, y);
@@ -70,8 +82,7 @@ std::string mapCsv(const MapModel& model, const MapModel* reference)
                                : std::nullopt;
             }
             if (value) {
-                csv += shortestNumber(x) + ';' + yText + shortestNumber(value->sag) + ';' + shortestNumber(value->tan)
-                    + '\n';
+                csv += csvNumber(x) + ';' + yText + csvNumber(value->sag) + ';' + csvNumber(value->tan) + '\n';
             }
         }
     }

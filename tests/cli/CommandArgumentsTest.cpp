@@ -98,7 +98,7 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--dump", "a", "--frequencies", "1," }, "--frequencies erwartet ganze Zahlen ab 1" },
         { { "--dump", "a", "b" }, "Unerwartetes Argument „b“" },
         { { "a.mtf", "b.mtf" }, "Unerwartetes Argument „b.mtf“" },
-        { { "--image-height", "2", "a.mtf" }, "nur zusammen mit --dump, --export oder --export-dir" },
+        { { "--image-height", "2", "a.mtf" }, "nur zusammen mit --dump, --export, --export-dir oder --map" },
         { { "a.mtf", "--compare", "b" },
           "Option --compare gilt nur zusammen mit --dump, --export, --export-dir oder --map" },
         { { "--export", "a.png" }, "--export erwartet nach „a.png“ die Linsendatei" },
