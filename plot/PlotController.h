@@ -14,7 +14,7 @@ struct PlotState
 {
     AxisTexts texts = initialAxisTexts();
     // 1 = frequency i counts as selected (checked and shown), 0 = not;
-    // refreshed by ReadFrequencyChecks, read by the draw and print commands.
+    // refreshed by readFrequencyChecks, read by the draw and print commands.
     FrequencyFlags FrequencySelected;
     // The indices of the most recent extraction; the fixed variables keep
     // the value of their last reading.
