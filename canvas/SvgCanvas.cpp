@@ -128,35 +128,26 @@ SvgCanvas::SvgCanvas(QSize size, const QString& title, const QString& descriptio
         + "</desc>\n";
 }
 
-void SvgCanvas::setPen(const QColor& color, int width, PenStyle style)
+SvgCanvas::Pen SvgCanvas::pen() const
 {
-    m_pen = Pen { color, std::max(1, width), style };
-}
-
-void SvgCanvas::setBrush(const QColor& color)
-{
-    m_brushColor = color;
-}
-
-void SvgCanvas::moveTo(int x, int y)
-{
-    m_position = QPoint(x, y);
+    return Pen { penColor(), std::max(1, penWidth()), penStyle() };
 }
 
 void SvgCanvas::lineTo(int x, int y)
 {
-    const QPoint from = m_position;
+    const QPoint from = position();
     const QPoint to(x, y);
-    m_position = to;
+    moveTo(x, y);
     if (from == to) {
         return; // a zero-length line paints nothing
     }
-    if (!m_pathData.isEmpty() && !(m_pathPen == m_pen)) {
+    const Pen linePen = pen();
+    if (!m_pathData.isEmpty() && !(m_pathPen == linePen)) {
         flushPath();
     }
-    m_pathPen = m_pen;
+    m_pathPen = linePen;
     // The dotted pattern restarts at every line: a subpath of its own.
-    if (m_pathData.isEmpty() || m_pathEnd != from || m_pen.style == PenStyle::Dotted) {
+    if (m_pathData.isEmpty() || m_pathEnd != from || linePen.style == PenStyle::Dotted) {
         m_pathData += 'M' + point(from.x() + 0.5, from.y() + 0.5);
     }
     m_pathData += lineStep(from, to);
@@ -208,8 +199,8 @@ void SvgCanvas::ellipse(int x1, int y1, int x2, int y2)
 
 QByteArray SvgCanvas::outlineAttributes() const
 {
-    return " fill=\"" + colour(m_brushColor) + "\" stroke=\"" + colour(m_pen.color) + "\" stroke-width=\""
-        + number(m_pen.width) + '"';
+    return " fill=\"" + colour(brushColor()) + "\" stroke=\"" + colour(penColor()) + "\" stroke-width=\""
+        + number(pen().width) + '"';
 }
 
 void SvgCanvas::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
@@ -229,7 +220,7 @@ void SvgCanvas::text(int x, int y, const QString& text, const CanvasFont& font, 
     const QFont qfont = makeCanvasFont(font, 1.0, true);
     const QFontMetricsF metrics(qfont, &measuringDevice());
     QByteArray box = "width=\"" + number(metrics.horizontalAdvance(text)) + "\" height=\""
-        + number(metrics.ascent() + metrics.descent()) + "\" fill=\"" + colour(m_brushColor) + "\"/>";
+        + number(metrics.ascent() + metrics.descent()) + "\" fill=\"" + colour(brushColor()) + "\"/>";
     QByteArray glyphs = " font-family=\"" + escaped(qfont.family()) + "\" font-size=\""
         + QByteArray::number(qfont.pixelSize()) + '"' + (font.bold ? " font-weight=\"bold\"" : "") + '>' + escaped(text)
         + "</text>\n";

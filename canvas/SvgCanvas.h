@@ -26,9 +26,6 @@ class SvgCanvas final : public Canvas
 public:
     SvgCanvas(QSize size, const QString& title, const QString& description);
 
-    void setPen(const QColor& color, int width, PenStyle style) override;
-    void setBrush(const QColor& color) override;
-    void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
@@ -55,11 +52,11 @@ private:
     // dots.
     void strokePath(const QByteArray& data, const Pen& pen, double gapWidening = 0.0);
 
+    // The pen in force, at least one unit wide.
+    Pen pen() const;
+
     QByteArray m_body;
     QByteArray m_header;
-    Pen m_pen;
-    QColor m_brushColor = QColor(255, 255, 255);
-    QPoint m_position;
     // The path being gathered: its pen, its data and where it ends.
     Pen m_pathPen;
     QByteArray m_pathData;

@@ -289,10 +289,11 @@ TEST(PageCanvas, ShapesLandWhereTheMillimetresSay)
     EXPECT_NEAR(inkCount(image, QRect(500, device(400) - 30, 1, 60)), 9.4, 1.5);
     int dots = 0;
     int gapPixels = 0;
-    for (int x = device(100) + 2, y = static_cast<int>(std::lround(800 * DevicePerUnit)); x < device(400) - 2; ++x) {
-        const auto isBlue = [&](int x) { return at(image, x, y).blue() > 200 && at(image, x, y).red() < 60; };
+    const int dottedY = static_cast<int>(std::lround(800 * DevicePerUnit));
+    const auto isBlue = [&](int x) { return at(image, x, dottedY).blue() > 200 && at(image, x, dottedY).red() < 60; };
+    for (int x = device(100) + 2; x < device(400) - 2; ++x) {
         dots += isBlue(x) && !isBlue(x - 1) ? 1 : 0;
-        gapPixels += at(image, x, y).red() > 230 && at(image, x, y).green() > 230 ? 1 : 0;
+        gapPixels += at(image, x, dottedY).red() > 230 && at(image, x, dottedY).green() > 230 ? 1 : 0;
     }
     EXPECT_NEAR(dots, 20.5, 0.5);
     EXPECT_GT(gapPixels, 200);
