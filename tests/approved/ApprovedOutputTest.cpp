@@ -6,6 +6,7 @@
 #include "ApprovedFile.h"
 #include "ExportFiles.h"
 #include "LensFileReader.h"
+#include "PlotImage.h"
 #include "RecordingCanvas.h"
 #include "ReportDrawing.h"
 #include "ReportOutput.h"
@@ -73,6 +74,11 @@ TEST(Approved, Charts)
             expectApproved(file, renderChartImage(Full, selection(c), c.scale, {}));
         }
     }
+    // The window's plot at twice the pixel density: each operation painted
+    // on its own, sharp.
+    PlotImage plot(2.0);
+    drawChartPasses(plot, Full, selection(Charts[0]), {});
+    expectApproved(QStringLiteral("window-y-overlay-x2.png"), plot.image());
 }
 
 // Over the image height, compared: the reference lens has 10 and 30 LP/mm
