@@ -12,6 +12,7 @@
 #include "ReportOutput.h"
 
 #include <QImage>
+#include <QTextStream>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -95,50 +96,28 @@ ReportInput comparedReport()
 
 QString colour(const QColor& c)
 {
-    return c.alpha() == 0 ? QStringLiteral("none") : c.name();
+    return !c.isValid() ? QStringLiteral("-") : c.alpha() == 0 ? QStringLiteral("none") : c.name();
 }
 
-QString point(QPoint p)
-{
-    return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
-}
-
-// One line per operation, with the pen, brush and font it was drawn in.
+// One line per operation: its kind and corners (or reference point), the
+// pen, brush and fill colour in force, and for a text its font and angle.
 QByteArray operationList(const RecordingCanvas& canvas)
 {
+    static const char* const kinds[] = { "line", "rectangle", "ellipse", "fill", "text", "series" };
     QString out;
+    QTextStream line(&out);
     for (const CanvasOp& op : canvas.ops()) {
-        const QString box = point(op.from) + QLatin1Char(' ') + point(op.to);
-        const QString pen = QStringLiteral(" pen %1 %2%3")
-                                .arg(colour(op.penColor))
-                                .arg(op.penWidth)
-                                .arg(op.penStyle == PenStyle::Dotted ? " dotted" : "");
-        switch (op.kind) {
-        case CanvasOp::Kind::Line:
-            out += QStringLiteral("line ") + box + pen;
-            break;
-        case CanvasOp::Kind::Rectangle:
-        case CanvasOp::Kind::Ellipse:
-            out += (op.kind == CanvasOp::Kind::Ellipse ? QStringLiteral("ellipse ") : QStringLiteral("rectangle "))
-                + box + pen + QStringLiteral(" brush ") + colour(op.brushColor);
-            break;
-        case CanvasOp::Kind::FillRect:
-            out += QStringLiteral("fill ") + box + QLatin1Char(' ') + colour(op.fillColor);
-            break;
-        case CanvasOp::Kind::Text:
-            out += QStringLiteral("text %1 %2 %3%4%5 %6 brush %7|%8")
-                       .arg(point(op.from), op.font.family)
-                       .arg(op.font.height)
-                       .arg(op.font.cellHeight ? "c" : "", op.font.bold ? " bold" : "")
-                       .arg(op.angle)
-                       .arg(colour(op.brushColor), op.text);
-            break;
-        case CanvasOp::Kind::Series:
-            out += QStringLiteral("series");
-            break;
+        line << kinds[static_cast<int>(op.kind)] << ' ' << op.from.x() << ',' << op.from.y() << ' ' << op.to.x() << ','
+             << op.to.y() << " pen " << colour(op.penColor) << ' ' << op.penWidth
+             << (op.penStyle == PenStyle::Dotted ? " dotted" : "") << " brush " << colour(op.brushColor) << " fill "
+             << colour(op.fillColor);
+        if (op.kind == CanvasOp::Kind::Text) {
+            line << ' ' << op.font.family << ' ' << op.font.height << (op.font.cellHeight ? "c" : "")
+                 << (op.font.bold ? " bold" : "") << ' ' << op.angle << '|' << op.text;
         }
-        out += QLatin1Char('\n');
+        line << '\n';
     }
+    line.flush();
     return out.toUtf8();
 }
 

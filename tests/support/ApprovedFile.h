@@ -13,6 +13,5 @@
 // match removes a received file left from an earlier run.
 void expectApproved(const QString& name, const QByteArray& received);
 // An image is compared by its pixels (as 32-bit RGB), so that another PNG
-// encoder alone makes no difference; the failure names how many pixels
-// differ and where.
+// encoder alone makes no difference.
 void expectApproved(const QString& name, const QImage& received);
