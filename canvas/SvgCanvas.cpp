@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -35,29 +34,6 @@ QByteArray point(double x, double y)
 QByteArray colour(const QColor& color)
 {
     return color.alpha() == 0 ? QByteArray("none") : color.name(QColor::HexRgb).toLatin1();
-}
-
-// The outline of a box drawn with rectangle or ellipse: it runs through the
-// centres of the first and last covered pixels, the right and bottom edges
-// left out. nullopt for a box that covers no pixel.
-struct OutlineBox
-{
-    double x;
-    double y;
-    int width;
-    int height;
-};
-
-std::optional<OutlineBox> outlineBox(int x1, int y1, int x2, int y2)
-{
-    const int left = std::min(x1, x2);
-    const int top = std::min(y1, y2);
-    const int width = std::max(x1, x2) - 1 - left;
-    const int height = std::max(y1, y2) - 1 - top;
-    if (width < 0 || height < 0) {
-        return std::nullopt;
-    }
-    return OutlineBox { left + 0.5, top + 0.5, width, height };
 }
 
 // Text for XML content and attribute values; characters XML cannot carry
@@ -176,31 +152,6 @@ void SvgCanvas::strokePath(const QByteArray& data, const Pen& pen, double gapWid
         m_body += "<path d=\"" + data + "\" fill=\"none\" stroke=\"" + colour(pen.color) + '"' + width
             + " stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n";
     }
-}
-
-void SvgCanvas::rectangle(int x1, int y1, int x2, int y2)
-{
-    flushPath();
-    if (const auto box = outlineBox(x1, y1, x2, y2)) {
-        m_body += "<rect x=\"" + number(box->x) + "\" y=\"" + number(box->y) + "\" width=\"" + number(box->width)
-            + "\" height=\"" + number(box->height) + "\"" + outlineAttributes() + "/>\n";
-    }
-}
-
-void SvgCanvas::ellipse(int x1, int y1, int x2, int y2)
-{
-    flushPath();
-    if (const auto box = outlineBox(x1, y1, x2, y2)) {
-        m_body += "<ellipse cx=\"" + number(box->x + box->width / 2.0) + "\" cy=\"" + number(box->y + box->height / 2.0)
-            + "\" rx=\"" + number(box->width / 2.0) + "\" ry=\"" + number(box->height / 2.0) + "\""
-            + outlineAttributes() + "/>\n";
-    }
-}
-
-QByteArray SvgCanvas::outlineAttributes() const
-{
-    return " fill=\"" + colour(brushColor()) + "\" stroke=\"" + colour(penColor()) + "\" stroke-width=\""
-        + number(pen().width) + '"';
 }
 
 void SvgCanvas::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
