@@ -61,6 +61,10 @@ void checkParsed(const CommandArguments& parsed)
         LUMIVEX_FUZZ_CHECK(!parsed.exportDirectory.empty() && !parsed.inputs.empty());
         LUMIVEX_FUZZ_CHECK(std::count(parsed.inputs.begin(), parsed.inputs.end(), "-") <= 1);
         break;
+    case CommandMode::Thumbnail:
+        LUMIVEX_FUZZ_CHECK(parsed.thumbnailSize >= MinThumbnailSize && parsed.thumbnailSize <= MaxThumbnailSize);
+        LUMIVEX_FUZZ_CHECK(!parsed.lensFile.empty() && !parsed.outputFile.empty());
+        break;
     default:
         break;
     }
