@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// A seeded random walk through the real main window: clicks on whatever control is enabled, keys and
-// shortcuts, the plot's context menu (the entries it has at run time), mouse moves over the plot, drops of good
-// and malformed files, with the dialog seam answering. After every event the window must still be whole.
-// The seed is printed; LUMIVEX_MONKEY_SEED and LUMIVEX_MONKEY_EVENTS rerun a walk.
+// A seeded random walk through the real main window: clicks on whatever button is enabled, keys and shortcuts,
+// the plot's context menu (the entries it has at run time), mouse moves and clicks on the plot, drops of good,
+// malformed and missing files, with the dialog seam answering. After every event the window must still be
+// whole. The seed is printed; LUMIVEX_MONKEY_SEED and LUMIVEX_MONKEY_EVENTS rerun a walk.
 #include "ImageView.h"
 #include "WindowTestSupport.h"
 
@@ -16,319 +16,196 @@
 #include <QTest>
 #include <QUrl>
 
-#include <gtest/gtest.h>
-
-#include <deque>
 #include <iostream>
 #include <iterator>
 #include <random>
 
 namespace {
 
-const QString ReferenceLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/vergleich-normal-1.8.mtf");
-const QString PerFNumberLens = QStringLiteral(LUMIVEX_SOURCE_DIR "/examples/bildhoehe-je-blende.mtf");
-
-unsigned environmentNumber(const char* name, unsigned fallback)
+struct Monkey
 {
-    const QByteArray value = qgetenv(name);
-    bool ok = false;
-    const unsigned number = value.toUInt(&ok);
-    return ok ? number : fallback;
-}
+    std::mt19937 random;
+    QTemporaryDir dir;
+    QStringList lensFiles { FullLens,
+                            SmallLens,
+                            FullLens.section('/', 0, -2) + "/vergleich-normal-1.8.mtf",
+                            FullLens.section('/', 0, -2) + "/bildhoehe-je-blende.mtf",
+                            dir.filePath("kaputt.mtf"),
+                            dir.filePath("fehlt.mtf") };
+    // The last one lies under a regular file: it cannot be written, whoever runs the test.
+    QStringList saveFiles { dir.filePath("d.png"), dir.filePath("d.svg"), dir.filePath("d.csv"),
+                            dir.filePath("d.pdf"), dir.filePath("d.txt"), dir.filePath("kaputt.mtf/d.png") };
+    Window w;
+    QSize size;
 
-class Monkey
-{
-public:
-    explicit Monkey(unsigned seed)
-        : m_random(seed)
+    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
+    template <typename List> auto pickFrom(const List& list) { return list[pick(static_cast<int>(std::size(list)))]; }
+    // A file name, or cancel one time in seven.
+    std::optional<QString> answer(const QStringList& names)
     {
-        QFile malformed(m_dir.filePath(QStringLiteral("kaputt.mtf")));
-        EXPECT_TRUE(malformed.open(QIODevice::WriteOnly) && malformed.write("Lens data\nX1232\n") > 0);
-        m_lensFiles = { FullLens,
-                        SmallLens,
-                        ReferenceLens,
-                        PerFNumberLens,
-                        malformed.fileName(),
-                        m_dir.filePath(QStringLiteral("fehlt.mtf")) };
-        // A name under a regular file cannot be written, whoever runs the test.
-        m_saveFiles = { QStringLiteral("d.png"), QStringLiteral("d.svg"), QStringLiteral("d.csv"),
-                        QStringLiteral("d.pdf"), QStringLiteral("d.txt"), QStringLiteral("kaputt.mtf/d.png") };
+        const int i = pick(static_cast<int>(names.size()) + 1);
+        return i < names.size() ? std::optional(names[i]) : std::nullopt;
+    }
+    QPoint somewhere(const QWidget* widget) { return { pick(widget->width()), pick(widget->height()) }; }
+    template <typename T> T* pickUsable(const QList<T*>& all)
+    {
+        QList<T*> usable;
+        std::ranges::copy_if(all, std::back_inserter(usable), [](T* x) { return x->isEnabled() && x->isVisible(); });
+        return pickFrom(usable);
+    }
 
-        m_window.ui.printHandler = [this](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(m_dir.filePath(QStringLiteral("druck.pdf")));
+    explicit Monkey(unsigned seed)
+        : random(seed)
+    {
+        QFile malformed(lensFiles[4]);
+        EXPECT_TRUE(malformed.open(QIODevice::WriteOnly) && malformed.write("Lens data\nX1232\n") > 0);
+        w.ui.printHandler = [this](QPrinter& printer) {
+            printer.setOutputFileName(dir.filePath("druck.pdf")); // a PDF, by its name
             return pick(4) == 0;
         };
-        m_window.form.setHelpFileCandidates({ HelpDocument });
-        m_window.form.setPlotPixelRatio(1.0);
-        m_window.form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_window.form));
-        m_window.form.openLensFile(FullLens);
-        m_window.form.openReferenceFile(ReferenceLens);
-        m_size = m_window.form.size();
+        w.form.setHelpFileCandidates({ HelpDocument });
+        w.form.setPlotPixelRatio(1.0);
+        w.form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w.form));
+        w.form.openLensFile(FullLens);
+        w.form.openReferenceFile(lensFiles[2]);
+        size = w.form.size();
     }
 
     // One random event; returns what it was, for the failure message.
     QString step()
     {
+        w.ui.openAnswers = { answer(lensFiles) };
+        w.ui.saveAnswers = { answer(saveFiles) };
+        QWidget* plot = w.c.plotView;
+        const QPoint at = somewhere(plot);
         QString what;
-        switch (pick(10)) {
-        case 0:
-        case 1:
-        case 2:
-            what = clickSomeControl();
-            break;
-        case 3:
-        case 4:
-            what = pressSomeKey();
-            break;
-        case 5:
-            what = useContextMenu();
-            break;
-        case 6:
-        case 7:
-            what = moveOverPlot();
-            break;
-        case 8:
-            what = dropSomeFile();
-            break;
-        default:
-            what = clickPlotAndStep();
+        switch (pick(6)) {
+        case 0: {
+            QAbstractButton* button = pickUsable(w.form.findChildren<QAbstractButton*>());
+            what = QStringLiteral("click ") + button->objectName();
+            button->click();
             break;
         }
+        case 1: {
+            static const char* const Keys[] = { "Ctrl+O", "Ctrl+P", "Ctrl+S", "Ctrl+Shift+C", "Ctrl+C", "Ctrl+Q", "F1",
+                                                "Left",   "Right",  "Tab",    "Space",        "Esc",    "Up",     "X" };
+            const QKeyCombination key = QKeySequence(QString::fromLatin1(pickFrom(Keys)))[0];
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w.form;
+            what = QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), target->objectName());
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+            break;
+        }
+        case 2: {
+            // A right click opens the menu; then one of its entries, whatever entries it has by now.
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, plot->mapToGlobal(at));
+            QCoreApplication::sendEvent(plot, &event);
+            w.form.plotActions().menu->hide();
+            QAction* entry = pickUsable(w.form.plotActions().menu->actions());
+            what = QStringLiteral("menu entry ") + entry->text();
+            entry->trigger();
+            break;
+        }
+        case 3:
+        case 4: {
+            // Mostly inside the plot, sometimes just beyond its edge; sometimes a click and a step.
+            const QPoint to = at + QPoint(pick(21) - 10, pick(21) - 10);
+            QTest::mouseMove(plot, to);
+            what = QStringLiteral("move to %1,%2").arg(to.x()).arg(to.y());
+            if (pick(4) == 0) {
+                QTest::mouseClick(plot, Qt::LeftButton, {}, at);
+                QTest::keyClick(plot, pick(2) == 0 ? Qt::Key_Left : Qt::Key_Right);
+                what += QStringLiteral(", click and step");
+            }
+            break;
+        }
+        default: {
+            const QString file = pickFrom(lensFiles);
+            const Qt::KeyboardModifiers modifiers = pick(2) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+            QMimeData data;
+            data.setUrls({ QUrl::fromLocalFile(file) });
+            const QPoint on = somewhere(&w.form);
+            QDragEnterEvent enter(on, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+            QDropEvent drop(on, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
+            QCoreApplication::sendEvent(&w.form, &enter);
+            if (enter.isAccepted()) {
+                QCoreApplication::sendEvent(&w.form, &drop);
+            }
+            what = QStringLiteral("drop %1 with modifiers %2").arg(file).arg(modifiers.toInt());
+        }
+        }
         QCoreApplication::processEvents();
-        closeOtherWindows();
+        // The information box, the help viewer, and any window another entry opens.
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != &w.form && window->isVisible() && window->windowType() != Qt::ToolTip) {
+                window->close();
+            }
+        }
+        if (!w.form.isVisible()) {
+            w.form.show(); // the exit button or Ctrl+Q closed it; the walk goes on
+        }
         return what;
     }
 
     // What breaks the window, or empty.
     QString brokenInvariant()
     {
-        MainWindow& form = m_window.form;
-        const MainWindowControls& c = m_window.c;
-        if (!form.isVisible()) {
-            form.show(); // the exit button or Ctrl+Q closed it; the walk goes on
+        if (w.form.size() != size || w.form.plotImage().size() != QSize(250, 250)) {
+            return QStringLiteral("window or plot image resized");
         }
-        if (form.size() != m_size) {
-            return QStringLiteral("window size %1x%2").arg(form.width()).arg(form.height());
-        }
-        if (form.plotImage().size() != QSize(250, 250)) {
-            return QStringLiteral("plot image %1x%2").arg(form.plotImage().width()).arg(form.plotImage().height());
-        }
-        // The panel of the variable along x is disabled, the other three are not.
-        const std::array<std::vector<QWidget*>, 4> panels = {
-            std::vector<QWidget*>(c.fNumberButtons.begin(), c.fNumberButtons.end()),
-            std::vector<QWidget*>(c.frequencyBoxes.begin(), c.frequencyBoxes.end()),
-            std::vector<QWidget*>(c.imageHeightButtons.begin(), c.imageHeightButtons.end()),
-            std::vector<QWidget*>(c.magnificationButtons.begin(), c.magnificationButtons.end()),
-        };
-        int checked = -1;
-        for (int i = 0; i < 4; ++i) {
-            if (c.abscissaButtons[i]->isChecked()) {
-                checked = checked == -1 ? i : 4;
-            }
-        }
-        if (checked < 0 || checked > 3) {
+        // The panel of the variable along x is disabled, the other three are enabled.
+        const auto checked = std::ranges::find_if(w.c.abscissaButtons, &QAbstractButton::isChecked);
+        if (std::ranges::count_if(w.c.abscissaButtons, &QAbstractButton::isChecked) != 1) {
             return QStringLiteral("not exactly one abscissa button checked");
         }
-        for (int i = 0; i < 4; ++i) {
-            for (const QWidget* control : panels[i]) {
-                if (control->isEnabled() == (i == checked)) {
-                    return QStringLiteral("%1 enabled %2 with abscissa button %3 checked")
-                        .arg(control->objectName())
-                        .arg(control->isEnabled())
-                        .arg(checked + 1);
+        const QFrame* panels[] = { w.c.fNumberPanel, w.c.frequencyPanel, w.c.imageHeightPanel, w.c.magnificationPanel };
+        const QFrame* disabled = panels[checked - w.c.abscissaButtons.begin()];
+        for (const QFrame* panel : panels) {
+            for (const QAbstractButton* control : panel->findChildren<QAbstractButton*>()) {
+                if (control->isEnabled() == (panel == disabled)) {
+                    return QStringLiteral("%1 enabled: %2").arg(control->objectName()).arg(control->isEnabled());
                 }
             }
         }
-        for (const QWidget* child : form.findChildren<QWidget*>()) {
-            if (!child->isWindow() && child->isVisibleTo(&form)
-                && !form.rect().contains(QRect(child->mapTo(&form, QPoint(0, 0)), child->size()))) {
-                return QStringLiteral("%1 outside the window").arg(child->objectName());
+        for (const QWidget* child : w.form.findChildren<QWidget*>()) {
+            if (!child->isWindow() && child->isVisibleTo(&w.form)
+                && !w.form.rect().contains(QRect(child->mapTo(&w.form, QPoint(0, 0)), child->size()))) {
+                return child->objectName() + QStringLiteral(" outside the window");
             }
         }
-        for (const QString& message : std::as_const(m_window.ui.messages)) {
-            if (!expectedMessage(message)) {
+        // The reader's, the writer's and the load's own messages; anything else (a range error, an unknown
+        // exception) is a fault the walk found.
+        for (const QString& message : std::as_const(w.ui.messages)) {
+            if (!message.startsWith(QStringLiteral("Zeile ")) && message != QStringLiteral("Abbruch beim Dateilesen")
+                && !message.startsWith(QStringLiteral("Die Datei „")) && message != NoFile) {
                 return QStringLiteral("message: ") + message;
             }
         }
-        m_window.ui.messages.clear();
+        w.ui.messages.clear();
         return {};
     }
-
-private:
-    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(m_random); }
-    template <typename List> auto pickFrom(const List& list) { return list[pick(static_cast<int>(std::size(list)))]; }
-
-    // The reader's, the writer's and the load's own messages; anything else (a range error, an unknown
-    // exception) is a fault the walk found.
-    static bool expectedMessage(const QString& message)
-    {
-        return message.startsWith(QStringLiteral("Zeile ")) || message == QStringLiteral("Abbruch beim Dateilesen")
-            || message.startsWith(QStringLiteral("Die Datei „")) || message == NoFile;
-    }
-
-    QString clickSomeControl()
-    {
-        QList<QAbstractButton*> buttons;
-        for (QAbstractButton* button : m_window.form.findChildren<QAbstractButton*>()) {
-            if (button->isVisible() && button->isEnabled()) {
-                buttons << button;
-            }
-        }
-        if (buttons.isEmpty()) {
-            return QStringLiteral("no button to click");
-        }
-        QAbstractButton* button = pickFrom(buttons);
-        const QString name = button->objectName();
-        const bool opens = button == m_window.c.openButton;
-        if (opens) {
-            m_window.ui.openAnswers = { answer(m_lensFiles) };
-        }
-        button->click();
-        return QStringLiteral("click %1").arg(name);
-    }
-
-    // A file name, or cancel (nullopt) one time in seven.
-    std::optional<QString> answer(const QStringList& names)
-    {
-        const int i = pick(static_cast<int>(names.size()) + 1);
-        if (i == names.size()) {
-            return std::nullopt;
-        }
-        return QFileInfo(names[i]).isAbsolute() ? names[i] : m_dir.filePath(names[i]);
-    }
-
-    QString pressSomeKey()
-    {
-        static const std::pair<int, Qt::KeyboardModifiers> Keys[] = {
-            { Qt::Key_O, Qt::ControlModifier }, { Qt::Key_P, Qt::ControlModifier },
-            { Qt::Key_S, Qt::ControlModifier }, { Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier },
-            { Qt::Key_C, Qt::ControlModifier }, { Qt::Key_Q, Qt::ControlModifier },
-            { Qt::Key_F1, Qt::NoModifier },     { Qt::Key_Left, Qt::NoModifier },
-            { Qt::Key_Right, Qt::NoModifier },  { Qt::Key_Tab, Qt::NoModifier },
-            { Qt::Key_Space, Qt::NoModifier },  { Qt::Key_Escape, Qt::NoModifier },
-            { Qt::Key_Return, Qt::NoModifier }, { Qt::Key_Up, Qt::NoModifier },
-            { Qt::Key_X, Qt::NoModifier },
-        };
-        const auto [key, modifiers] = pickFrom(Keys);
-        m_window.ui.openAnswers = { answer(m_lensFiles) };
-        m_window.ui.saveAnswers = { answer(m_saveFiles) };
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &m_window.form;
-        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-        return QStringLiteral("key %1 (modifiers %2) on %3")
-            .arg(QKeySequence(key).toString())
-            .arg(modifiers.toInt())
-            .arg(target->objectName());
-    }
-
-    // A right click on the plot opens the menu; then one of its entries, whatever entries it has by now.
-    QString useContextMenu()
-    {
-        QWidget* plot = m_window.c.plotView;
-        const QPoint at(pick(plot->width()), pick(plot->height()));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, plot->mapToGlobal(at));
-        QCoreApplication::sendEvent(plot, &event);
-        QList<QAction*> entries;
-        for (QAction* action : m_window.form.plotActions().menu->actions()) {
-            if (action->isEnabled() && !action->isSeparator()) {
-                entries << action;
-            }
-        }
-        m_window.form.plotActions().menu->hide();
-        if (entries.isEmpty()) {
-            return QStringLiteral("context menu without entries");
-        }
-        QAction* entry = pickFrom(entries);
-        m_window.ui.openAnswers = { answer(m_lensFiles) };
-        m_window.ui.saveAnswers = { answer(m_saveFiles) };
-        entry->trigger();
-        return QStringLiteral("menu entry %1").arg(entry->text());
-    }
-
-    QString moveOverPlot()
-    {
-        QWidget* plot = m_window.c.plotView;
-        // Mostly inside, sometimes just beyond the edge.
-        const QPoint at(pick(plot->width() + 20) - 10, pick(plot->height() + 20) - 10);
-        QTest::mouseMove(plot, at);
-        return QStringLiteral("move to %1,%2").arg(at.x()).arg(at.y());
-    }
-
-    QString clickPlotAndStep()
-    {
-        QWidget* plot = m_window.c.plotView;
-        const QPoint at(pick(plot->width()), pick(plot->height()));
-        QTest::mouseClick(plot, Qt::LeftButton, {}, at);
-        QTest::keyClick(plot, pick(2) == 0 ? Qt::Key_Left : Qt::Key_Right);
-        return QStringLiteral("click plot at %1,%2 and step").arg(at.x()).arg(at.y());
-    }
-
-    QString dropSomeFile()
-    {
-        const QString file = pickFrom(m_lensFiles);
-        const Qt::KeyboardModifiers modifiers = pick(2) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-        QMimeData data;
-        data.setUrls({ QUrl::fromLocalFile(file) });
-        const QPointF at(pick(m_size.width()), pick(m_size.height()));
-        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, modifiers);
-        QCoreApplication::sendEvent(&m_window.form, &enter);
-        if (enter.isAccepted()) {
-            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, modifiers);
-            QCoreApplication::sendEvent(&m_window.form, &drop);
-        }
-        return QStringLiteral("drop %1%2")
-            .arg(QFileInfo(file).fileName(), modifiers ? QStringLiteral(" with Shift") : QString());
-    }
-
-    // The information box, the help viewer, and any window another entry opens.
-    void closeOtherWindows()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != &m_window.form && window->isVisible() && window->windowType() != Qt::ToolTip) {
-                window->close();
-            }
-        }
-    }
-
-    std::mt19937 m_random;
-    QTemporaryDir m_dir;
-    QStringList m_lensFiles;
-    QStringList m_saveFiles;
-    Window m_window;
-    QSize m_size;
 };
-
-// The offscreen platform notes every popup menu it cannot raise or grab the keyboard for.
-void quietPopups(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support"))) {
-        qt_message_output(type, context, message);
-    }
-}
 
 TEST(Monkey, RandomWalkKeepsTheWindowWhole)
 {
-    const QtMessageHandler previous = qInstallMessageHandler(quietPopups);
-    const unsigned seed = environmentNumber("LUMIVEX_MONKEY_SEED", std::random_device()());
-    const unsigned events = environmentNumber("LUMIVEX_MONKEY_EVENTS", 5000);
+    bool given = false;
+    const unsigned fromEnvironment = qgetenv("LUMIVEX_MONKEY_SEED").toUInt(&given);
+    const unsigned seed = given ? fromEnvironment : std::random_device()();
+    const unsigned events
+        = qEnvironmentVariableIsSet("LUMIVEX_MONKEY_EVENTS") ? qgetenv("LUMIVEX_MONKEY_EVENTS").toUInt() : 5000;
     std::cout << "LUMIVEX_MONKEY_SEED=" << seed << " LUMIVEX_MONKEY_EVENTS=" << events << std::endl;
     Monkey monkey(seed);
     ASSERT_EQ(monkey.brokenInvariant(), QString());
-    std::deque<QString> recent;
+    QStringList recent;
     for (unsigned event = 1; event <= events; ++event) {
-        recent.push_back(monkey.step());
+        recent << monkey.step();
         if (recent.size() > 8) {
-            recent.pop_front();
+            recent.removeFirst();
         }
         const QString broken = monkey.brokenInvariant();
-        if (!broken.isEmpty()) {
-            QStringList last(recent.begin(), recent.end());
-            FAIL() << "event " << event << " (seed " << seed << "): " << broken.toStdString() << "\nlast events:\n  "
-                   << last.join(QStringLiteral("\n  ")).toStdString();
-        }
+        ASSERT_TRUE(broken.isEmpty()) << "event " << event << " (seed " << seed << "): " << broken.toStdString()
+                                      << "\nlast events:\n  " << recent.join(QStringLiteral("\n  ")).toStdString();
     }
-    qInstallMessageHandler(previous);
 }
 
 } // namespace
