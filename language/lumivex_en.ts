@@ -515,6 +515,10 @@ EXPORT:
         <source>Option %1 erwartet eine Größe in Pixeln</source>
         <translation>Option %1 expects a size in pixels</translation>
     </message>
+    <message>
+        <source>Ein leeres Argument ist kein Dateiname</source>
+        <translation>An empty argument is no file name</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
