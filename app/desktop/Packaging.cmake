@@ -7,8 +7,15 @@ set(CPACK_PACKAGE_NAME lumivex)
 set(CPACK_PACKAGE_VENDOR "Lumivex-Projekt")
 set(CPACK_PACKAGE_CONTACT "Lumivex-Projekt <lumivex@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer for the MTF curves of lenses")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Lumivex reads the modulation transfer function of a photographic or industrial lens from an .mtf lens data file and plots its sagittal and tangential curves over the f-number, the spatial frequency, the image height or the magnification. It prints a one-page report, compares two lenses, and exports charts, reports and their data as PNG, SVG, PDF and CSV, also from the command line without a display. File managers show .mtf files as small charts.")
+# Lines of at most 80 characters, as Debian's description wants them.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Lumivex reads the modulation transfer function of a photographic or\n"
+    "industrial lens from an .mtf lens data file and plots its sagittal and\n"
+    "tangential curves over the f-number, the spatial frequency, the image height\n"
+    "or the magnification. It prints a one-page report, compares two lenses, and\n"
+    "exports charts, reports and their data as PNG, SVG, PDF and CSV, also from\n"
+    "the command line without a display. File managers show .mtf files as small\n"
+    "charts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
