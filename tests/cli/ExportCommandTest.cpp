@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -139,6 +141,32 @@ TEST(CsvExport, OverTheImageHeightOnePassPerFNumberAndQuotedTexts)
     };
     for (const auto& [index, text] : expected) {
         EXPECT_EQ(rows[index], text) << "row " << index;
+    }
+}
+
+// The creation date is the moment of SOURCE_DATE_EPOCH in UTC, whatever the
+// clock and the time zone (2026-01-01 12:00:00 UTC; in UTC the writer ends
+// the date in "Z", elsewhere in an offset of seven characters).
+TEST(PdfExport, WithSourceDateEpochTwoRunsASecondApartGiveTheSameBytes)
+{
+    const TemporaryDirectory directory;
+    const std::pair<std::string, std::string> zones[] = { { "UTC", "Z" }, { "Europe/Berlin", "+00'00'" } };
+    std::vector<std::string> first;
+    for (int run = 0; run < 2; ++run) {
+        for (std::size_t k = 0; k < std::size(zones); ++k) {
+            const std::string pdf = directory.file(std::to_string(run) + zones[k].first.substr(0, 3) + ".pdf");
+            const ProgramRun export_ = runLumivex({ "--export", pdf, Small }, {},
+                                                  { "SOURCE_DATE_EPOCH=1767268800", "TZ=" + zones[k].first });
+            ASSERT_EQ(export_.exitCode, 0) << export_.err;
+            const std::string bytes = fileText(pdf);
+            EXPECT_NE(bytes.find("/CreationDate (D:20260101120000" + zones[k].second + ")"), std::string::npos);
+            if (run == 0) {
+                first.push_back(bytes);
+            } else {
+                EXPECT_TRUE(bytes == first[k]) << zones[k].first;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(run == 0 ? 1100 : 0));
     }
 }
 

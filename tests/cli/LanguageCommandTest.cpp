@@ -31,6 +31,8 @@ TEST(CommandLanguage, HelpUsageAndReaderErrorsFollowTheOptionOrTheLocale)
         EXPECT_EQ(run.exitCode, exitCode) << arguments[0];
         EXPECT_THAT(run.out.empty() ? run.err : run.out, StartsWith(start)) << arguments[0];
     }
+    const ProgramRun dump = runLumivex({ "--lang", "en", "--dump", examplePath("beispiel-testlinse.mtf") });
+    EXPECT_THAT(dump.out, HasSubstr(R"("DistanceLabels": ["infinity", "604"])"));
 }
 
 TEST(CommandLanguage, TheReportSpeaksTheLanguageWithItsDateAndKeepsTheDecimalPoint)
