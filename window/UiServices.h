@@ -18,9 +18,9 @@ class UiServices
 public:
     virtual ~UiServices() = default;
 
-    // Runs the file-open dialog with a filter in the classic
-    // "Description|*.pattern" form, starting in folder (empty: the
-    // dialog's own choice); nullopt when the user cancelled.
+    // Runs the file-open dialog with a filter given as
+    // "Description|*.pattern" pairs separated by '|', starting in folder
+    // (empty: the dialog's own choice); nullopt when the user cancelled.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter,
                                                 const QString& folder = QString())
         = 0;
