@@ -754,10 +754,6 @@ EXPORT:
 <context>
     <name>LineParsing</name>
     <message>
-        <source>„%1…“</source>
-        <translation>“%1…”</translation>
-    </message>
-    <message>
         <source>Modulationswert %1 liegt außerhalb von 0..255</source>
         <translation>Modulation value %1 is outside 0..255</translation>
     </message>
@@ -803,6 +799,18 @@ EXPORT:
     <message>
         <source>Abbruch beim Dateilesen</source>
         <translation>Reading the file failed</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>ist ein Verzeichnis</source>
+        <translation>is a directory</translation>
+    </message>
+    <message>
+        <source>keine Leseberechtigung</source>
+        <translation>no permission to read</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1006,10 @@ EXPORT:
     <message>
         <source>interpoliert</source>
         <translation>interpolated</translation>
+    </message>
+    <message>
+        <source>B: %1 (mit %2 verglichen)</source>
+        <translation>B: %1 (compared with %2)</translation>
     </message>
 </context>
 <context>
