@@ -571,6 +571,13 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     </message>
 </context>
 <context>
+    <name>Figures</name>
+    <message>
+        <source>Ortsfrequenzen nicht aufsteigend</source>
+        <translation>Spatial frequencies not ascending</translation>
+    </message>
+</context>
+<context>
     <name>HelpFile</name>
     <message>
         <source>Hilfedatei nicht gefunden: %1</source>
