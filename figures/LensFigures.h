@@ -30,7 +30,7 @@ struct FieldMeanRow
 // The threshold frequencies at one usable image height.
 struct ThresholdRow
 {
-    int heightIndex = 0; // 1-based within the f-number's row of heights
+    int heightIndex = 0;                   // 1-based within the f-number's row of heights
     std::optional<ThresholdFrequency> sag; // nullopt: unavailable
     std::optional<ThresholdFrequency> tan;
 };
@@ -43,8 +43,8 @@ struct LensFigures
     int heightRow = 1; // the row of image heights that serves the f-number
     // The usable heights of that row: the field's radius R is the last.
     int heightCount = 0;
-    std::vector<FieldMeanRow> means;       // one per frequency, in the file's order
-    std::vector<ThresholdRow> thresholds;  // one per usable image height
+    std::vector<FieldMeanRow> means;             // one per frequency, in the file's order
+    std::vector<ThresholdRow> thresholds;        // one per usable image height
     std::optional<MessageText> thresholdProblem; // why the thresholds are all unavailable
 
     // The text of image height j of the row as written in the file.

@@ -578,6 +578,132 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     </message>
 </context>
 <context>
+    <name>FiguresPanel</name>
+    <message>
+        <source>Keine Differenz: ein Wert liegt außerhalb der Frequenzliste</source>
+        <translation>No difference: a value lies outside the frequency list</translation>
+    </message>
+    <message>
+        <source>Vergleichsobjektiv: %1</source>
+        <translation>Reference lens: %1</translation>
+    </message>
+    <message>
+        <source>Weniger als zwei Bildhöhen</source>
+        <translation>Fewer than two image heights</translation>
+    </message>
+    <message>
+        <source>Bildfeld:</source>
+        <translation>Field:</translation>
+    </message>
+    <message>
+        <source>Bildkreis</source>
+        <translation>Image circle</translation>
+    </message>
+    <message>
+        <source>Bildfeld der Feldmittel</source>
+        <translation>Field of the field means</translation>
+    </message>
+    <message>
+        <source>Schwelle:</source>
+        <translation>Threshold:</translation>
+    </message>
+    <message>
+        <source>Schwelle der Grenzfrequenzen</source>
+        <translation>Threshold of the limiting frequencies</translation>
+    </message>
+    <message>
+        <source>Speichern unter …</source>
+        <translation>Save as …</translation>
+    </message>
+    <message>
+        <source>Kennzahlen speichern unter</source>
+        <translation>Save figures as</translation>
+    </message>
+    <message>
+        <source>Feldmittel</source>
+        <translation>Field means</translation>
+    </message>
+    <message>
+        <source>Grenzfrequenzen</source>
+        <translation>Limiting frequencies</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Feldmittel der Modulation [%] über %1</source>
+        <translation>Field mean of the modulation [%] over %1</translation>
+    </message>
+    <message>
+        <source>MTF%1: Ortsfrequenz [LP/mm], bei der die Modulation auf %1 % fällt</source>
+        <translation>MTF%1: spatial frequency [LP/mm] at which the modulation falls to %1 %</translation>
+    </message>
+    <message>
+        <source>Noch keine Datei gelesen</source>
+        <translation>No file read yet</translation>
+    </message>
+    <message>
+        <source>%1 – Blendenzahl %2, Abbildungsmaßstab %3</source>
+        <translation>%1 – f-number %2, magnification %3</translation>
+    </message>
+    <message>
+        <source>S Vergleich</source>
+        <translation>S reference</translation>
+    </message>
+    <message>
+        <source>T Vergleich</source>
+        <translation>T reference</translation>
+    </message>
+    <message>
+        <source>S A − B</source>
+        <translation>S A − B</translation>
+    </message>
+    <message>
+        <source>T A − B</source>
+        <translation>T A − B</translation>
+    </message>
+    <message>
+        <source>LP/mm</source>
+        <translation>LP/mm</translation>
+    </message>
+    <message>
+        <source>S [%]</source>
+        <translation>S [%]</translation>
+    </message>
+    <message>
+        <source>T [%]</source>
+        <translation>T [%]</translation>
+    </message>
+    <message>
+        <source>Bildhöhe [mm]</source>
+        <translation>Image height [mm]</translation>
+    </message>
+    <message>
+        <source>S [LP/mm]</source>
+        <translation>S [LP/mm]</translation>
+    </message>
+    <message>
+        <source>T [LP/mm]</source>
+        <translation>T [LP/mm]</translation>
+    </message>
+    <message>
+        <source>CSV-Werte (*.csv)</source>
+        <translation>CSV values (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV-Werte</source>
+        <translation>CSV values</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresWindow</name>
+    <message>
+        <source>Kennzahlen</source>
+        <translation>Figures</translation>
+    </message>
+</context>
+<context>
     <name>HelpFile</name>
     <message>
         <source>Hilfedatei nicht gefunden: %1</source>
@@ -948,6 +1074,10 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>Vergleich entfernen</source>
         <translation>Remove Reference Lens</translation>
+    </message>
+    <message>
+        <source>Kennzahlen …</source>
+        <translation>Figures …</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "AboutBox.h"
 #include "ComparisonTexts.h"
+#include "FiguresWindow.h"
 #include "HelpFile.h"
 #include "ImageView.h"
 #include "LensFileDrop.h"
@@ -181,6 +182,7 @@ void MainWindow::connectControls()
     onTrigger(m_plotActions.copyValues, &MainWindow::copyPlotValues);
     onTrigger(m_plotActions.loadReference, &MainWindow::loadReference);
     onTrigger(m_plotActions.removeReference, &MainWindow::removeReference);
+    onTrigger(m_plotActions.figures, &MainWindow::showFigures);
 
     // A new fixed value draws on top (or alone in single mode).
     const auto drawOnCheck = [this](const auto& buttons) {
@@ -269,6 +271,7 @@ bool MainWindow::readLens(const QString& path)
     try {
         // All or nothing: the data set is replaced only by a complete read.
         m_lens = readLensFile(QFile::encodeName(path).toStdString(), m_lens);
+        m_lensPath = path;
     } catch (const FileOpenError& error) {
         showMessage(errorText(error));
         return false;
@@ -475,6 +478,16 @@ void MainWindow::savePlot()
     // PNG at the resolution the plot is shown in, as --scale would draw it.
     const int scale = std::clamp(static_cast<int>(std::ceil(plotPixelRatio() - 1e-9)), 1, 8);
     savePlotCommand(*this, m_ui, this, m_lens, m_plot, scale, languageLocale(m_language));
+}
+
+void MainWindow::showFigures()
+{
+    if (m_figuresWindow == nullptr) {
+        m_figuresWindow = new FiguresWindow(*this, m_ui, this);
+    }
+    m_figuresWindow->show();
+    m_figuresWindow->raise();
+    m_figuresWindow->activateWindow();
 }
 
 void MainWindow::copyPlotImage()

@@ -59,9 +59,8 @@ const FigureOptions Options {};
 // Through the mirrored point, values v1 at 0 and v2 at 20 mm make the
 // spline M(r) = v1 − 1.5·Δ·x² + 0.5·Δ·x³ (x = r/20, Δ = v1 − v2); over
 // the circle the mean is ∫₀¹ M·2x dx = v1 − 0.75·Δ + 0.2·Δ = v1 − 0.55·Δ.
-const LensData TwoHeights
-    = smallLens({ "10", "20", "40" }, { "0", "20" },
-                { { { 80, 60, 40 }, { 100, 100, 100 } }, { { 60, 45, 30 }, { 40, 40, 40 } } });
+const LensData TwoHeights = smallLens({ "10", "20", "40" }, { "0", "20" },
+                                      { { { 80, 60, 40 }, { 100, 100, 100 } }, { { 60, 45, 30 }, { 40, 40, 40 } } });
 
 } // namespace
 
