@@ -4,6 +4,7 @@
 #include "CurveExtraction.h"
 #include "Language.h"
 #include "LensData.h"
+#include "LensFigures.h"
 #include "MessageText.h"
 
 #include <optional>
@@ -21,6 +22,7 @@ enum class CommandMode
     Dump,      // --dump FILE: data set and curves as JSON
     Export,    // --export OUT FILE: chart or report as a file
     ExportDir, // --export-dir DIR --format F FILE...: one export file per lens file
+    Figures,   // --figures FILE...: the lens figures of every file as CSV on stdout
 };
 
 // What --export writes, chosen by the ending of OUT (case does not matter),
@@ -64,8 +66,14 @@ struct CommandArguments
     std::string compareFile;
     // --export-dir only.
     std::string exportDirectory;
+    // --export-dir and --figures.
     std::vector<std::string> inputs; // lens files, directories, and "-" (names on stdin) at most once
     int jobs = 0;                    // --jobs, 1..MaxExportJobs; 0: one per processor core
+    // --figures only: --field and --threshold; "all" for --f-number or
+    // --magnification (the f-numbers default to all, the magnification to 1).
+    FigureOptions figures;
+    bool allFNumbers = false;
+    bool allMagnifications = false;
     // --lang: the language of the window, the messages and the report;
     // empty: the system's.
     std::optional<Language> language;

@@ -10,6 +10,7 @@
 #include "CurvePipeline.h"
 #include "CurveProbe.h"
 #include "ExitCodes.h"
+#include "FiguresCommand.h"
 #include "FileExport.h"
 #include "FontSetup.h"
 #include "JsonValue.h"
@@ -272,6 +273,8 @@ std::variant<int, WindowStart> runCommandLine(int argc, char** argv)
         return runExport(*command, programName);
     case CommandMode::ExportDir:
         return withExportApplication(programName, language, [command] { return runBatchExport(*command); });
+    case CommandMode::Figures:
+        return withTextApplication(programName, language, [command] { return runFigures(*command); });
     default:
         return withTextApplication(programName, language, [command] { return runTextMode(*command); });
     }

@@ -136,7 +136,12 @@ std::string figuresCsvRows(const std::string& file, const LensData& lens, const 
             all.push_back(lensFigures(lens, f, m, request.options));
         }
     }
-    const std::string start = csvField(file) + ';' + csvField(lens.LensName) + ';';
+    // The reader keeps the blanks a name may end in.
+    const std::size_t first = lens.LensName.find_first_not_of(' ');
+    const std::string name = first == std::string::npos
+        ? std::string()
+        : lens.LensName.substr(first, lens.LensName.find_last_not_of(' ') - first + 1);
+    const std::string start = csvField(file) + ';' + csvField(name) + ';';
     const auto fixed = [&lens](const LensFigures& figures) {
         return csvField(lens.FNumberText[figures.fNumberIndex]) + ';'
             + csvField(lens.MagnificationText[figures.magnificationIndex]) + ';';
@@ -150,9 +155,9 @@ std::string figuresCsvRows(const std::string& file, const LensData& lens, const 
                 + figureField(row.tan) + '\n';
         }
     }
-    const std::string name = thresholdFigureName(request.options.threshold);
+    const std::string figure = thresholdFigureName(request.options.threshold);
     for (const LensFigures& figures : all) {
-        const std::string prefix = start + name + ';' + fixed(figures) + ';';
+        const std::string prefix = start + figure + ';' + fixed(figures) + ';';
         for (const ThresholdRow& row : figures.thresholds) {
             csv += prefix + csvField(figures.heightText(lens, row.heightIndex)) + ';' + figureField(row.sag) + ';'
                 + figureField(row.tan) + '\n';

@@ -499,6 +499,53 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
 (for --export-dir: at least one), 2 wrong call.
 </translation>
     </message>
+    <message>
+        <source>
+KENNZAHLEN:
+  lumivex --figures DATEI...|VERZEICHNIS|- [--f-number N|all] [--magnification N|all]
+          [--threshold P] [--field circle|W:H] [--jobs N]
+                           schreibt die Kennzahlen jeder DATEI als CSV auf stdout:
+                           Feldmittel je Blende, Maßstab und Ortsfrequenz, die
+                           Frequenz von MTF P je Blende, Maßstab und Bildhöhe
+  --f-number N|all         Blendenzahl N oder alle (Vorgabe: alle)
+  --magnification N|all    Abbildungsmaßstab N oder alle (Vorgabe 1)
+  --threshold P            die Schwelle P in % (über 0, unter 100, Vorgabe 50)
+  --field circle|W:H       Feldmittel über den Bildkreis (Vorgabe) oder das
+                           Rechteck W:H mit dem Bildkreis als Diagonale
+  --jobs N                 N Dateien zugleich, wie bei --export-dir
+</source>
+        <translation>
+FIGURES:
+  lumivex --figures FILE...|DIRECTORY|- [--f-number N|all] [--magnification N|all]
+          [--threshold P] [--field circle|W:H] [--jobs N]
+                           writes the figures of every FILE as CSV to stdout:
+                           field means per f-number, magnification and spatial
+                           frequency, the MTF P frequency per f-number,
+                           magnification and image height
+  --f-number N|all         f-number N or all (default: all)
+  --magnification N|all    magnification N or all (default 1)
+  --threshold P            the threshold P in % (above 0, below 100, default 50)
+  --field circle|W:H       field means over the image circle (default) or the
+                           W:H rectangle with the image circle as its diagonal
+  --jobs N                 N files at a time, as with --export-dir
+</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --figures</source>
+        <translation>Option %1 applies only together with --figures</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --export-dir oder --figures</source>
+        <translation>Option %1 applies only together with --export-dir or --figures</translation>
+    </message>
+    <message>
+        <source>Option --threshold erwartet eine Zahl über 0 und unter 100, nicht %1</source>
+        <translation>Option --threshold expects a number above 0 and below 100, not %1</translation>
+    </message>
+    <message>
+        <source>Option --field erwartet circle oder W:H (etwa 3:2), nicht %1</source>
+        <translation>Option --field expects circle or W:H (e.g. 3:2), not %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

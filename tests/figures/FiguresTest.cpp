@@ -26,7 +26,7 @@ struct HeightValues
 LensData smallLens(const Texts& frequencies, const Texts& heights, const std::vector<HeightValues>& values)
 {
     LensData lens;
-    lens.LensName = "Test 2.8/50";
+    lens.LensName = "Test 2.8/50 "; // the blank the reader keeps is not written
     lens.FNumberCount = 1;
     lens.FNumberText[1] = "2.8";
     lens.MagnificationCount = 2;
