@@ -370,6 +370,13 @@ finishExportDirectory(CommandArguments arguments, std::vector<std::string> words
 std::variant<CommandArguments, UsageError> finishFigures(CommandArguments arguments, std::vector<std::string> words,
                                                          const GivenOptions&)
 {
+    // The value is the first file: in "--figures --jobs 1 d" it would be
+    // "--jobs", which names no file a user means.
+    if (arguments.lensFile.starts_with("--")) {
+        return usage(LUMIVEX_TEXT("CommandArguments",
+                                  "Option --figures erwartet zuerst Linsendateien, Verzeichnisse oder -, nicht %1"),
+                     { inQuotes(arguments.lensFile) });
+    }
     words.insert(words.begin(), arguments.lensFile);
     arguments.lensFile.clear();
     if (std::count(words.begin(), words.end(), "-") > 1) {

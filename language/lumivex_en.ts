@@ -546,6 +546,10 @@ FIGURES:
         <source>Option --field erwartet circle oder W:H (etwa 3:2), nicht %1</source>
         <translation>Option --field expects circle or W:H (e.g. 3:2), not %1</translation>
     </message>
+    <message>
+        <source>Option --figures erwartet zuerst Linsendateien, Verzeichnisse oder -, nicht %1</source>
+        <translation>Option --figures expects lens files, directories or - first, not %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -151,6 +151,7 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--figures", "a", "--threshold", "100" }, "--threshold erwartet eine Zahl über 0 und unter 100" },
         { { "--figures", "a", "--threshold", "0" }, "--threshold erwartet eine Zahl über 0 und unter 100" },
         { { "--figures", "a", "-", "-" }, "„-“ (Namen auf stdin) ist mehrfach angegeben" },
+        { { "--figures", "--jobs", "1", "d" }, "--figures erwartet zuerst Linsendateien, Verzeichnisse oder -" },
         { { "--dump", "a", "--f-number", "all" }, "--f-number erwartet eine ganze Zahl ab 1, nicht „all“" },
         { { "--export", "a.png", "l", "--threshold", "50" }, "--threshold gilt nur zusammen mit --figures" },
     };
