@@ -89,9 +89,9 @@ const char* formatEnding(ExportFormat format);
 // text the same in pieces for translation.
 struct UsageError
 {
-    explicit UsageError(const MessageText& text)
-        : message(text.german())
-        , text(text)
+    explicit UsageError(const MessageText& pieces)
+        : message(pieces.german())
+        , text(pieces)
     {
     }
 
