@@ -4,6 +4,7 @@
 #include "CurveExtraction.h"
 #include "Language.h"
 #include "LensData.h"
+#include "LensFigures.h"
 #include "MessageText.h"
 
 #include <optional>
@@ -22,6 +23,7 @@ enum class CommandMode
     Export,    // --export OUT FILE: chart or report as a file
     ExportDir, // --export-dir DIR --format F FILE...: one export file per lens file
     Thumbnail, // --thumbnail SIZE IN OUT: the start chart as a small PNG, for file managers
+    Figures,   // --figures FILE...: the lens figures of every file as CSV on stdout
 };
 
 // What --export writes, chosen by the ending of OUT (case does not matter),
@@ -65,6 +67,7 @@ struct CommandArguments
     std::string compareFile;
     // --export-dir only.
     std::string exportDirectory;
+    // --export-dir and --figures.
     std::vector<std::string> inputs; // lens files, directories, and "-" (names on stdin) at most once
     int jobs = 0;                    // --jobs, 1..MaxExportJobs; 0: one per processor core
     // --thumbnail only: SIZE as written, and as the side in pixels once
@@ -72,6 +75,11 @@ struct CommandArguments
     // outputFile.
     std::string thumbnailSizeText;
     int thumbnailSize = 0;
+    // --figures only: --field and --threshold; "all" for --f-number or
+    // --magnification (the f-numbers default to all, the magnification to 1).
+    FigureOptions figures;
+    bool allFNumbers = false;
+    bool allMagnifications = false;
     // --lang: the language of the window, the messages and the report;
     // empty: the system's.
     std::optional<Language> language;

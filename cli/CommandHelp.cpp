@@ -60,7 +60,23 @@ std::string usageText()
                "                           Abbildungsmaßstab); nicht für .pdf\n"
                "  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf\n"
                "                           neu gezeichnet, 250·N x 250·N Pixel\n")
-        .toStdString();
+               .toStdString()
+        + QCoreApplication::translate(
+              "CommandArguments",
+              "\n"
+              "KENNZAHLEN:\n"
+              "  lumivex --figures DATEI...|VERZEICHNIS|- [--f-number N|all] [--magnification N|all]\n"
+              "          [--threshold P] [--field circle|W:H] [--jobs N]\n"
+              "                           schreibt die Kennzahlen jeder DATEI als CSV auf stdout:\n"
+              "                           Feldmittel je Blende, Maßstab und Ortsfrequenz, die\n"
+              "                           Frequenz von MTF P je Blende, Maßstab und Bildhöhe\n"
+              "  --f-number N|all         Blendenzahl N oder alle (Vorgabe: alle)\n"
+              "  --magnification N|all    Abbildungsmaßstab N oder alle (Vorgabe 1)\n"
+              "  --threshold P            die Schwelle P in % (über 0, unter 100, Vorgabe 50)\n"
+              "  --field circle|W:H       Feldmittel über den Bildkreis (Vorgabe) oder das\n"
+              "                           Rechteck W:H mit dem Bildkreis als Diagonale\n"
+              "  --jobs N                 N Dateien zugleich, wie bei --export-dir\n")
+              .toStdString();
 }
 
 std::string helpDetails()

@@ -10,6 +10,7 @@
 #include "CurvePipeline.h"
 #include "CurveProbe.h"
 #include "ExitCodes.h"
+#include "FiguresCommand.h"
 #include "FileExport.h"
 #include "FontSetup.h"
 #include "JsonValue.h"
@@ -291,6 +292,8 @@ std::variant<int, WindowStart> runCommandLine(int argc, char** argv)
         return withExportApplication(programName, language, [command] { return runBatchExport(*command); });
     case CommandMode::Thumbnail:
         return runThumbnail(*command, programName);
+    case CommandMode::Figures:
+        return withTextApplication(programName, language, [command] { return runFigures(*command); });
     default:
         return withTextApplication(programName, language, [command] { return runTextMode(*command); });
     }

@@ -15,11 +15,19 @@
 
 namespace {
 
-constexpr ModeSet AllModes { CommandMode::Window, CommandMode::Help,      CommandMode::Version,  CommandMode::Dump,
-                             CommandMode::Export, CommandMode::ExportDir, CommandMode::Thumbnail };
+constexpr ModeSet AllModes {
+    CommandMode::Window, CommandMode::Help,      CommandMode::Version,   CommandMode::Dump,
+    CommandMode::Export, CommandMode::ExportDir, CommandMode::Thumbnail, CommandMode::Figures
+};
 constexpr ModeSet WithLens { CommandMode::Dump, CommandMode::Export, CommandMode::ExportDir };
 constexpr ModeSet Exports { CommandMode::Export, CommandMode::ExportDir };
 constexpr ModeSet ExportDirOnly { CommandMode::ExportDir };
+// The f-number and the magnification also choose the figures' rows.
+constexpr ModeSet WithLensOrFigures { CommandMode::Dump, CommandMode::Export, CommandMode::ExportDir,
+                                      CommandMode::Figures };
+constexpr ModeSet Catalogues { CommandMode::ExportDir, CommandMode::Figures };
+constexpr ModeSet FiguresOnly { CommandMode::Figures };
+const SourceText OnlyWithFigures = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --figures");
 
 const SourceText OnlyWithLens
     = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --dump, --export oder --export-dir");
@@ -121,6 +129,27 @@ OptionCheck assignFrequencies(std::string_view, const std::string& value, Comman
     return std::nullopt;
 }
 
+// --f-number and --magnification: an index, or "all" for --figures.
+OptionCheck assignIndexOrAll(std::string_view name, const std::string& value, std::optional<int>& target, bool& all)
+{
+    all = value == "all";
+    if (all) {
+        target.reset();
+        return std::nullopt;
+    }
+    return assignIndex(name, value, target);
+}
+
+// "all" names no single value: only --figures takes it.
+OptionCheck refuseAll(std::string_view name, bool all, const CommandArguments& arguments)
+{
+    if (all && arguments.mode != CommandMode::Figures) {
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet eine ganze Zahl ab 1, nicht %2"),
+                     { std::string(name), inQuotes("all") });
+    }
+    return std::nullopt;
+}
+
 OptionCheck checkScale(const CommandArguments& arguments, const GivenOptions&)
 {
     if (arguments.format != ExportFormat::Png) {
@@ -198,7 +227,8 @@ const CommandOption Options[] = {
           arguments.format = *format;
           return std::nullopt;
       } },
-    { "--jobs", "N", ExportDirOnly, OnlyWithExportDir,
+    { "--jobs", "N", Catalogues,
+      LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --export-dir oder --figures"),
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
           return assignBoundedInt(name, value, 1, MaxExportJobs, arguments.jobs);
       } },
@@ -212,18 +242,46 @@ const CommandOption Options[] = {
           arguments.selection.abscissa = *abscissa;
           return std::nullopt;
       } },
-    { "--f-number", "N", WithLens, SelectionOnlyWithLens,
+    { "--f-number", "N", WithLensOrFigures, SelectionOnlyWithLens,
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
-          return assignIndex(name, value, arguments.selection.fNumber);
+          return assignIndexOrAll(name, value, arguments.selection.fNumber, arguments.allFNumbers);
+      },
+      [](const CommandArguments& arguments, const GivenOptions&) {
+          return refuseAll("--f-number", arguments.allFNumbers, arguments);
       } },
     { "--frequencies", "N[,N...]", WithLens, SelectionOnlyWithLens, assignFrequencies },
     { "--image-height", "N", WithLens, SelectionOnlyWithLens,
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
           return assignIndex(name, value, arguments.selection.imageHeight);
       } },
-    { "--magnification", "N", WithLens, SelectionOnlyWithLens,
+    { "--magnification", "N", WithLensOrFigures, SelectionOnlyWithLens,
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
-          return assignIndex(name, value, arguments.selection.magnification);
+          return assignIndexOrAll(name, value, arguments.selection.magnification, arguments.allMagnifications);
+      },
+      [](const CommandArguments& arguments, const GivenOptions&) {
+          return refuseAll("--magnification", arguments.allMagnifications, arguments);
+      } },
+    { "--threshold", "P", FiguresOnly, OnlyWithFigures,
+      [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
+          const std::optional<double> threshold = parseBoundedDouble(value, 0.0, 100.0);
+          if (!threshold || *threshold <= 0.0 || *threshold >= 100.0) {
+              return usage(LUMIVEX_TEXT("CommandArguments",
+                                        "Option --threshold erwartet eine Zahl über 0 und unter 100, nicht %1"),
+                           { inQuotes(value) });
+          }
+          arguments.figures.threshold = *threshold;
+          return std::nullopt;
+      } },
+    { "--field", "circle|W:H", FiguresOnly, OnlyWithFigures,
+      [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
+          const std::optional<FieldShape> field = parseFieldShape(value);
+          if (!field) {
+              return usage(
+                  LUMIVEX_TEXT("CommandArguments", "Option --field erwartet circle oder W:H (etwa 3:2), nicht %1"),
+                  { inQuotes(value) });
+          }
+          arguments.figures.field = *field;
+          return std::nullopt;
       } },
     // Every mode takes it, so it is never out of place.
     { "--lang",
@@ -334,6 +392,27 @@ std::variant<CommandArguments, UsageError> finishThumbnail(CommandArguments argu
     return arguments;
 }
 
+// --figures FILE...: the value and the words are the inputs, as for
+// --export-dir.
+std::variant<CommandArguments, UsageError> finishFigures(CommandArguments arguments, std::vector<std::string> words,
+                                                         const GivenOptions&)
+{
+    // The value is the first file: in "--figures --jobs 1 d" it would be
+    // "--jobs", which names no file a user means.
+    if (arguments.lensFile.starts_with("--")) {
+        return usage(LUMIVEX_TEXT("CommandArguments",
+                                  "Option --figures erwartet zuerst Linsendateien, Verzeichnisse oder -, nicht %1"),
+                     { inQuotes(arguments.lensFile) });
+    }
+    words.insert(words.begin(), arguments.lensFile);
+    arguments.lensFile.clear();
+    if (std::count(words.begin(), words.end(), "-") > 1) {
+        return usage(LUMIVEX_TEXT("CommandArguments", "„-“ (Namen auf stdin) ist mehrfach angegeben"));
+    }
+    arguments.inputs = std::move(words);
+    return arguments;
+}
+
 const SourceText FileNameExpected = LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet einen Dateinamen");
 
 const ModeOption Modes[] = {
@@ -347,6 +426,7 @@ const ModeOption Modes[] = {
       LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet ein Verzeichnis"), finishExportDirectory },
     { CommandMode::Thumbnail, "--thumbnail", "GRÖSSE", &CommandArguments::thumbnailSizeText,
       LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet eine Größe in Pixeln"), finishThumbnail },
+    { CommandMode::Figures, "--figures", "DATEI", &CommandArguments::lensFile, FileNameExpected, finishFigures },
 };
 
 } // namespace

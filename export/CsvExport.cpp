@@ -9,24 +9,12 @@
 
 namespace {
 
-// A field that holds the separator or a quote is quoted.
-std::string field(const std::string& text)
-{
-    if (text.find_first_of(";\"\n\r") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + "\"";
-}
-
 // The columns before "series" for one pass and frequency.
 std::string fixedColumns(const LensData& lens, Abscissa abscissa, const CurveSelection& selection)
 {
-    const auto unless
-        = [abscissa](Abscissa own, const std::string& text) { return abscissa == own ? std::string() : field(text); };
+    const auto unless = [abscissa](Abscissa own, const std::string& text) {
+        return abscissa == own ? std::string() : csvField(text);
+    };
     const int row = lens.imageHeightRow(selection.FNumberIndex);
     return std::to_string(selection.FrequencyIndex) + ';'
         + unless(Abscissa::Frequency, lens.FrequencyText[selection.FrequencyIndex]) + ';'

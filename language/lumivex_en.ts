@@ -519,6 +519,57 @@ EXPORT:
         <source>Ein leeres Argument ist kein Dateiname</source>
         <translation>An empty argument is no file name</translation>
     </message>
+    <message>
+        <source>
+KENNZAHLEN:
+  lumivex --figures DATEI...|VERZEICHNIS|- [--f-number N|all] [--magnification N|all]
+          [--threshold P] [--field circle|W:H] [--jobs N]
+                           schreibt die Kennzahlen jeder DATEI als CSV auf stdout:
+                           Feldmittel je Blende, Maßstab und Ortsfrequenz, die
+                           Frequenz von MTF P je Blende, Maßstab und Bildhöhe
+  --f-number N|all         Blendenzahl N oder alle (Vorgabe: alle)
+  --magnification N|all    Abbildungsmaßstab N oder alle (Vorgabe 1)
+  --threshold P            die Schwelle P in % (über 0, unter 100, Vorgabe 50)
+  --field circle|W:H       Feldmittel über den Bildkreis (Vorgabe) oder das
+                           Rechteck W:H mit dem Bildkreis als Diagonale
+  --jobs N                 N Dateien zugleich, wie bei --export-dir
+</source>
+        <translation>
+FIGURES:
+  lumivex --figures FILE...|DIRECTORY|- [--f-number N|all] [--magnification N|all]
+          [--threshold P] [--field circle|W:H] [--jobs N]
+                           writes the figures of every FILE as CSV to stdout:
+                           field means per f-number, magnification and spatial
+                           frequency, the MTF P frequency per f-number,
+                           magnification and image height
+  --f-number N|all         f-number N or all (default: all)
+  --magnification N|all    magnification N or all (default 1)
+  --threshold P            the threshold P in % (above 0, below 100, default 50)
+  --field circle|W:H       field means over the image circle (default) or the
+                           W:H rectangle with the image circle as its diagonal
+  --jobs N                 N files at a time, as with --export-dir
+</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --figures</source>
+        <translation>Option %1 applies only together with --figures</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --export-dir oder --figures</source>
+        <translation>Option %1 applies only together with --export-dir or --figures</translation>
+    </message>
+    <message>
+        <source>Option --threshold erwartet eine Zahl über 0 und unter 100, nicht %1</source>
+        <translation>Option --threshold expects a number above 0 and below 100, not %1</translation>
+    </message>
+    <message>
+        <source>Option --field erwartet circle oder W:H (etwa 3:2), nicht %1</source>
+        <translation>Option --field expects circle or W:H (e.g. 3:2), not %1</translation>
+    </message>
+    <message>
+        <source>Option --figures erwartet zuerst Linsendateien, Verzeichnisse oder -, nicht %1</source>
+        <translation>Option --figures expects lens files, directories or - first, not %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -584,6 +635,139 @@ EXPORT:
     <message>
         <source>MTF-Diagramm, erstellt mit Lumivex</source>
         <translation>MTF chart, made with Lumivex</translation>
+    </message>
+</context>
+<context>
+    <name>Figures</name>
+    <message>
+        <source>Ortsfrequenzen nicht aufsteigend</source>
+        <translation>Spatial frequencies not ascending</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresPanel</name>
+    <message>
+        <source>Keine Differenz: ein Wert liegt außerhalb der Frequenzliste</source>
+        <translation>No difference: a value lies outside the frequency list</translation>
+    </message>
+    <message>
+        <source>Vergleichsobjektiv: %1</source>
+        <translation>Reference lens: %1</translation>
+    </message>
+    <message>
+        <source>Weniger als zwei Bildhöhen</source>
+        <translation>Fewer than two image heights</translation>
+    </message>
+    <message>
+        <source>Bildfeld:</source>
+        <translation>Field:</translation>
+    </message>
+    <message>
+        <source>Bildkreis</source>
+        <translation>Image circle</translation>
+    </message>
+    <message>
+        <source>Bildfeld der Feldmittel</source>
+        <translation>Field of the field means</translation>
+    </message>
+    <message>
+        <source>Schwelle:</source>
+        <translation>Threshold:</translation>
+    </message>
+    <message>
+        <source>Schwelle der Grenzfrequenzen</source>
+        <translation>Threshold of the limiting frequencies</translation>
+    </message>
+    <message>
+        <source>Speichern unter …</source>
+        <translation>Save as …</translation>
+    </message>
+    <message>
+        <source>Kennzahlen speichern unter</source>
+        <translation>Save figures as</translation>
+    </message>
+    <message>
+        <source>Feldmittel</source>
+        <translation>Field means</translation>
+    </message>
+    <message>
+        <source>Grenzfrequenzen</source>
+        <translation>Limiting frequencies</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Feldmittel der Modulation [%] über %1</source>
+        <translation>Field mean of the modulation [%] over %1</translation>
+    </message>
+    <message>
+        <source>MTF%1: Ortsfrequenz [LP/mm], bei der die Modulation auf %1 % fällt</source>
+        <translation>MTF%1: spatial frequency [LP/mm] at which the modulation falls to %1 %</translation>
+    </message>
+    <message>
+        <source>Noch keine Datei gelesen</source>
+        <translation>No file read yet</translation>
+    </message>
+    <message>
+        <source>%1 – Blendenzahl %2, Abbildungsmaßstab %3</source>
+        <translation>%1 – f-number %2, magnification %3</translation>
+    </message>
+    <message>
+        <source>S Vergleich</source>
+        <translation>S reference</translation>
+    </message>
+    <message>
+        <source>T Vergleich</source>
+        <translation>T reference</translation>
+    </message>
+    <message>
+        <source>S A − B</source>
+        <translation>S A − B</translation>
+    </message>
+    <message>
+        <source>T A − B</source>
+        <translation>T A − B</translation>
+    </message>
+    <message>
+        <source>LP/mm</source>
+        <translation>LP/mm</translation>
+    </message>
+    <message>
+        <source>S [%]</source>
+        <translation>S [%]</translation>
+    </message>
+    <message>
+        <source>T [%]</source>
+        <translation>T [%]</translation>
+    </message>
+    <message>
+        <source>Bildhöhe [mm]</source>
+        <translation>Image height [mm]</translation>
+    </message>
+    <message>
+        <source>S [LP/mm]</source>
+        <translation>S [LP/mm]</translation>
+    </message>
+    <message>
+        <source>T [LP/mm]</source>
+        <translation>T [LP/mm]</translation>
+    </message>
+    <message>
+        <source>CSV-Werte (*.csv)</source>
+        <translation>CSV values (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV-Werte</source>
+        <translation>CSV values</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresWindow</name>
+    <message>
+        <source>Kennzahlen</source>
+        <translation>Figures</translation>
     </message>
 </context>
 <context>
@@ -965,6 +1149,10 @@ EXPORT:
     <message>
         <source>Vergleich entfernen</source>
         <translation>Remove Reference Lens</translation>
+    </message>
+    <message>
+        <source>Kennzahlen …</source>
+        <translation>Figures …</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,18 @@ std::string shortestNumber(double value)
     return std::string(text.data(), result.ptr);
 }
 
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(";\"\n\r") == std::string::npos) {
+        return text;
+    }
+    std::string quotedField = "\"";
+    for (const char c : text) {
+        quotedField += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quotedField + "\"";
+}
+
 void splitLine(std::string_view line, LineTokens& tokens)
 {
     std::string padded;

@@ -34,6 +34,10 @@ MessageText quoted(std::string_view bytes);
 // point whatever the locale ("0.1", "25", "1e+20").
 std::string shortestNumber(double value);
 
+// A field of a ';'-separated CSV line: as it is, or in double quotes (each
+// quote doubled) when it holds the separator, a quote or a line end.
+std::string csvField(const std::string& text);
+
 // Splits one labelled value line at blanks (the space character only). The
 // first item is the label: counted, not stored. A run of several blanks
 // between two items stays at the front of the following value's text, so

@@ -4,6 +4,7 @@
 #include "AboutBox.h"
 #include "ComparisonTexts.h"
 #include "DialogFolder.h"
+#include "FiguresWindow.h"
 #include "HelpFile.h"
 #include "ImageView.h"
 #include "LensFileDrop.h"
@@ -182,6 +183,7 @@ void MainWindow::connectControls()
     onTrigger(m_plotActions.copyValues, &MainWindow::copyPlotValues);
     onTrigger(m_plotActions.loadReference, &MainWindow::loadReference);
     onTrigger(m_plotActions.removeReference, &MainWindow::removeReference);
+    onTrigger(m_plotActions.figures, &MainWindow::showFigures);
 
     // A new fixed value draws on top (or alone in single mode).
     const auto drawOnCheck = [this](const auto& buttons) {
@@ -273,6 +275,7 @@ bool MainWindow::readLens(const QString& path)
     try {
         // All or nothing: the data set is replaced only by a complete read.
         m_lens = readLensFile(QFile::encodeName(path).toStdString(), m_lens);
+        m_lensPath = path;
     } catch (const FileOpenError& error) {
         showMessage(errorText(error));
         return false;
@@ -480,6 +483,16 @@ int MainWindow::chartScale() const
 void MainWindow::savePlot()
 {
     savePlotCommand(*this, m_ui, this, m_lens, m_plot, chartScale(), languageLocale(m_language));
+}
+
+void MainWindow::showFigures()
+{
+    if (m_figuresWindow == nullptr) {
+        m_figuresWindow = new FiguresWindow(*this, m_ui, this);
+    }
+    m_figuresWindow->show();
+    m_figuresWindow->raise();
+    m_figuresWindow->activateWindow();
 }
 
 void MainWindow::copyPlotImage()

@@ -33,6 +33,10 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
     actions.menu->addSeparator();
     actions.menu->addAction(actions.loadReference);
     actions.menu->addAction(actions.removeReference);
+    actions.figures
+        = make(QCoreApplication::translate("PlotActions", "Kennzahlen …"), QKeySequence(Qt::CTRL | Qt::Key_K));
+    actions.menu->addSeparator();
+    actions.menu->addAction(actions.figures);
 
     plot.setContextMenuPolicy(Qt::CustomContextMenu);
     QMenu* menu = actions.menu;
@@ -43,7 +47,7 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
 
 void PlotActions::setFileLoaded(bool loaded) const
 {
-    for (QAction* action : { save, copyChart, copyValues, loadReference }) {
+    for (QAction* action : { save, copyChart, copyValues, loadReference, figures }) {
         action->setEnabled(loaded);
     }
 }

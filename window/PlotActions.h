@@ -18,6 +18,8 @@ struct PlotActions
     QAction* copyValues = nullptr;
     QAction* loadReference = nullptr;
     QAction* removeReference = nullptr;
+    // "Kennzahlen …" (Ctrl+K): opens the figures window.
+    QAction* figures = nullptr;
     QMenu* menu = nullptr; // the entries
 
     // Creates the entries (disabled) on window, whose shortcuts they become,
