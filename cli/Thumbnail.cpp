@@ -32,7 +32,7 @@ QImage renderThumbnail(const LensData& lens, int size)
 
 std::optional<ExportFailure> writeThumbnail(const std::string& lensFile, int size, const QString& outputFile)
 {
-    auto read = readExportLens(lensFile);
+    auto read = readInputLens(lensFile);
     if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
         return *failure;
     }

@@ -3,6 +3,7 @@
 #include "FuzzEntries.h"
 
 #include "CommandArguments.h"
+#include "FileExport.h"
 
 #include <algorithm>
 #include <string>
