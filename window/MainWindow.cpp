@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "AnalysisWindow.h"
 #include "ComparisonTexts.h"
 #include "HelpFile.h"
 #include "ImageView.h"
@@ -123,7 +124,11 @@ MainWindow::MainWindow(UiServices& ui, Language language, QWidget* parent)
     }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Its pages read this window's state: gone before that is.
+    delete m_analysisWindow;
+}
 
 void MainWindow::runGuarded(const std::function<void()>& body) noexcept
 {
@@ -181,6 +186,7 @@ void MainWindow::connectControls()
     onTrigger(m_plotActions.copyValues, &MainWindow::copyPlotValues);
     onTrigger(m_plotActions.loadReference, &MainWindow::loadReference);
     onTrigger(m_plotActions.removeReference, &MainWindow::removeReference);
+    connect(m_plotActions.analysis, &QAction::triggered, this, [this] { openAnalysis(); });
 
     // A new fixed value draws on top (or alone in single mode).
     const auto drawOnCheck = [this](const auto& buttons) {
@@ -475,6 +481,16 @@ void MainWindow::savePlot()
     // PNG at the resolution the plot is shown in, as --scale would draw it.
     const int scale = std::clamp(static_cast<int>(std::ceil(plotPixelRatio() - 1e-9)), 1, 8);
     savePlotCommand(*this, m_ui, this, m_lens, m_plot, scale, languageLocale(m_language));
+}
+
+void MainWindow::openAnalysis(const QString& page)
+{
+    runGuarded([this, &page] {
+        if (!m_analysisWindow) {
+            m_analysisWindow = new AnalysisWindow(*this, m_ui);
+        }
+        m_analysisWindow->open(page);
+    });
 }
 
 void MainWindow::copyPlotImage()

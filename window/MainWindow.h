@@ -17,6 +17,7 @@
 #include <optional>
 
 class AboutBox;
+class AnalysisWindow;
 class PlotReadoutTip;
 class UiServices;
 
@@ -58,6 +59,12 @@ public:
     PlotReadoutTip& readoutTip() const { return *m_readoutTip; }
     // The information box, once the info button has created it.
     AboutBox* aboutBox() const { return m_aboutBox; }
+
+    // The analysis window ("Analyse …", Ctrl+M), created on first use;
+    // null before. openAnalysis shows it at the page named page (its
+    // objectName), or at the page it showed last.
+    AnalysisWindow* analysisWindow() const { return m_analysisWindow; }
+    void openAnalysis(const QString& page = QString());
 
     // Where the help button looks for the help document, first match wins.
     void setHelpFileCandidates(const QStringList& candidates) { m_helpFileCandidates = candidates; }
@@ -164,5 +171,6 @@ private:
     QStringList m_helpFileCandidates;
     AboutBox* m_aboutBox = nullptr; // owned by this window (Qt parent)
     PlotActions m_plotActions;
-    PlotReadoutTip* m_readoutTip = nullptr; // owned by the plot view (Qt parent)
+    PlotReadoutTip* m_readoutTip = nullptr;     // owned by the plot view (Qt parent)
+    AnalysisWindow* m_analysisWindow = nullptr; // owned by this window, deleted first
 };

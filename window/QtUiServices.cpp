@@ -37,8 +37,14 @@ std::optional<QString> QtUiServices::openFileName(QWidget* parent, const QString
 
 std::optional<QString> QtUiServices::saveFileName(QWidget* parent, const QString& filter)
 {
+    return saveFileNameSuggesting(parent, filter, QString());
+}
+
+std::optional<QString> QtUiServices::saveFileNameSuggesting(QWidget* parent, const QString& filter,
+                                                            const QString& suggestedName)
+{
     QString chosenFilter;
-    QString path = QFileDialog::getSaveFileName(parent, QString(), QString(), qtFilter(filter), &chosenFilter);
+    QString path = QFileDialog::getSaveFileName(parent, QString(), suggestedName, qtFilter(filter), &chosenFilter);
     if (path.isEmpty()) {
         return std::nullopt;
     }

@@ -26,6 +26,14 @@ public:
     // chosen without an extension gets the one of the chosen filter.
     // nullopt when the user cancelled.
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter) = 0;
+    // The same dialog offering suggestedName (a file name, no folder) at
+    // first; where there is nothing to offer it into, saveFileName.
+    virtual std::optional<QString> saveFileNameSuggesting(QWidget* parent, const QString& filter,
+                                                          const QString& suggestedName)
+    {
+        (void)suggestedName;
+        return saveFileName(parent, filter);
+    }
 
     // A modal message box with one text and an OK button.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
