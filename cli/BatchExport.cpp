@@ -2,6 +2,7 @@
 #include "BatchExport.h"
 
 #include "ConsoleText.h"
+#include "ExitCodes.h"
 #include "FileExport.h"
 #include "Translation.h"
 
@@ -31,9 +32,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int ExitFailure = 1;
-constexpr int ExitUsage = 2;
 
 // A lens file to export, or a name that fails before it is read.
 struct Entry
@@ -388,5 +386,5 @@ int runBatchExport(const CommandArguments& arguments)
     for (Entry& entry : after) {
         pipeline.add(std::move(entry));
     }
-    return pipeline.finish() > 0 ? ExitFailure : 0;
+    return pipeline.finish() > 0 ? ExitFailure : ExitSuccess;
 }

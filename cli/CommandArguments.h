@@ -11,6 +11,8 @@
 #include <variant>
 #include <vector>
 
+// What a run does. A new mode is a value here and a row in commandModes()
+// (CommandOptions.h).
 enum class CommandMode
 {
     Window,    // no option: the window starts (with FILE when one is given)
@@ -43,6 +45,8 @@ struct SelectionOptions
     std::optional<int> magnification;
 };
 
+// A parsed command line; every option of commandOptions() stores its value
+// in a field here.
 struct CommandArguments
 {
     CommandMode mode = CommandMode::Window;
@@ -109,12 +113,3 @@ struct ResolvedSelection
 // file's counts; an index outside is a usage error naming the option and
 // the valid range.
 std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOptions& options, const LensData& lens);
-
-// The synopsis of every mode and option, ending with a line end; shown
-// with a usage error and first in the help. Both texts are German unless a
-// translation is installed.
-std::string usageText();
-
-// The rest of the help: the export formats and CSV columns, examples and
-// exit codes.
-std::string helpDetails();

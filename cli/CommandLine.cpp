@@ -3,11 +3,13 @@
 
 #include "BatchExport.h"
 #include "CommandArguments.h"
+#include "CommandHelp.h"
 #include "ComparisonTexts.h"
 #include "ConsoleText.h"
 #include "CurveComparison.h"
 #include "CurvePipeline.h"
 #include "CurveProbe.h"
+#include "ExitCodes.h"
 #include "FileExport.h"
 #include "FontSetup.h"
 #include "JsonValue.h"
@@ -25,8 +27,6 @@
 
 namespace {
 
-constexpr int ExitFailure = 1;
-constexpr int ExitUsage = 2;
 std::string translated(const MessageText& message)
 {
     return translatedMessage(message).toStdString();
@@ -163,7 +163,7 @@ int runDump(const CommandArguments& arguments)
         }
         document.emplace_back("Probe", std::move(probe));
     }
-    return printOutput(JsonValue(std::move(document)).serialize() + '\n') ? 0 : ExitFailure;
+    return printOutput(JsonValue(std::move(document)).serialize() + '\n') ? ExitSuccess : ExitFailure;
 }
 
 // Qt's messages during an export go to stderr as usual, except the notice
@@ -222,7 +222,7 @@ int runExport(const CommandArguments& arguments, char* programName)
         const std::optional<ExportFailure> failure
             = exportLensFile(arguments, arguments.lensFile, QString::fromStdString(arguments.outputFile), warnOnStderr);
         if (!failure) {
-            return 0;
+            return ExitSuccess;
         }
         switch (failure->kind) {
         case ExportFailure::Kind::Selection:
@@ -244,10 +244,10 @@ int runTextMode(const CommandArguments& command)
     switch (command.mode) {
     case CommandMode::Help:
         printOutput(usageText() + '\n' + helpDetails());
-        return 0;
+        return ExitSuccess;
     case CommandMode::Version:
         printOutput(std::string("lumivex ") + LUMIVEX_VERSION + '\n');
-        return 0;
+        return ExitSuccess;
     default:
         return runDump(command);
     }

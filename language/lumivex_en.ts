@@ -158,8 +158,8 @@
         <translation>Option --export-dir expects --format png, svg, pdf or csv</translation>
     </message>
     <message>
-        <source>Option --overlay-all erwartet keinen Wert</source>
-        <translation>Option --overlay-all takes no value</translation>
+        <source>Option %1 erwartet keinen Wert</source>
+        <translation>Option %1 takes no value</translation>
     </message>
     <message>
         <source>Unbekannte Option %1</source>
@@ -194,20 +194,16 @@
         <translation>Option --format expects png, svg, pdf or csv, not %1</translation>
     </message>
     <message>
-        <source>Option --jobs erwartet eine ganze Zahl von 1 bis %1, nicht %2</source>
-        <translation>Option --jobs expects a whole number from 1 to %1, not %2</translation>
-    </message>
-    <message>
-        <source>Option --scale erwartet eine ganze Zahl von 1 bis %1, nicht %2</source>
-        <translation>Option --scale expects a whole number from 1 to %1, not %2</translation>
+        <source>Option %1 erwartet eine ganze Zahl von %2 bis %3, nicht %4</source>
+        <translation>Option %1 expects a whole number from %2 to %3, not %4</translation>
     </message>
     <message>
         <source>Option --at erwartet eine Zahl mit Dezimalpunkt, nicht %1</source>
         <translation>Option --at expects a number with a decimal point, not %1</translation>
     </message>
     <message>
-        <source>Option --at gilt nur zusammen mit --dump</source>
-        <translation>Option --at applies only together with --dump</translation>
+        <source>Option %1 gilt nur zusammen mit --dump</source>
+        <translation>Option %1 applies only together with --dump</translation>
     </message>
     <message>
         <source>Option %1 gilt nur zusammen mit --export oder --export-dir</source>
@@ -242,8 +238,8 @@
         <translation>1..%1 (the file’s spatial frequencies)</translation>
     </message>
     <message>
-        <source>Option --compare gilt nur zusammen mit --dump, --export oder --export-dir</source>
-        <translation>Option --compare applies only together with --dump, --export or --export-dir</translation>
+        <source>Option %1 gilt nur zusammen mit --dump, --export oder --export-dir</source>
+        <translation>Option %1 applies only together with --dump, --export or --export-dir</translation>
     </message>
     <message>
         <source>Aufruf:

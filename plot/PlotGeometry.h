@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "PlotImage.h"
+
 // Fixed geometry of the diagram. Screen values are pixels of the 250 x 250
 // plot image (y down); print values are 0.1 mm on the page (y up, so every
 // position below the top edge is negative).
 namespace PlotGeometry {
 
-inline constexpr int ImageSize = 250;
+inline constexpr int ImageSize = PlotImage::LogicalSize;      // 250
 inline constexpr int PlotMargin = 4;                          // in units of 10 px
 inline constexpr int Margin = 10 * PlotMargin;                // 40 px on every side
 inline constexpr int PlotAreaWidth = ImageSize - 2 * Margin;  // 170

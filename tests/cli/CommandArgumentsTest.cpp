@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CommandArguments.h"
+#include "CommandOptions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -78,6 +79,7 @@ TEST(ParseArguments, AcceptedCommandLines)
           "export-dir dir=o jobs=0 in=x, lens= out= csv x1 overlay | y k=- q= y=- m=-" },
     };
     for (const auto& [arguments, expected] : cases) {
+        SCOPED_TRACE(expected);
         EXPECT_EQ(parsed(arguments), expected);
     }
 }
@@ -86,6 +88,7 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
 {
     const std::pair<Arguments, std::string> cases[] = {
         { { "-x" }, "Unbekannte Option „-x“" },
+        { { "--help=ja" }, "Unbekannte Option „--help=ja“" },
         { { "--dump", "a", "--dump", "b" }, "Option --dump ist mehrfach angegeben" },
         { { "--dump=" }, "Option --dump erwartet einen Dateinamen" },
         { { "--dump", "a", "--f-number" }, "Option --f-number erwartet einen Wert" },
@@ -132,7 +135,40 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--dump", "a", "--at", " 5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „ 5“" },
     };
     for (const auto& [arguments, message] : cases) {
+        SCOPED_TRACE(message);
         EXPECT_THAT(parsed(arguments), AllOf(StartsWith("error: "), HasSubstr(message)));
+    }
+}
+
+TEST(ParseBoundedNumber, WholeTextWithinTheBoundsOnly)
+{
+    const std::pair<std::string, std::optional<int>> integers[] = {
+        { "1", 1 },
+        { "8", 8 },
+        { "0", std::nullopt },
+        { "9", std::nullopt },
+        { "+3", std::nullopt },
+        { " 3", std::nullopt },
+        { "3 ", std::nullopt },
+        { "3.0", std::nullopt },
+        { "", std::nullopt },
+    };
+    for (const auto& [text, expected] : integers) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(parseBoundedInt(text, 1, 8), expected);
+    }
+    EXPECT_EQ(parseBoundedInt("-2", -5, 5), -2);
+    EXPECT_EQ(parseBoundedInt("4294967297", 1, 2147483647), std::nullopt); // does not wrap to 1
+
+    const std::pair<std::string, std::optional<double>> reals[] = {
+        { "0.5", 0.5 },          { "-1", -1.0 },          { "2", 2.0 },
+        { "1e-1", 0.1 },         { "2.5", std::nullopt }, { "-1.5", std::nullopt },
+        { "1,5", std::nullopt }, { " 1", std::nullopt },  { "1 ", std::nullopt },
+        { "inf", std::nullopt }, { "", std::nullopt },
+    };
+    for (const auto& [text, expected] : reals) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(parseBoundedDouble(text, -1.0, 2.0), expected);
     }
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "Canvas.h"
-#include "PlotGeometry.h"
 #include "RecordingCanvas.h"
 
 #include <QImage>
@@ -32,8 +31,8 @@
 class PlotImage final : public Canvas
 {
 public:
-    // The logical size of the plot.
-    static constexpr int LogicalSize = PlotGeometry::ImageSize;
+    // The logical size of the plot (the diagram's geometry builds on it).
+    static constexpr int LogicalSize = 250;
     // Ratios are taken between these bounds: below 1 the diagram is drawn
     // at 1 and shrunk by whoever shows it; above 8 the image would only
     // cost memory.
