@@ -1,6 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "Canvas.h"
 
+void Canvas::setPen(const QColor& color, int width, PenStyle style)
+{
+    m_penColor = color;
+    m_penWidth = width;
+    m_penStyle = style;
+}
+
+void Canvas::setBrush(const QColor& color)
+{
+    m_brushColor = color;
+}
+
+void Canvas::passStateTo(Canvas& target) const
+{
+    target.setPen(m_penColor, m_penWidth, m_penStyle);
+    target.setBrush(m_brushColor);
+    target.moveTo(m_position.x(), m_position.y());
+}
+
 void Canvas::series(const SeriesShape& shape)
 {
     if (!shape.pieces.empty()) {

@@ -27,8 +27,8 @@ struct CanvasFont
 };
 
 // One series of the diagram's curves as the curve routine hands it to a
-// canvas, in two precisions: the whole units of the classic raster and the
-// real coordinates they are rounded from. A surface draws the one that fits
+// canvas, in two precisions: whole units (pixels of the 1x image, 0.1 mm
+// on the page) and the real coordinates they are rounded from. A surface draws the one that fits
 // its resolution; the line rules (which samples, where the line breaks) are
 // the curve routine's and the same for both.
 struct SeriesShape
@@ -48,8 +48,8 @@ struct SeriesShape
     std::vector<QPoint> markers;
 
     // The same pieces and markers unrounded, in continuous units in which the
-    // classic line through the whole unit (x, y) runs through
-    // (x + 0.5, y + 0.5). A real marker is a circle around its point, as wide
+    // whole-unit line through (x, y), which paints the unit's pixel, runs
+    // through its centre (x + 0.5, y + 0.5). A real marker is a circle around its point, as wide
     // as the box (its outline inside). Empty when the surface the shape was
     // made for has no real form (the printed page).
     std::vector<QPolygonF> realPieces;
@@ -67,7 +67,7 @@ struct SeriesShape
 // The drawing surface that the plot frame, the curves, the report and the
 // exports all draw through. Coordinates are logical units of the surface:
 // pixels with y down on the screen image, 0.1 mm with y up on a page.
-// Semantics follow the classic device-context model:
+// The rules every surface keeps:
 // - lineTo paints from the current position up to but excluding the end;
 // - rectangle/ellipse are outlined with the pen and filled with the brush,
 //   with the right and bottom edges of the box excluded; a brush colour of
@@ -80,14 +80,28 @@ struct SeriesShape
 //   mirrored.
 // Coordinates far outside the surface are allowed; nothing is ever written
 // outside it.
+//
+// The pen, the brush and the current position are kept here, once for
+// every surface: a surface reads them when it draws, and its lineTo moves
+// the position on to the line's end.
 class Canvas
 {
 public:
     virtual ~Canvas() = default;
 
-    virtual void setPen(const QColor& color, int width, PenStyle style) = 0;
-    virtual void setBrush(const QColor& color) = 0;
-    virtual void moveTo(int x, int y) = 0;
+    void setPen(const QColor& color, int width, PenStyle style);
+    void setBrush(const QColor& color);
+    void moveTo(int x, int y) { m_position = QPoint(x, y); }
+
+    const QColor& penColor() const { return m_penColor; }
+    // As set; surfaces draw a width below 1 as 1.
+    int penWidth() const { return m_penWidth; }
+    PenStyle penStyle() const { return m_penStyle; }
+    const QColor& brushColor() const { return m_brushColor; }
+    QPoint position() const { return m_position; }
+    // Puts this canvas's pen, brush and position in force on target.
+    void passStateTo(Canvas& target) const;
+
     virtual void lineTo(int x, int y) = 0;
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
     virtual void ellipse(int x1, int y1, int x2, int y2) = 0;
@@ -96,7 +110,7 @@ public:
 
     // Draws a series of the curves: the line in its pen, then the markers,
     // outlined and filled. This default draws the whole-unit form through the
-    // operations above (the classic raster); surfaces finer than their units
+    // operations above (one pixel per unit); surfaces finer than their units
     // draw the real form. Either way the markers' pen and fill are left in
     // force, and the position at the end of the line.
     virtual void series(const SeriesShape& shape);
@@ -104,4 +118,11 @@ public:
     // Puts in force what series() leaves behind, for surfaces that draw a
     // series by other means than the operations above (or not at all).
     void takeSeriesEndState(const SeriesShape& shape);
+
+private:
+    QColor m_penColor = QColor(0, 0, 0);
+    int m_penWidth = 1;
+    PenStyle m_penStyle = PenStyle::Solid;
+    QColor m_brushColor = QColor(255, 255, 255);
+    QPoint m_position;
 };

@@ -41,8 +41,8 @@ QFont makeCanvasFont(const CanvasFont& font, double pixelsPerUnit, bool antialia
     result.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     result.setBold(font.bold);
     result.setStyleStrategy(antialias ? QFont::PreferAntialias : QFont::NoAntialias);
-    // The bitmap wants whole-pixel advances as the classic device context
-    // has them: 63 blanks at 10 px then span 189 px and cover the tick-value
+    // The bitmap wants every character advance rounded to whole pixels
+    // (full hinting): 63 blanks at 10 px then span 189 px and cover the tick-value
     // row. Scalable output keeps the outlines' own proportions.
     result.setHintingPreference(antialias ? QFont::PreferNoHinting : QFont::PreferFullHinting);
     return result;

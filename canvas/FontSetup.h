@@ -5,8 +5,8 @@
 
 #include <QFont>
 
-// Maps the classic face names the layout uses ("Arial", "MS Sans Serif",
-// "System") onto installed metric-compatible faces (Liberation Sans), so
+// Maps the face names the layout uses ("Arial", "MS Sans Serif", "System")
+// onto an installed face with Arial's advance widths (Liberation Sans), so
 // that text sizes match the layout on any Linux machine. Call once after
 // the QGuiApplication exists.
 void installFontSubstitutions();

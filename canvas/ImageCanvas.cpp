@@ -53,29 +53,11 @@ ImageCanvas::ImageCanvas(QImage& image)
     }
 }
 
-void ImageCanvas::setPen(const QColor& color, int width, PenStyle style)
-{
-    m_penColor = color.rgb();
-    m_penWidth = std::max(1, width);
-    m_penStyle = style;
-}
-
-void ImageCanvas::setBrush(const QColor& color)
-{
-    m_brushColor = color.rgb();
-    m_hollow = color.alpha() == 0;
-}
-
-void ImageCanvas::moveTo(int x, int y)
-{
-    m_position = QPoint(x, y);
-}
-
 void ImageCanvas::lineTo(int x, int y)
 {
-    const QPoint from = m_position;
-    m_position = QPoint(x, y);
-    rasterizeLine(from, m_position);
+    const QPoint from = position();
+    moveTo(x, y);
+    rasterizeLine(from, position());
 }
 
 void ImageCanvas::plot(long long x, long long y, QRgb color)
@@ -88,13 +70,14 @@ void ImageCanvas::plot(long long x, long long y, QRgb color)
 
 void ImageCanvas::stamp(long long x, long long y, QRgb color)
 {
-    if (m_penWidth == 1) {
+    const int width = drawnPenWidth();
+    if (width == 1) {
         plot(x, y, color);
         return;
     }
-    const long long first = -(m_penWidth - 1) / 2;
-    for (long long dy = first; dy < first + m_penWidth; ++dy) {
-        for (long long dx = first; dx < first + m_penWidth; ++dx) {
+    const long long first = -(width - 1) / 2;
+    for (long long dy = first; dy < first + width; ++dy) {
+        for (long long dx = first; dx < first + width; ++dx) {
             plot(x + dx, y + dy, color);
         }
     }
@@ -115,7 +98,7 @@ void ImageCanvas::fillSpan(long long y, long long left, long long right, QRgb co
 
 // Half-open Bresenham line: steps k = 0 .. n-1 along the major axis, the
 // minor offset after k steps is k * minor / major rounded, halves rounded
-// down (the classic error-term loop in closed form). The closed form lets
+// down (the integer error-term loop in closed form). The closed form lets
 // the loop start and stop at the image border, so a line to a far-away
 // point costs no more than one across the image.
 // Coordinates are pulled into +-2^28 first so that the products below fit
@@ -143,7 +126,7 @@ void ImageCanvas::rasterizeLine(QPoint from, QPoint to)
     const long long minor0 = xMajor ? y0 : x0;
 
     // Steps whose major coordinate (widened by the pen) lies on the image.
-    const long long reach = m_penWidth;
+    const long long reach = drawnPenWidth();
     const long long low = -reach;
     const long long high = (xMajor ? m_image.width() : m_image.height()) + reach; // exclusive
     long long kFirst = 0;
@@ -156,12 +139,14 @@ void ImageCanvas::rasterizeLine(QPoint from, QPoint to)
         kLast = std::min(kLast, major0 - low);
     }
 
+    const bool solid = penStyle() == PenStyle::Solid;
+    const QRgb penRgb = penColor().rgb();
     for (long long k = kFirst; k <= kLast; ++k) {
         const long long offset = (2 * k * minor + steps - 1) / (2 * steps);
         const long long major = major0 + majorSign * k;
         const long long minorCoord = minor0 + minorSign * offset;
-        const bool on = m_penStyle == PenStyle::Solid || (k % 6) < 3;
-        const QRgb color = on ? m_penColor : m_backgroundColor;
+        const bool on = solid || (k % 6) < 3;
+        const QRgb color = on ? penRgb : m_backgroundColor;
         if (xMajor) {
             stamp(major, minorCoord, color);
         } else {
@@ -179,17 +164,19 @@ void ImageCanvas::rectangle(int x1, int y1, int x2, int y2)
     if (right < left || bottom < top) {
         return;
     }
+    const QRgb penRgb = penColor().rgb();
+    const QRgb brushRgb = brushColor().rgb();
     const long long firstRow = std::max<long long>(top, 0);
     const long long lastRow = std::min<long long>(bottom, m_image.height() - 1);
     for (long long y = firstRow; y <= lastRow; ++y) {
         if (y == top || y == bottom) {
-            fillSpan(y, left, right, m_penColor);
+            fillSpan(y, left, right, penRgb);
         } else {
-            if (!m_hollow) {
-                fillSpan(y, left + 1, right - 1, m_brushColor);
+            if (!hollow()) {
+                fillSpan(y, left + 1, right - 1, brushRgb);
             }
-            plot(left, y, m_penColor);
-            plot(right, y, m_penColor);
+            plot(left, y, penRgb);
+            plot(right, y, penRgb);
         }
     }
 }
@@ -203,6 +190,9 @@ void ImageCanvas::ellipse(int x1, int y1, int x2, int y2)
     if (right <= left || bottom <= top) {
         return;
     }
+    const QRgb penRgb = penColor().rgb();
+    const QRgb brushRgb = brushColor().rgb();
+    const bool filled = !hollow();
     const long long firstRow = std::max<long long>(top, 0);
     const long long lastRow = std::min<long long>(bottom - 1, m_image.height() - 1);
     for (long long y = firstRow; y <= lastRow; ++y) {
@@ -219,9 +209,9 @@ void ImageCanvas::ellipse(int x1, int y1, int x2, int y2)
         for (long long x = first; x <= last; ++x) {
             const bool edge = x == span.left || x == span.right || !above.contains(x) || !below.contains(x);
             if (edge) {
-                plot(x, y, m_penColor);
-            } else if (!m_hollow) {
-                plot(x, y, m_brushColor);
+                plot(x, y, penRgb);
+            } else if (filled) {
+                plot(x, y, brushRgb);
             }
         }
     }
@@ -252,7 +242,7 @@ void ImageCanvas::text(int x, int y, const QString& text, const CanvasFont& font
                             .arg(font.cellHeight)
                             .arg(font.bold)
                             .arg(angleDegrees)
-                            .arg(m_brushColor)
+                            .arg(brushColor().rgb())
                             .arg(text);
     auto cached = m_textCache.constFind(key);
     if (cached == m_textCache.constEnd()) {
@@ -303,7 +293,7 @@ ImageCanvas::RenderedText ImageCanvas::renderText(const QString& text, const Can
     painter.rotate(-angleDegrees);
     // The character cell, painted opaque in the brush colour, then the
     // glyphs with the baseline at the integer ascent below the reference.
-    painter.fillRect(cell, QColor(m_brushColor));
+    painter.fillRect(cell, QColor(brushColor().rgb()));
     painter.setFont(qfont);
     painter.setPen(QColor(0, 0, 0));
     painter.drawText(0, metrics.ascent(), text);

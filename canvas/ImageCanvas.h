@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QPoint>
 
-// Draws on a QImage in pixels (y down) with the pixel rules of the classic
-// device context, so that the 250 x 250 plot looks the same on any machine:
+#include <algorithm>
+
+// Draws on a QImage in pixels (y down) by fixed whole-pixel rules, with no
+// antialiasing, so that the 250 x 250 plot looks the same on any machine:
 // - lines are rasterized here (Bresenham, start pixel painted, end pixel
 //   not, pen width 1); the dotted pen is 3 pixels on, 3 off, the gaps
 //   painted white, the pattern restarting at every lineTo;
@@ -24,9 +26,6 @@ public:
     // converted in place first.
     explicit ImageCanvas(QImage& image);
 
-    void setPen(const QColor& color, int width, PenStyle style) override;
-    void setBrush(const QColor& color) override;
-    void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
@@ -49,13 +48,11 @@ private:
     void fillSpan(long long y, long long left, long long right, QRgb color);
     void rasterizeLine(QPoint from, QPoint to);
 
+    // The pen is at least one pixel wide; a brush of alpha 0 fills nothing.
+    int drawnPenWidth() const { return std::max(1, penWidth()); }
+    bool hollow() const { return brushColor().alpha() == 0; }
+
     QImage& m_image;
-    QRgb m_penColor = qRgb(0, 0, 0);
-    int m_penWidth = 1;
-    PenStyle m_penStyle = PenStyle::Solid;
-    QRgb m_brushColor = qRgb(255, 255, 255);
-    bool m_hollow = false;                        // a brush of alpha 0: shapes are not filled
     QRgb m_backgroundColor = qRgb(255, 255, 255); // the gaps of the dotted pen
-    QPoint m_position;
     QHash<QString, RenderedText> m_textCache;
 };

@@ -38,30 +38,13 @@ QPointF PainterCanvas::mapCentre(int x, int y) const
 
 double PainterCanvas::penDeviceWidth() const
 {
-    return std::max(1.0, std::max(m_penWidth, 1) * m_mapping.pixelsPerUnit);
-}
-
-void PainterCanvas::setPen(const QColor& color, int width, PenStyle style)
-{
-    m_penColor = color;
-    m_penWidth = width;
-    m_penStyle = style;
-}
-
-void PainterCanvas::setBrush(const QColor& color)
-{
-    m_brushColor = color;
-}
-
-void PainterCanvas::moveTo(int x, int y)
-{
-    m_position = QPoint(x, y);
+    return std::max(1.0, std::max(penWidth(), 1) * m_mapping.pixelsPerUnit);
 }
 
 void PainterCanvas::lineTo(int x, int y)
 {
-    const QLineF line(mapCentre(m_position.x(), m_position.y()), mapCentre(x, y));
-    m_position = QPoint(x, y);
+    const QLineF line(mapCentre(position().x(), position().y()), mapCentre(x, y));
+    moveTo(x, y);
     if (line.length() == 0.0) {
         return; // a zero-length line paints nothing
     }
@@ -85,16 +68,16 @@ template <typename Line> void PainterCanvas::strokeLine(const Line& line)
     const Qt::PenJoinStyle dotJoin = polyline ? Qt::RoundJoin : Qt::BevelJoin;
     const double width = penDeviceWidth();
     m_painter.setBrush(Qt::NoBrush);
-    if (m_penStyle == PenStyle::Dotted) {
+    if (penStyle() == PenStyle::Dotted) {
         m_painter.setPen(
             QPen(QColor(255, 255, 255), polyline ? width + 1.0 : width, Qt::SolidLine, Qt::FlatCap, dotJoin));
         draw();
-        QPen dots(m_penColor, width, Qt::CustomDashLine, Qt::FlatCap, dotJoin);
+        QPen dots(penColor(), width, Qt::CustomDashLine, Qt::FlatCap, dotJoin);
         const double dot = m_mapping.dotLength * m_mapping.pixelsPerUnit / width; // in pen widths
         dots.setDashPattern({ dot, dot });
         m_painter.setPen(dots);
     } else {
-        m_painter.setPen(QPen(m_penColor, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        m_painter.setPen(QPen(penColor(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     }
     draw();
 }
@@ -136,8 +119,8 @@ void PainterCanvas::series(const SeriesShape& shape)
     setBrush(shape.markerFill);
     // The outline runs inside the marker's box: half a pen width in from it.
     const double radius = (shape.markerHalfSize - 0.5 * std::max(shape.markerPenWidth, 1)) * m_mapping.pixelsPerUnit;
-    m_painter.setPen(QPen(m_penColor, penDeviceWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    m_painter.setBrush(m_brushColor);
+    m_painter.setPen(QPen(penColor(), penDeviceWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    m_painter.setBrush(brushColor());
     for (const QPointF& p : shape.realMarkers) {
         m_painter.drawEllipse(map(p.x(), p.y()), radius, radius);
     }
@@ -161,8 +144,8 @@ void PainterCanvas::outlinedShape(int x1, int y1, int x2, int y2, bool round)
     } else {
         box = QRectF(map(x1, y1), map(x2, y2)).normalized();
     }
-    m_painter.setPen(QPen(m_penColor, penDeviceWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    m_painter.setBrush(m_brushColor);
+    m_painter.setPen(QPen(penColor(), penDeviceWidth(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    m_painter.setBrush(brushColor());
     if (round) {
         m_painter.drawEllipse(box);
     } else {
@@ -198,7 +181,7 @@ void PainterCanvas::text(int x, int y, const QString& text, const CanvasFont& fo
     // axis turns that into the opposite sense on the device.
     m_painter.rotate(m_mapping.yUp ? angleDegrees : -angleDegrees);
     m_painter.fillRect(QRectF(0.0, 0.0, metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent()),
-                       m_brushColor);
+                       brushColor());
     m_painter.setFont(qfont);
     m_painter.setPen(QColor(0, 0, 0));
     m_painter.drawText(QPointF(0.0, metrics.ascent()), text);

@@ -20,7 +20,7 @@ struct CanvasMapping
     double dotLength = 3.0; // logical length of a dot and of a gap of the dotted pen
     bool antialias = true;
     // Curves are drawn from their real coordinates (the scaled screen
-    // diagram); otherwise from whole units, as the classic raster has them.
+    // diagram); otherwise from whole units, as the 1x image has them.
     bool realCurves = false;
 };
 
@@ -47,9 +47,6 @@ public:
     // The painter must be active and outlive the canvas.
     PainterCanvas(QPainter& painter, const CanvasMapping& mapping);
 
-    void setPen(const QColor& color, int width, PenStyle style) override;
-    void setBrush(const QColor& color) override;
-    void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
@@ -71,9 +68,4 @@ private:
 
     QPainter& m_painter;
     CanvasMapping m_mapping;
-    QColor m_penColor = QColor(0, 0, 0);
-    int m_penWidth = 1;
-    PenStyle m_penStyle = PenStyle::Solid;
-    QColor m_brushColor = QColor(255, 255, 255);
-    QPoint m_position;
 };

@@ -59,8 +59,6 @@ void PlotImage::setDevicePixelRatio(double ratio)
         }
         m_image.setDevicePixelRatio(m_ratio);
     }
-    // A record that was given up holds no operations: replaying it only
-    // hands the pen, brush and position on to the new canvas.
     m_record.replay(*m_canvas);
 }
 
@@ -79,36 +77,25 @@ bool PlotImage::recording(std::size_t count)
     return true;
 }
 
-void PlotImage::setPen(const QColor& color, int width, PenStyle style)
+void PlotImage::passStateOn()
 {
-    m_record.setPen(color, width, style);
-    m_canvas->setPen(color, width, style);
-}
-
-void PlotImage::setBrush(const QColor& color)
-{
-    m_record.setBrush(color);
-    m_canvas->setBrush(color);
-}
-
-void PlotImage::moveTo(int x, int y)
-{
-    m_record.moveTo(x, y);
-    m_canvas->moveTo(x, y);
+    passStateTo(m_record);
+    passStateTo(*m_canvas);
 }
 
 void PlotImage::lineTo(int x, int y)
 {
+    passStateOn();
     if (recording()) {
         m_record.lineTo(x, y);
-    } else {
-        m_record.moveTo(x, y); // the position moves on all the same
     }
     m_canvas->lineTo(x, y);
+    moveTo(x, y);
 }
 
 void PlotImage::rectangle(int x1, int y1, int x2, int y2)
 {
+    passStateOn();
     if (recording()) {
         m_record.rectangle(x1, y1, x2, y2);
     }
@@ -117,6 +104,7 @@ void PlotImage::rectangle(int x1, int y1, int x2, int y2)
 
 void PlotImage::ellipse(int x1, int y1, int x2, int y2)
 {
+    passStateOn();
     if (recording()) {
         m_record.ellipse(x1, y1, x2, y2);
     }
@@ -129,6 +117,7 @@ void PlotImage::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
     // starts afresh with it.
     const bool wholePlot = std::min(x1, x2) <= 0 && std::min(y1, y2) <= 0 && std::max(x1, x2) >= LogicalSize
         && std::max(y1, y2) >= LogicalSize;
+    passStateOn();
     if (wholePlot) {
         m_record.clear();
         m_recordedCount = 0;
@@ -142,6 +131,7 @@ void PlotImage::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
 
 void PlotImage::text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees)
 {
+    passStateOn();
     if (recording()) {
         m_record.text(x, y, text, font, angleDegrees);
     }
@@ -154,10 +144,10 @@ void PlotImage::series(const SeriesShape& shape)
     for (const std::vector<QPoint>& piece : shape.pieces) {
         count += piece.size();
     }
+    passStateOn();
     if (recording(std::max<std::size_t>(count, 1))) {
         m_record.series(shape);
-    } else {
-        m_record.takeSeriesEndState(shape); // the pen, brush and position move on all the same
     }
     m_canvas->series(shape);
+    takeSeriesEndState(shape);
 }

@@ -14,8 +14,9 @@
 // device pixel ratio. It is the canvas the plot frame and the curves are
 // drawn on, and the image the window shows.
 //
-// At ratio 1 every pixel is set by the classic rules (ImageCanvas), so the
-// picture is the same on every machine. At a larger ratio (a HiDPI screen)
+// At ratio 1 every pixel is set by the whole-pixel rules of ImageCanvas
+// (lines without their end pixel, no antialiasing), so the picture is the
+// same on every machine. At a larger ratio (a HiDPI screen)
 // the same drawing is painted with antialiasing into an image of
 // 250 * ratio pixels (ScaledImageCanvas), so lines and text stay sharp;
 // the image carries the ratio (QImage::devicePixelRatio), so it still
@@ -60,9 +61,6 @@ public:
     bool canRedraw() const { return m_recordComplete; }
 
     // Canvas
-    void setPen(const QColor& color, int width, PenStyle style) override;
-    void setBrush(const QColor& color) override;
-    void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
@@ -74,6 +72,9 @@ private:
     static double clampRatio(double ratio);
     // A fresh white image and the canvas that draws on it at m_ratio.
     void createImage();
+    // Puts the pen, brush and position in force here on the record and on
+    // the canvas, before each operation.
+    void passStateOn();
     // True when the next drawing operation, standing for `count`
     // operations, is to be remembered; gives the record up once it would
     // hold more than MaxRecordedOps.
@@ -84,8 +85,7 @@ private:
     std::unique_ptr<Canvas> m_canvas; // draws on m_image
 
     // What was drawn since the last clear, in order, with the pen, brush
-    // and position in force (kept even when the record is given up, to hand
-    // them to a new canvas). Series are kept whole, so that a redraw at a
+    // and position in force. Series are kept whole, so that a redraw at a
     // ratio above 1 draws them from their real coordinates.
     RecordingCanvas m_record { RecordingCanvas::SeriesRecord::Whole };
     std::size_t m_recordedCount = 0;

@@ -8,36 +8,19 @@ CanvasOp RecordingCanvas::current(CanvasOp::Kind kind) const
 {
     CanvasOp op;
     op.kind = kind;
-    op.penColor = m_penColor;
-    op.penWidth = m_penWidth;
-    op.penStyle = m_penStyle;
-    op.brushColor = m_brushColor;
+    op.penColor = penColor();
+    op.penWidth = penWidth();
+    op.penStyle = penStyle();
+    op.brushColor = brushColor();
     return op;
-}
-
-void RecordingCanvas::setPen(const QColor& color, int width, PenStyle style)
-{
-    m_penColor = color;
-    m_penWidth = width;
-    m_penStyle = style;
-}
-
-void RecordingCanvas::setBrush(const QColor& color)
-{
-    m_brushColor = color;
-}
-
-void RecordingCanvas::moveTo(int x, int y)
-{
-    m_position = QPoint(x, y);
 }
 
 void RecordingCanvas::lineTo(int x, int y)
 {
     CanvasOp op = current(CanvasOp::Kind::Line);
-    op.from = m_position;
+    op.from = position();
     op.to = QPoint(x, y);
-    m_position = op.to;
+    moveTo(x, y);
     m_ops.push_back(op);
 }
 
@@ -115,9 +98,7 @@ void RecordingCanvas::replay(Canvas& target) const
             break;
         }
     }
-    target.setPen(m_penColor, m_penWidth, m_penStyle);
-    target.setBrush(m_brushColor);
-    target.moveTo(m_position.x(), m_position.y());
+    passStateTo(target);
 }
 
 std::vector<CanvasOp> RecordingCanvas::ofKind(CanvasOp::Kind kind) const

@@ -54,9 +54,6 @@ public:
     {
     }
 
-    void setPen(const QColor& color, int width, PenStyle style) override;
-    void setBrush(const QColor& color) override;
-    void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
@@ -91,9 +88,4 @@ private:
 
     SeriesRecord m_seriesRecord;
     std::vector<CanvasOp> m_ops;
-    QColor m_penColor = QColor(0, 0, 0);
-    int m_penWidth = 1;
-    PenStyle m_penStyle = PenStyle::Solid;
-    QColor m_brushColor = QColor(255, 255, 255);
-    QPoint m_position;
 };

@@ -18,35 +18,16 @@ template <typename Draw> void ScaledImageCanvas::paint(const Draw& draw)
     {
         QPainter painter(&m_image);
         PainterCanvas canvas(painter, m_mapping);
-        canvas.setPen(m_penColor, m_penWidth, m_penStyle);
-        canvas.setBrush(m_brushColor);
-        canvas.moveTo(m_position.x(), m_position.y());
+        passStateTo(canvas);
         draw(canvas);
     }
     m_image.setDevicePixelRatio(shownRatio);
 }
 
-void ScaledImageCanvas::setPen(const QColor& color, int width, PenStyle style)
-{
-    m_penColor = color;
-    m_penWidth = width;
-    m_penStyle = style;
-}
-
-void ScaledImageCanvas::setBrush(const QColor& color)
-{
-    m_brushColor = color;
-}
-
-void ScaledImageCanvas::moveTo(int x, int y)
-{
-    m_position = QPoint(x, y);
-}
-
 void ScaledImageCanvas::lineTo(int x, int y)
 {
     paint([x, y](Canvas& canvas) { canvas.lineTo(x, y); });
-    m_position = QPoint(x, y);
+    moveTo(x, y);
 }
 
 void ScaledImageCanvas::rectangle(int x1, int y1, int x2, int y2)

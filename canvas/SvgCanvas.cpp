@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -35,29 +34,6 @@ QByteArray point(double x, double y)
 QByteArray colour(const QColor& color)
 {
     return color.alpha() == 0 ? QByteArray("none") : color.name(QColor::HexRgb).toLatin1();
-}
-
-// The outline of a box drawn with rectangle or ellipse: it runs through the
-// centres of the first and last covered pixels, the right and bottom edges
-// left out. nullopt for a box that covers no pixel.
-struct OutlineBox
-{
-    double x;
-    double y;
-    int width;
-    int height;
-};
-
-std::optional<OutlineBox> outlineBox(int x1, int y1, int x2, int y2)
-{
-    const int left = std::min(x1, x2);
-    const int top = std::min(y1, y2);
-    const int width = std::max(x1, x2) - 1 - left;
-    const int height = std::max(y1, y2) - 1 - top;
-    if (width < 0 || height < 0) {
-        return std::nullopt;
-    }
-    return OutlineBox { left + 0.5, top + 0.5, width, height };
 }
 
 // Text for XML content and attribute values; characters XML cannot carry
@@ -162,35 +138,26 @@ SvgCanvas::SvgCanvas(QSize size, const QString& title, const QString& descriptio
         + "</desc>\n";
 }
 
-void SvgCanvas::setPen(const QColor& color, int width, PenStyle style)
+SvgCanvas::Pen SvgCanvas::pen() const
 {
-    m_pen = Pen { color, std::max(1, width), style };
-}
-
-void SvgCanvas::setBrush(const QColor& color)
-{
-    m_brushColor = color;
-}
-
-void SvgCanvas::moveTo(int x, int y)
-{
-    m_position = QPoint(x, y);
+    return Pen { penColor(), std::max(1, penWidth()), penStyle() };
 }
 
 void SvgCanvas::lineTo(int x, int y)
 {
-    const QPoint from = m_position;
+    const QPoint from = position();
     const QPoint to(x, y);
-    m_position = to;
+    moveTo(x, y);
     if (from == to) {
         return; // a zero-length line paints nothing
     }
-    if (!m_pathData.isEmpty() && !(m_pathPen == m_pen)) {
+    const Pen linePen = pen();
+    if (!m_pathData.isEmpty() && !(m_pathPen == linePen)) {
         flushPath();
     }
-    m_pathPen = m_pen;
+    m_pathPen = linePen;
     // The dotted pattern restarts at every line: a subpath of its own.
-    if (m_pathData.isEmpty() || m_pathEnd != from || m_pen.style == PenStyle::Dotted) {
+    if (m_pathData.isEmpty() || m_pathEnd != from || linePen.style == PenStyle::Dotted) {
         m_pathData += 'M' + point(from.x() + 0.5, from.y() + 0.5);
     }
     m_pathData += lineStep(from, to);
@@ -221,31 +188,6 @@ void SvgCanvas::strokePath(const QByteArray& data, const Pen& pen, double gapWid
     }
 }
 
-void SvgCanvas::rectangle(int x1, int y1, int x2, int y2)
-{
-    flushPath();
-    if (const auto box = outlineBox(x1, y1, x2, y2)) {
-        m_body += "<rect x=\"" + number(box->x) + "\" y=\"" + number(box->y) + "\" width=\"" + number(box->width)
-            + "\" height=\"" + number(box->height) + "\"" + outlineAttributes() + "/>\n";
-    }
-}
-
-void SvgCanvas::ellipse(int x1, int y1, int x2, int y2)
-{
-    flushPath();
-    if (const auto box = outlineBox(x1, y1, x2, y2)) {
-        m_body += "<ellipse cx=\"" + number(box->x + box->width / 2.0) + "\" cy=\"" + number(box->y + box->height / 2.0)
-            + "\" rx=\"" + number(box->width / 2.0) + "\" ry=\"" + number(box->height / 2.0) + "\""
-            + outlineAttributes() + "/>\n";
-    }
-}
-
-QByteArray SvgCanvas::outlineAttributes() const
-{
-    return " fill=\"" + colour(m_brushColor) + "\" stroke=\"" + colour(m_pen.color) + "\" stroke-width=\""
-        + number(m_pen.width) + '"';
-}
-
 void SvgCanvas::fillRect(int x1, int y1, int x2, int y2, const QColor& color)
 {
     flushPath();
@@ -263,7 +205,7 @@ void SvgCanvas::text(int x, int y, const QString& text, const CanvasFont& font, 
     const QFont qfont = makeCanvasFont(font, 1.0, true);
     const QFontMetricsF metrics(qfont, &measuringDevice());
     QByteArray box = "width=\"" + number(metrics.horizontalAdvance(text)) + "\" height=\""
-        + number(metrics.ascent() + metrics.descent()) + "\" fill=\"" + colour(m_brushColor) + "\"/>";
+        + number(metrics.ascent() + metrics.descent()) + "\" fill=\"" + colour(brushColor()) + "\"/>";
     QByteArray glyphs = " font-family=\"" + escaped(qfont.family()) + "\" font-size=\""
         + QByteArray::number(qfont.pixelSize()) + '"' + (font.bold ? " font-weight=\"bold\"" : "") + '>' + escaped(text)
         + "</text>\n";

@@ -10,8 +10,10 @@
 // Writes what is drawn as a lean SVG document, one logical unit per user
 // unit (a CSS pixel: 96 to the inch). Units are pixels of the screen image
 // as with the scaled screen mapping: lines run through the pixel centres,
-// boxes cover whole pixels, the dotted pen is 3 units on, 3 off with white
-// gaps, text is black on an opaque box in the brush colour.
+// fills cover whole pixels, the dotted pen is 3 units on, 3 off with white
+// gaps, text is black on an opaque box in the brush colour. Outlined boxes
+// (rectangle, ellipse) are not written: no chart draws one on this surface,
+// its markers come whole with series().
 //
 // The document stays small and renders the same as a painter would draw
 // it: coordinates carry at most three decimals; consecutive lines in one
@@ -27,12 +29,9 @@ class SvgCanvas final : public Canvas
 public:
     SvgCanvas(QSize size, const QString& title, const QString& description);
 
-    void setPen(const QColor& color, int width, PenStyle style) override;
-    void setBrush(const QColor& color) override;
-    void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
-    void rectangle(int x1, int y1, int x2, int y2) override;
-    void ellipse(int x1, int y1, int x2, int y2) override;
+    void rectangle(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) override { }
+    void ellipse(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) override { }
     void fillRect(int x1, int y1, int x2, int y2, const QColor& color) override;
     void text(int x, int y, const QString& text, const CanvasFont& font, int angleDegrees = 0) override;
     void series(const SeriesShape& shape) override;
@@ -50,17 +49,15 @@ private:
     };
     // Writes the lines gathered in m_pathData, if any.
     void flushPath();
-    // The fill and stroke attributes of an outlined box: brush and pen.
-    QByteArray outlineAttributes() const;
     // A dotted pen's white gaps are drawn gapWidening units wider than the
     // dots.
     void strokePath(const QByteArray& data, const Pen& pen, double gapWidening = 0.0);
 
+    // The pen in force, at least one unit wide.
+    Pen pen() const;
+
     QByteArray m_body;
     QByteArray m_header;
-    Pen m_pen;
-    QColor m_brushColor = QColor(255, 255, 255);
-    QPoint m_position;
     // The path being gathered: its pen, its data and where it ends.
     Pen m_pathPen;
     QByteArray m_pathData;

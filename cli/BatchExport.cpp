@@ -4,21 +4,20 @@
 #include "ConsoleText.h"
 #include "ExitCodes.h"
 #include "FileExport.h"
+#include "OrderedPool.h"
 #include "Translation.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -101,59 +100,37 @@ int processorCount()
 }
 
 // The export threads: entries go in through add() in their order and are
-// reported in that order; at most a few per thread are under way or
-// waiting, so memory stays the same however many files there are.
+// reported in that order, each with what went wrong or warned.
 class ExportPipeline
 {
 public:
     ExportPipeline(const CommandArguments& arguments, int threads, std::shared_ptr<const LensData> reference)
         : m_arguments(arguments)
         , m_reference(std::move(reference))
-        , m_window(static_cast<std::size_t>(threads) * 4)
         , m_progress(::isatty(STDERR_FILENO) == 1)
+        // A few files per thread under way or waiting, so memory stays the
+        // same however many files there are.
+        , m_pool(threads, static_cast<std::size_t>(threads) * 4)
     {
-        for (int i = 0; i < threads; ++i) {
-            m_threads.emplace_back([this] { work(); });
-        }
     }
-
-    ExportPipeline(const ExportPipeline&) = delete;
-    ExportPipeline& operator=(const ExportPipeline&) = delete;
-
-    ~ExportPipeline() { finish(); }
 
     // Queues an entry; waits while the queue is full.
     void add(Entry entry)
     {
-        std::unique_lock lock(m_mutex);
-        m_space.wait(lock, [this] { return m_added - m_reported < m_window; });
-        m_queue.push_back({ m_added++, std::move(entry) });
-        m_work.notify_one();
+        m_pool.add([this, entry = std::move(entry)] {
+            Report report = run(entry);
+            return [this, report = std::move(report)] { deliver(report); };
+        });
     }
 
     // The number of entries, once it is known; shown by the progress line.
-    void setTotal(std::size_t total)
-    {
-        const std::lock_guard lock(m_mutex);
-        m_total = total;
-    }
+    void setTotal(std::size_t total) { m_total = total; }
 
     // Waits until every entry is reported, then ends the progress line with
     // the summary. Returns the number of entries that failed.
     std::size_t finish()
     {
-        {
-            const std::lock_guard lock(m_mutex);
-            if (m_threads.empty()) {
-                return m_failed;
-            }
-            m_ended = true;
-            m_work.notify_all();
-        }
-        for (std::thread& thread : m_threads) {
-            thread.join();
-        }
-        m_threads.clear();
+        m_pool.finish();
         printError((m_progressShown ? "\r\033[K" : "")
                    + batchText(QT_TRANSLATE_NOOP("BatchExport", "%1 geschrieben, %2 fehlerhaft\n"),
                                { std::to_string(m_reported - m_failed), std::to_string(m_failed) }));
@@ -161,36 +138,13 @@ public:
     }
 
 private:
-    struct Job
-    {
-        std::size_t number;
-        Entry entry;
-    };
     struct Report
     {
         bool failed = false;
         std::string lines; // warnings and the failure, each with its line end
     };
 
-    void work()
-    {
-        while (true) {
-            std::optional<Job> job;
-            {
-                std::unique_lock lock(m_mutex);
-                m_work.wait(lock, [this] { return !m_queue.empty() || m_ended; });
-                if (m_queue.empty()) {
-                    return;
-                }
-                job = std::move(m_queue.front());
-                m_queue.pop_front();
-            }
-            Report report = run(job->entry);
-            const std::lock_guard lock(m_mutex);
-            m_finished.emplace(job->number, std::move(report));
-            reportFinished();
-        }
-    }
+    static constexpr std::size_t UnknownTotal = static_cast<std::size_t>(-1);
 
     Report run(const Entry& entry) const
     {
@@ -221,27 +175,19 @@ private:
         return report;
     }
 
-    // With the mutex held: reports the finished entries that are next in
-    // order.
-    void reportFinished()
+    // In the pool's turn of the entry: one at a time, in order.
+    void deliver(const Report& report)
     {
-        std::string text;
-        for (auto next = m_finished.find(m_reported); next != m_finished.end(); next = m_finished.find(m_reported)) {
-            text += next->second.lines;
-            m_failed += next->second.failed ? 1 : 0;
-            m_finished.erase(next);
-            ++m_reported;
-        }
-        if (!text.empty()) {
-            printError((m_progressShown ? "\r\033[K" : "") + text);
+        ++m_reported;
+        m_failed += report.failed ? 1 : 0;
+        if (!report.lines.empty()) {
+            printError((m_progressShown ? "\r\033[K" : "") + report.lines);
             m_progressShown = false;
         }
         showProgress();
-        m_space.notify_all();
     }
 
-    // With the mutex held: rewrites the progress line, at most ten times a
-    // second.
+    // Rewrites the progress line, at most ten times a second.
     void showProgress()
     {
         if (!m_progress) {
@@ -255,8 +201,8 @@ private:
         m_progressShown = true;
         std::string line = "\r";
         line += std::to_string(m_reported);
-        if (m_total) {
-            line += '/' + std::to_string(*m_total);
+        if (const std::size_t total = m_total; total != UnknownTotal) {
+            line += '/' + std::to_string(total);
         }
         line += batchText(QT_TRANSLATE_NOOP("BatchExport", " Dateien")) + "\033[K";
         printError(line);
@@ -264,22 +210,17 @@ private:
 
     const CommandArguments& m_arguments;
     const std::shared_ptr<const LensData> m_reference; // every file is compared with it, or none
-    const std::size_t m_window;
     const bool m_progress;
+    std::atomic<std::size_t> m_total = UnknownTotal; // set while the threads report
 
-    std::mutex m_mutex;
-    std::condition_variable m_work;  // a job is queued, or the input has ended
-    std::condition_variable m_space; // an entry was reported
-    std::deque<Job> m_queue;
-    std::map<std::size_t, Report> m_finished; // done, waiting for earlier ones
-    std::size_t m_added = 0;
+    // Only deliver() and, once the pool has finished, finish() touch these.
     std::size_t m_reported = 0;
     std::size_t m_failed = 0;
-    std::optional<std::size_t> m_total;
-    bool m_ended = false;
     bool m_progressShown = false;
     std::chrono::steady_clock::time_point m_progressTime;
-    std::vector<std::thread> m_threads;
+
+    // Last: its threads end before the members they use.
+    OrderedPool m_pool;
 };
 
 } // namespace
@@ -323,7 +264,7 @@ int runBatchExport(const CommandArguments& arguments)
     // can be compared, so nothing is written.
     std::shared_ptr<const LensData> reference;
     if (!arguments.compareFile.empty()) {
-        auto read = readExportLens(arguments.compareFile);
+        auto read = readInputLens(arguments.compareFile);
         if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
             printError(failure->text() + '\n');
             return ExitFailure;

@@ -81,9 +81,9 @@ const char* formatEnding(ExportFormat format);
 // text the same in pieces for translation.
 struct UsageError
 {
-    explicit UsageError(const MessageText& text)
-        : message(text.german())
-        , text(text)
+    explicit UsageError(const MessageText& pieces)
+        : message(pieces.german())
+        , text(pieces)
     {
     }
 
@@ -98,18 +98,3 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
 // counts), also when the rest of the command line is wrong; nullopt
 // without one.
 std::optional<Language> requestedLanguage(const std::vector<std::string>& arguments);
-
-// The selection resolved against a loaded data set: the fixed indices and the
-// frequencies whose curves are drawn, ascending.
-struct ResolvedSelection
-{
-    Abscissa abscissa = Abscissa::ImageHeight;
-    CurveSelection fixed; // FrequencyIndex is set per drawn frequency
-    std::vector<int> frequencies;
-};
-
-// Applies the defaults (f-number 1, frequency 2 or the only one, image
-// height 1, magnification 1) and checks every given index against the
-// file's counts; an index outside is a usage error naming the option and
-// the valid range.
-std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOptions& options, const LensData& lens);

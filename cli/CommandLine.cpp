@@ -14,8 +14,6 @@
 #include "FontSetup.h"
 #include "JsonValue.h"
 #include "LensDataJson.h"
-#include "LensFileReader.h"
-#include "LoadError.h"
 #include "Translation.h"
 
 #include <QGuiApplication>
@@ -40,18 +38,16 @@ int usageError(const UsageError& error)
     return ExitUsage;
 }
 
-// Reads the lens file; on failure reports FILE:LINE: message and returns
+// Reads a lens file; on failure reports "FILE:LINE: message" and returns
 // nullopt.
-std::optional<LensData> loadLens(const std::string& path)
+std::optional<LensData> readOrReport(const std::string& path)
 {
-    try {
-        return readLensFile(path, LensData());
-    } catch (const FileOpenError& error) {
-        printError(path + ":0: " + translated(error.text()) + '\n');
-    } catch (const LoadError& error) {
-        printError(path + ':' + std::to_string(error.line()) + ": " + translated(error.messageText()) + '\n');
+    auto read = readInputLens(path);
+    if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
+        printError(failure->text() + '\n');
+        return std::nullopt;
     }
-    return std::nullopt;
+    return std::move(std::get<LensData>(read));
 }
 
 // Spline warnings are reported as they arise, as the window's message boxes
@@ -66,14 +62,14 @@ void warnOnStderr(SplineWarning warning)
 
 int runDump(const CommandArguments& arguments)
 {
-    const std::optional<LensData> loaded = loadLens(arguments.lensFile);
+    const std::optional<LensData> loaded = readOrReport(arguments.lensFile);
     if (!loaded) {
         return ExitFailure;
     }
     const LensData& lens = *loaded;
     std::optional<LensData> reference;
     if (!arguments.compareFile.empty()) {
-        reference = loadLens(arguments.compareFile);
+        reference = readOrReport(arguments.compareFile);
         if (!reference) {
             return ExitFailure;
         }

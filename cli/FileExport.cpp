@@ -2,6 +2,7 @@
 #include "FileExport.h"
 
 #include "ChartExport.h"
+#include "CommandOptions.h"
 #include "CurvePipeline.h"
 #include "ExportFiles.h"
 #include "LensFileReader.h"
@@ -10,12 +11,28 @@
 #include "ReportInput.h"
 #include "Translation.h"
 
+#include <algorithm>
+
+namespace {
+
+// range: the valid range, %1 its end, and the list of the file it counts.
+std::optional<UsageError> checkIndex(const char* option, int index, int count, SourceText range)
+{
+    if (index > count) {
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option %1: %2 liegt außerhalb von %3"),
+                     { std::string(option), index, MessageText(range, { count }) });
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::string ExportFailure::text() const
 {
     return where + ": " + translatedMessage(message).toStdString();
 }
 
-std::variant<LensData, ExportFailure> readExportLens(const std::string& path)
+std::variant<LensData, ExportFailure> readInputLens(const std::string& path)
 {
     using Kind = ExportFailure::Kind;
     try {
@@ -27,18 +44,50 @@ std::variant<LensData, ExportFailure> readExportLens(const std::string& path)
     }
 }
 
+std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOptions& options, const LensData& lens)
+{
+    ResolvedSelection resolved;
+    resolved.abscissa = options.abscissa;
+    resolved.fixed.FNumberIndex = options.fNumber.value_or(1);
+    resolved.fixed.ImageHeightIndex = options.imageHeight.value_or(1);
+    resolved.fixed.MagnificationIndex = options.magnification.value_or(1);
+    // The window starts with the second frequency checked; a file with a
+    // single frequency has only the first.
+    resolved.frequencies
+        = options.frequencies.empty() ? std::vector<int> { std::min(2, lens.FrequencyCount) } : options.frequencies;
+
+    std::optional<UsageError> error = checkIndex("--f-number", resolved.fixed.FNumberIndex, lens.FNumberCount,
+                                                 LUMIVEX_TEXT("CommandArguments", "1..%1 (Blendenzahlen der Datei)"));
+    if (!error) {
+        error = checkIndex("--image-height", resolved.fixed.ImageHeightIndex, lens.ImageHeightCount,
+                           LUMIVEX_TEXT("CommandArguments", "1..%1 (Bildhöhen der Datei)"));
+    }
+    if (!error) {
+        error = checkIndex("--magnification", resolved.fixed.MagnificationIndex, lens.MagnificationCount,
+                           LUMIVEX_TEXT("CommandArguments", "1..%1 (Abbildungsmaßstäbe der Datei)"));
+    }
+    if (!error) {
+        error = checkIndex("--frequencies", resolved.frequencies.back(), lens.FrequencyCount,
+                           LUMIVEX_TEXT("CommandArguments", "1..%1 (Ortsfrequenzen der Datei)"));
+    }
+    if (error) {
+        return *error;
+    }
+    return resolved;
+}
+
 std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, const std::string& lensFile,
                                             const QString& outputFile, const SplineWarningSink& warn,
                                             std::shared_ptr<const LensData> reference)
 {
     using Kind = ExportFailure::Kind;
-    auto read = readExportLens(lensFile);
+    auto read = readInputLens(lensFile);
     if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
         return *failure;
     }
     const LensData& lens = std::get<LensData>(read);
     if (!reference && !arguments.compareFile.empty()) {
-        auto other = readExportLens(arguments.compareFile);
+        auto other = readInputLens(arguments.compareFile);
         if (const ExportFailure* failure = std::get_if<ExportFailure>(&other)) {
             return *failure;
         }

@@ -32,9 +32,25 @@ struct ExportFailure
     std::string text() const;
 };
 
-// Reads a lens file to export or to compare with; a failure of kind Read
-// names it as "FILE:LINE" (line 0 when it cannot be opened).
-std::variant<LensData, ExportFailure> readExportLens(const std::string& path);
+// Reads a lens file named on the command line (to dump, export or compare
+// with); a failure of kind Read names it as "FILE:LINE" (line 0 when it
+// cannot be opened).
+std::variant<LensData, ExportFailure> readInputLens(const std::string& path);
+
+// The selection resolved against a loaded data set: the fixed indices and the
+// frequencies whose curves are drawn, ascending.
+struct ResolvedSelection
+{
+    Abscissa abscissa = Abscissa::ImageHeight;
+    CurveSelection fixed; // FrequencyIndex is set per drawn frequency
+    std::vector<int> frequencies;
+};
+
+// Applies the defaults (f-number 1, frequency 2 or the only one, image
+// height 1, magnification 1) and checks every given index against the
+// file's counts; an index outside is a usage error naming the option and
+// the valid range.
+std::variant<ResolvedSelection, UsageError> resolveSelection(const SelectionOptions& options, const LensData& lens);
 
 // The export of one lens file that --export carries out, and --export-dir
 // for each of its files: reads lensFile, resolves the selection of

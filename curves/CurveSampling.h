@@ -27,7 +27,7 @@ struct CurveSamples
 // 1E-8 below x_n in equal steps (the shift keeps the last sample inside the
 // last computed interval), and derives ScaleX = plotAreaWidth / CurveMaxX
 // and ScaleY = plotAreaHeight / 100 (the modulation axis always spans
-// 0..100 %). Requires CheckSplineKnots and ComputeSpline to have run.
+// 0..100 %). Requires checkSplineKnots and computeSpline to have run.
 //
 // Every output is finite, whatever the support points. A curve that cannot
 // be drawn as a line has drawable = false:

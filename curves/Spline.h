@@ -54,17 +54,17 @@ using SplineWarningSink = std::function<void(SplineWarning)>;
 // warning per offending interval and test, in ascending interval order: a
 // width within 1E-20 of zero is Singular, then (independently) a width not
 // above 1E-20 is NotMonotonic. warn may be empty. Must run before
-// ComputeSpline, which reads IntervalRise.
+// computeSpline, which reads IntervalRise.
 void checkSplineKnots(SplineState& spline, const SplineWarningSink& warn);
 
 // Second derivatives and coefficients with natural end conditions
 // (M_1 = M_n = 0). Never throws for degenerate input other than a count
 // above 20:
 // - fewer than two support points: nothing is computed (there is no
-//   interval); EvaluateSpline then gives the constant y_1, or 0 for none;
+//   interval); evaluateSpline then gives the constant y_1, or 0 for none;
 // - an interval of zero width (or a vanishing elimination pivot, possible
 //   only with decreasing abscissae): the IEEE division yields infinite or
-//   NaN coefficients. They are never used to index anything; SampleCurve
+//   NaN coefficients. They are never used to index anything; sampleCurve
 //   sees the non-finite values and marks the curve as not drawable.
 void computeSpline(SplineState& spline);
 

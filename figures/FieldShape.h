@@ -19,14 +19,8 @@ struct FieldShape
 
     // Half-sides of the rectangle for the half-diagonal radius:
     // a = R·W/√(W²+H²), b = R·H/√(W²+H²). For the circle both are radius.
-    double halfWidth(double radius) const
-    {
-        return isCircle() ? radius : radius * width / std::hypot(width, height);
-    }
-    double halfHeight(double radius) const
-    {
-        return isCircle() ? radius : radius * height / std::hypot(width, height);
-    }
+    double halfWidth(double radius) const { return isCircle() ? radius : radius * width / std::hypot(width, height); }
+    double halfHeight(double radius) const { return isCircle() ? radius : radius * height / std::hypot(width, height); }
 
     bool operator==(const FieldShape&) const = default;
 };

@@ -42,8 +42,8 @@ std::optional<LastExtraction> drawSelectedCurves(Canvas& screen, const LensData&
                                                  const LensData* reference = nullptr);
 
 // The 250 x 250 screen image as the draw command leaves it in single mode:
-// the empty frame for the abscissa, then DrawSelectedCurves. Throws as
-// DrawSelectedCurves.
+// the empty frame for the abscissa, then drawSelectedCurves. Throws as
+// drawSelectedCurves.
 std::optional<LastExtraction> drawChart(Canvas& screen, const LensData& lens, Abscissa abscissa,
                                         const CurveSelection& fixed, const FrequencyFlags& frequencies,
                                         const AxisTexts& texts, const SplineWarningSink& warn,

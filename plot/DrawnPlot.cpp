@@ -202,10 +202,10 @@ ChartSelection chartOfPlot(const DrawnPlot& plot, const CurveSelection& fixed)
     for (const DrawnPass& pass : plot.passes) {
         // The abscissa's own index is never read to draw, and is 0 until its
         // panel has once been read; the CSV looks its text up all the same.
-        CurveSelection fixed = pass.fixed;
-        int& own = ownIndex(plot.abscissa, fixed);
+        CurveSelection passFixed = pass.fixed;
+        int& own = ownIndex(plot.abscissa, passFixed);
         own = std::max(own, 1);
-        chart.passes.push_back(fixed);
+        chart.passes.push_back(passFixed);
         chart.sources.push_back(pass.source);
     }
     chart.frequencies = plot.passes.back().source.frequencies;

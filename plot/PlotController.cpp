@@ -13,6 +13,7 @@ namespace PlotController {
 
 namespace {
 
+    // Raises the panel's bevel and enables its controls.
     void enablePanel(PlotView& view, SelectionPanel panel)
     {
         view.setPanelRaised(panel, true);
@@ -110,27 +111,11 @@ void changeAbscissa(PlotView& view, const LensData& lens, PlotState& state, Absc
         draw(view, lens, state);
     }
     view.setPanelControlsEnabled(own, false);
-    switch (abscissa) {
-    case Abscissa::FNumber:
-        enableImageHeightPanel(view);
-        enableFrequencyPanel(view);
-        enableMagnificationPanel(view);
-        break;
-    case Abscissa::Frequency:
-        enableFNumberPanel(view);
-        enableImageHeightPanel(view);
-        enableMagnificationPanel(view);
-        break;
-    case Abscissa::ImageHeight:
-        enableFNumberPanel(view);
-        enableFrequencyPanel(view);
-        enableMagnificationPanel(view);
-        break;
-    case Abscissa::Magnification:
-        enableFNumberPanel(view);
-        enableFrequencyPanel(view);
-        enableImageHeightPanel(view);
-        break;
+    for (const SelectionPanel panel : { SelectionPanel::FNumber, SelectionPanel::Frequency, SelectionPanel::ImageHeight,
+                                        SelectionPanel::Magnification }) {
+        if (panel != own) {
+            enablePanel(view, panel);
+        }
     }
 }
 
@@ -188,26 +173,6 @@ void readImageHeightChoice(const PlotView& view, CurveSelection& selection)
 void readMagnificationChoice(const PlotView& view, CurveSelection& selection)
 {
     readChoice(view, SelectionPanel::Magnification, selection.MagnificationIndex);
-}
-
-void enableFNumberPanel(PlotView& view)
-{
-    enablePanel(view, SelectionPanel::FNumber);
-}
-
-void enableFrequencyPanel(PlotView& view)
-{
-    enablePanel(view, SelectionPanel::Frequency);
-}
-
-void enableImageHeightPanel(PlotView& view)
-{
-    enablePanel(view, SelectionPanel::ImageHeight);
-}
-
-void enableMagnificationPanel(PlotView& view)
-{
-    enablePanel(view, SelectionPanel::Magnification);
 }
 
 SelectionPanel panelOf(Abscissa abscissa)

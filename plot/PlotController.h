@@ -14,7 +14,7 @@ struct PlotState
 {
     AxisTexts texts = initialAxisTexts();
     // 1 = frequency i counts as selected (checked and shown), 0 = not;
-    // refreshed by ReadFrequencyChecks, read by the draw and print commands.
+    // refreshed by readFrequencyChecks, read by the draw and print commands.
     FrequencyFlags FrequencySelected;
     // The indices of the most recent extraction; the fixed variables keep
     // the value of their last reading.
@@ -80,12 +80,6 @@ void readChoices(const PlotView& view, Abscissa abscissa, CurveSelection& select
 void readFNumberChoice(const PlotView& view, CurveSelection& selection);
 void readImageHeightChoice(const PlotView& view, CurveSelection& selection);
 void readMagnificationChoice(const PlotView& view, CurveSelection& selection);
-
-// Raise the panel's bevel and enable its controls.
-void enableFNumberPanel(PlotView& view);
-void enableFrequencyPanel(PlotView& view);
-void enableImageHeightPanel(PlotView& view);
-void enableMagnificationPanel(PlotView& view);
 
 // The panel whose variable runs along the x axis for an abscissa.
 SelectionPanel panelOf(Abscissa abscissa);

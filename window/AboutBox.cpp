@@ -26,8 +26,8 @@ QLabel* aboutLabel(QWidget& parent, const char* name, QRect geometry, const QStr
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(font);
     label->setGeometry(geometry);
-    // The texts size themselves: a caption wider than its layout width (the
-    // substitute face is a little wider than the classic one) grows to the
+    // The texts size themselves: a caption wider than its layout width (Liberation
+    // Sans, the substitute for the box's sans-serif face, is a little wider) grows to the
     // right instead of being cut.
     label->resize(std::max(geometry.width(), label->sizeHint().width()), geometry.height());
     if (black) {

@@ -25,8 +25,8 @@ namespace {
     }
 
     // The bitmap at ratio 1, the vector drawing at any larger size; the
-    // disabled mode in the classic look (or the style's greying), worked
-    // out at the size drawn.
+    // disabled mode as a grey outline with a white shadow (disabledLook) or
+    // the style's greying, worked out at the size drawn.
     class ButtonIconEngine final : public QIconEngine
     {
     public:

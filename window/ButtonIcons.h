@@ -16,7 +16,7 @@ namespace ButtonIcons {
 // shows disabledLook() of the picture instead of the style's own greying.
 QIcon load(const QString& name, bool withDisabledLook = true);
 
-// The classic disabled look of a picture: a grey outline of its opaque
+// The disabled look of a picture: a grey outline of its opaque
 // shape with a white shadow to the lower right; everything else
 // transparent. Outline and shadow are `unit` pixels thick (1 for the
 // 16 x 16 bitmap, more for a larger drawing of it). A pixel counts as

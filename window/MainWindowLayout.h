@@ -19,15 +19,15 @@ inline constexpr int ClientHeight = 385;
 
 // Creates every control of the main window as children of window, at its
 // position and size, with caption, font, hint and initial visible,
-// enabled and checked state. Image2 shows plot, which must outlive the
-// window. Connects nothing.
+// enabled and checked state. The plot view (Image2) shows plot, which
+// must outlive the window. Connects nothing.
 MainWindowControls build(QWidget& window, PlotImage& plot);
 
 // Names every control for screen readers from what it shows now: its
 // accessible name (a value control's caption after its panel's name, an
 // icon button's hint) and description (its tool tip, or its panel's).
 // Run again whenever captions change. The plot's description is the
-// window's (describePlot).
+// window's (plotDescription).
 void describeControls(const MainWindowControls& controls);
 
 // The plot's accessible description: the lens, the abscissa and the

@@ -14,9 +14,9 @@
 namespace {
 
 // "MTF-Datei|*.mtf|Alle|*" -> "MTF-Datei (*.mtf);;Alle (*)"
-QString qtFilter(const QString& classic)
+QString qtFilter(const QString& pairs)
 {
-    const QStringList parts = classic.split(QLatin1Char('|'));
+    const QStringList parts = pairs.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         entries << parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');

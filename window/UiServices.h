@@ -18,8 +18,8 @@ class UiServices
 public:
     virtual ~UiServices() = default;
 
-    // Runs the file-open dialog with a filter in the classic
-    // "Description|*.pattern" form; nullopt when the user cancelled.
+    // Runs the file-open dialog with a filter given as
+    // "Description|*.pattern" pairs separated by '|'; nullopt when the user cancelled.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter) = 0;
 
     // Runs the file-save dialog with filters in the same form; a name

@@ -4,8 +4,8 @@
 #include <QProxyStyle>
 
 // The look of the option buttons and check boxes: a 13-pixel indicator
-// with the caption right beside it, so that a caption starts about where
-// the classic controls started it. The controls are narrow (a 35-pixel
+// with the caption right beside it, so that a caption starts about 17 pixels
+// after the control's left edge (the toolkit's own style starts it at 22). The controls are narrow (a 35-pixel
 // box holds " 100"); with the toolkit's own wider indicator and spacing
 // the last character of such a caption would be cut off.
 class ValueControlStyle final : public QProxyStyle

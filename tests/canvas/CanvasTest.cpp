@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "FontSetup.h"
 #include "ImageCanvas.h"
-#include "PageCanvas.h"
 #include "PainterCanvas.h"
-#include "PlotFrame.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -33,13 +30,6 @@ QColor at(const QImage& image, int x, int y)
     return QColor(image.pixel(x, y));
 }
 
-// Glyphs and black pens; the sentinel, red, blue and the paper are not ink.
-bool isInk(const QImage& image, int x, int y)
-{
-    const QColor c = at(image, x, y);
-    return c.red() < 128 && c.green() < 128 && c.blue() < 128;
-}
-
 template <typename Match> std::pair<int, QRect> matching(const QRect& region, Match match)
 {
     std::pair<int, QRect> found { 0, QRect() };
@@ -52,11 +42,6 @@ template <typename Match> std::pair<int, QRect> matching(const QRect& region, Ma
         }
     }
     return found;
-}
-
-int inkCount(const QImage& image, const QRect& region)
-{
-    return matching(region, [&](int x, int y) { return isInk(image, x, y); }).first;
 }
 
 // One character per pixel, each row closed by '|': '.' untouched, r red,
@@ -104,7 +89,7 @@ std::function<void(Canvas&)> outlined(std::function<void(Canvas&)> shape)
 }
 
 // Lines paint up to but excluding their end; shapes leave out their right
-// and bottom edges.
+// and bottom edges; nothing is painted beyond the image.
 TEST(ImageCanvas, PixelsOfLinesAndShapes)
 {
     const PictureCase cases[] = {
@@ -146,18 +131,41 @@ TEST(ImageCanvas, PixelsOfLinesAndShapes)
           outlined([](Canvas& c) { c.ellipse(-100000, -100000, 100000, 100000); }), "www|www|www|" },
         { "rectangle", 6, 5, outlined([](Canvas& c) { c.rectangle(1, 1, 5, 4); }),
           "......|.kkkk.|.kwwk.|.kkkk.|......|" },
+        { "one pixel wide", 4, 3, outlined([](Canvas& c) { c.rectangle(1, 0, 2, 3); }), ".k..|.k..|.k..|" },
+        { "empty boxes", 4, 3, outlined([](Canvas& c) {
+              c.rectangle(2, 0, 2, 3);
+              c.rectangle(0, 1, 4, 1);
+              c.ellipse(2, 0, 2, 3);
+              c.fillRect(1, 0, 1, 3, blue);
+          }),
+          "....|....|....|" },
+        { "rectangle beyond every edge", 3, 2, outlined([](Canvas& c) { c.rectangle(-1, -1, 4, 3); }), "www|www|" },
+        { "wide pen along every edge", 4, 3, path(PenStyle::Solid, { { 0, 0 }, { 4, 0 }, { 4, 3 }, { -1, 3 } }, 3),
+          "rrrr|rrrr|rrrr|" },
+        { "blank text beyond every edge", 3, 2,
+          [](Canvas& c) { c.text(-3, -3, QStringLiteral("    "), { .height = 20 }); }, "www|www|" },
         { "fill", 4, 4,
           [](Canvas& c) {
               c.fillRect(1, 1, 3, 3, blue);
               c.fillRect(-50, -50, 500, 1, blue);
+              c.fillRect(3, 3, 9, 9, blue);
           },
-          "bbbb|.bb.|.bb.|....|" },
+          "bbbb|.bb.|.bb.|...b|" },
     };
     for (const PictureCase& c : cases) {
-        QImage image = filled(c.width, c.height);
+        // The image inside a larger buffer, two rows above and below and three
+        // pixels right of every row: a pixel beyond any edge lands there.
+        const int stride = c.width + 3;
+        std::vector<QRgb> buffer(static_cast<std::size_t>(stride * (c.height + 4)), sentinel.rgb());
+        QImage image(reinterpret_cast<uchar*>(buffer.data() + 2 * stride), c.width, c.height, stride * 4,
+                     QImage::Format_RGB32);
         ImageCanvas canvas(image);
         c.draw(canvas);
-        EXPECT_EQ(picture(image), c.expected) << c.name;
+        const std::string drawn = picture(image);
+        EXPECT_EQ(drawn, c.expected) << c.name;
+        EXPECT_EQ(std::count_if(buffer.begin(), buffer.end(), [](QRgb p) { return p != sentinel.rgb(); }),
+                  std::count_if(drawn.begin(), drawn.end(), [](char p) { return p != '.' && p != '|'; }))
+            << c.name << ": painted beyond the image";
     }
 }
 
@@ -213,116 +221,29 @@ TEST(ImageCanvas, RepeatedAndCutTextsGiveTheSamePixels)
     EXPECT_EQ(textImage(inside.size(), QPoint(120, 120) - inside.topLeft(), text, 11, 30), whole.copy(inside));
 }
 
-// Four times larger: every screen pixel a 4 x 4 block, lines four device
-// pixels wide through the block centres (the y axis on 160 .. 163); a text
-// cell without ink 4 * 10.05 high.
-TEST(PainterCanvas, FrameAtFourTimesTheSize)
+// Twice the size, without antialiasing: a box covers the same units as on
+// the raster, right and bottom edge left out, each unit 2 x 2 device pixels;
+// an empty box nothing.
+TEST(PainterCanvas, BoxesCoverTheirUnitsWithoutTheRightAndBottomEdge)
 {
-    QImage image = filled(1000, 1000);
-    {
-        QPainter painter(&image);
-        CanvasMapping mapping;
-        mapping.pixelsPerUnit = 4;
-        mapping.antialias = false;
-        PainterCanvas canvas(painter, mapping);
-        drawPlotFrame(canvas, Abscissa::FNumber, axisTextsFor(Abscissa::FNumber));
-        canvas.setBrush(yellow);
-        canvas.text(10, 10, QStringLiteral("   "), { .height = 9 });
-    }
-    const std::tuple<int, int, QColor> pixels[] = {
-        { 159, 400, white },  { 160, 400, blue },  { 163, 400, blue },  { 164, 400, white }, { 402, 842, blue },
-        { 402, 298, silver }, { 402, 402, white }, { 982, 982, white }, { 45, 78, yellow },  { 45, 82, white },
+    const std::pair<std::function<void(Canvas&)>, QRect> rows[] = {
+        { [](Canvas& c) { c.rectangle(1, 1, 4, 3); }, QRect(2, 2, 6, 4) },
+        { [](Canvas& c) { c.rectangle(4, 3, 1, 1); }, QRect(2, 2, 6, 4) },
+        { [](Canvas& c) { c.ellipse(1, 1, 5, 5); }, QRect(2, 2, 8, 8) },
+        { [](Canvas& c) { c.fillRect(1, 1, 3, 2, red); }, QRect(2, 2, 4, 2) },
+        { [](Canvas& c) { c.rectangle(3, 1, 3, 4); }, QRect() },
     };
-    for (const auto& [x, y, colour] : pixels) {
-        EXPECT_EQ(at(image, x, y), colour) << x << "," << y;
-    }
-}
-
-constexpr double DevicePerUnit = 600 / 254.0;
-
-int device(double units)
-{
-    return static_cast<int>(units * DevicePerUnit);
-}
-
-QImage page(const std::function<void(PageCanvas&)>& draw, const QColor& paper = white)
-{
-    QImage image = filled(1200, 2000, paper);
-    image.setDotsPerMeterX(static_cast<int>(std::lround(600 / 0.0254)));
-    image.setDotsPerMeterY(static_cast<int>(std::lround(600 / 0.0254)));
-    QPainter painter(&image);
-    PageCanvas canvas(painter);
-    draw(canvas);
-    painter.end();
-    return image;
-}
-
-// Widths in 0.1 mm: 1 is about 2.4 device pixels, 4 about 9.4. 30 mm of
-// dotted line, dots and gaps 0.72 mm each: 20 or 21 dots, the gaps white
-// over the red paper.
-TEST(PageCanvas, ShapesLandWhereTheMillimetresSay)
-{
-    const QImage image = page(
-        [](PageCanvas& canvas) {
-            const QPointF p = canvas.map(100, -200);
-            EXPECT_NEAR(p.x(), 236.22, 0.01);
-            EXPECT_NEAR(p.y(), 472.44, 0.01);
-            canvas.setPen(black, 1, PenStyle::Solid);
-            canvas.moveTo(100, -200);
-            canvas.lineTo(300, -200);
-            canvas.setPen(black, 4, PenStyle::Solid);
-            canvas.moveTo(100, -400);
-            canvas.lineTo(300, -400);
-            canvas.setPen(blue, 1, PenStyle::Dotted);
-            canvas.moveTo(100, -800);
-            canvas.lineTo(400, -800);
-            canvas.fillRect(0, -450, 500, -750, Qt::yellow);
-            canvas.setPen(black, 2, PenStyle::Solid);
-            canvas.setBrush(white);
-            canvas.rectangle(100, -500, 400, -700);
-        },
-        red);
-    const int y = device(200);
-    EXPECT_TRUE(isInk(image, device(100) + 3, y) && isInk(image, device(300) - 3, y));
-    EXPECT_FALSE(isInk(image, device(100) - 6, y) || isInk(image, device(300) + 6, y));
-    EXPECT_NEAR(inkCount(image, QRect(470, y - 20, 1, 40)), 2.5, 0.5);
-    EXPECT_NEAR(inkCount(image, QRect(500, device(400) - 30, 1, 60)), 9.4, 1.5);
-    int dots = 0;
-    int gapPixels = 0;
-    for (int x = device(100) + 2, y = static_cast<int>(std::lround(800 * DevicePerUnit)); x < device(400) - 2; ++x) {
-        const auto isBlue = [&](int x) { return at(image, x, y).blue() > 200 && at(image, x, y).red() < 60; };
-        dots += isBlue(x) && !isBlue(x - 1) ? 1 : 0;
-        gapPixels += at(image, x, y).red() > 230 && at(image, x, y).green() > 230 ? 1 : 0;
-    }
-    EXPECT_NEAR(dots, 20.5, 0.5);
-    EXPECT_GT(gapPixels, 200);
-    EXPECT_EQ(QList<QColor>({ at(image, device(250), device(600)), at(image, device(50), device(600)),
-                              at(image, device(450), device(600)) }),
-              QList<QColor>({ white, Qt::yellow, Qt::yellow }));
-    EXPECT_TRUE(isInk(image, device(100), device(600)) && isInk(image, device(250), device(700)));
-}
-
-// An "L" 10 mm high (cap height 7.2 mm): upright below its reference point
-// at 0 degrees; at -90 read upward, above and right of it, the stem along
-// the bottom and the foot rising on the right (the baseline side).
-TEST(PageCanvas, TextIsNeverMirroredAndTurnsAboutItsReferencePoint)
-{
-    for (const int angle : { 0, -90 }) {
-        const int refY = angle == 0 ? 100 : 600;
-        const QImage image
-            = page([&](PageCanvas& canvas) { canvas.text(100, -refY, QStringLiteral("L"), { .height = 100 }, angle); });
-        const QRect ink = matching(image.rect(), [&](int x, int y) { return isInk(image, x, y); }).second;
-        ASSERT_FALSE(ink.isNull()) << angle;
-        const int top = device(angle == 0 ? refY : refY - 100);
-        EXPECT_TRUE(ink.left() >= device(100) && ink.right() <= device(200)) << angle;
-        EXPECT_TRUE(ink.top() >= top && ink.bottom() <= top + device(100) + 1) << angle;
-        EXPECT_NEAR(angle == 0 ? ink.height() : ink.width(), 72 * DevicePerUnit, 8 * DevicePerUnit) << angle;
-        const auto row = [&](int y) { return inkCount(image, QRect(ink.left(), y, ink.width(), 1)); };
-        const auto column = [&](int x) { return inkCount(image, QRect(x, ink.top(), 1, ink.height())); };
-        EXPECT_GT(row(ink.bottom() - 2), 3 * row(ink.top() + 2)) << angle;
-        const int heavy = angle == 0 ? ink.left() + 2 : ink.right() - 2;
-        const int light = angle == 0 ? ink.right() - 2 : ink.left() + 2;
-        EXPECT_GT(column(heavy), 3 * column(light)) << angle;
+    for (const auto& [draw, covered] : rows) {
+        QImage image = filled(12, 12);
+        {
+            QPainter painter(&image);
+            CanvasMapping mapping = scaledScreenMapping(2.0);
+            mapping.antialias = false;
+            PainterCanvas canvas(painter, mapping);
+            outlined(draw)(canvas);
+        }
+        const QRect painted = matching(image.rect(), [&](int x, int y) { return at(image, x, y) != sentinel; }).second;
+        EXPECT_EQ(painted, covered) << &draw - &rows[0].first;
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CommandArguments.h"
 #include "CommandOptions.h"
+#include "FileExport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -123,8 +123,9 @@ TEST(ExitCodes, ErrorsOnStderrAndNothingWrittenHelpAndVersionOnStdout)
     };
     // clang-format on
     for (const auto& [arguments, exitCode, out, err] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(arguments));
         const ProgramRun run = runLumivex(arguments);
-        EXPECT_EQ(run.exitCode, exitCode) << arguments[0];
+        EXPECT_EQ(run.exitCode, exitCode);
         EXPECT_THAT(run.out, StartsWith(out));
         EXPECT_EQ(run.out.empty(), out.empty());
         if (exitCode == 2) {

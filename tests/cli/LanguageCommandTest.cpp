@@ -27,9 +27,10 @@ TEST(CommandLanguage, HelpUsageAndReaderErrorsFollowTheOptionOrTheLocale)
           "lumivex: Option --magnification: 10 is outside 1..9 (the file’s magnifications)\n\nUsage:" },
     };
     for (const auto& [locale, arguments, exitCode, start] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(locale) + ' ' + ::testing::PrintToString(arguments));
         const ProgramRun run = runLumivex(arguments, {}, locale);
-        EXPECT_EQ(run.exitCode, exitCode) << arguments[0];
-        EXPECT_THAT(run.out.empty() ? run.err : run.out, StartsWith(start)) << arguments[0];
+        EXPECT_EQ(run.exitCode, exitCode);
+        EXPECT_THAT(run.out.empty() ? run.err : run.out, StartsWith(start));
     }
 }
 

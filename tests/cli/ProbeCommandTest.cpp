@@ -39,6 +39,7 @@ TEST(Probe, ReadsEachAbscissaAtSupportPointsBetweenThemAndOutside)
         { { "y", "-0.5" }, "y -0.5 -0.108 2:-/-" },
     };
     for (const auto& [options, expected] : rows) {
+        SCOPED_TRACE(expected);
         const Options rest(options.begin() + 2, options.end());
         EXPECT_EQ(probed(Small, joined({ "--abscissa", options[0], "--at", options[1] }, rest)), expected);
     }

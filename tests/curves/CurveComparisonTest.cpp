@@ -100,9 +100,10 @@ TEST(CompareCurve, AFixedValueTheReferenceLensLacksIsNamedAsWritten)
     };
     // clang-format on
     for (const auto& [reference, abscissa, selection, missing] : rows) {
+        SCOPED_TRACE(missing.text);
         const ReferenceCurve compared = compareCurve(First, reference, abscissa, selection);
         ASSERT_TRUE(compared.missing);
-        EXPECT_EQ(*compared.missing, missing) << missing.text;
+        EXPECT_EQ(*compared.missing, missing);
         EXPECT_EQ(compared.curve.CurvePointCount, 0);
     }
 }
@@ -129,11 +130,12 @@ TEST(AbscissaScale, ListValuesArePositionsAndBack)
         { Abscissa::ImageHeight, 120.0, 25.92 },
     };
     for (const auto& [abscissa, value, expected] : rows) {
+        SCOPED_TRACE(value);
         const AbscissaScale scale(lists, abscissa);
         const std::optional<double> position = scale.positionOf(value);
-        ASSERT_EQ(position.has_value(), expected.has_value()) << value;
+        ASSERT_EQ(position.has_value(), expected.has_value());
         if (expected) {
-            EXPECT_NEAR(*position, *expected, 1e-12) << value;
+            EXPECT_NEAR(*position, *expected, 1e-12);
             EXPECT_NEAR(scale.valueAt(*position).value_or(-1), value, 1e-12);
         }
     }

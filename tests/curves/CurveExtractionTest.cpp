@@ -69,6 +69,7 @@ TEST(CurveExtractionTest, PositionAbscissaeTakeOnePointPerListEntryAndCheckTheir
         { Abscissa::Magnification, { 2, 1, 3, 0 }, &CurveSelection::MagnificationIndex, { 0, 1, 2, 3, 4, 5, 6, 7, 8 } },
     };
     for (const auto& [abscissa, selection, varying, xs] : rows) {
+        SCOPED_TRACE(static_cast<int>(abscissa));
         const auto curve = extractCurve(lens, abscissa, selection);
         expectCurve(curve, selection, varying, xs);
         EXPECT_EQ(curve.AbscissaFactor, 1.0);

@@ -112,13 +112,17 @@ TEST(DrawChart, OverTheMagnificationTwoSupportPoints)
 // Over the image height (9.9, 10 .. 21.6 mm) the markers of 9.9 and 10 mm
 // sit in the columns 40 + trunc(9.9 * 170 / 21.6) = 117 and 118: halfway
 // between them the first one counts. Over the magnification (0, -0.1 at the
-// columns 40 and 210) the distance is named at a support point only.
+// columns 40 and 210) the distance is named at a support point only, each
+// its own; infinity without a unit. A draw without checked frequencies
+// before leaves no curve whose axis the next draw could share.
 TEST(PlotReadout, TheFirstOfTwoMarkersEquallyNearAndTheDistanceOnlyAtASupportPoint)
 {
     LensData lens = readLensFile(LUMIVEX_SOURCE_DIR "/examples/beispiel-testlinse.mtf", LensData {});
     DrawnPlot magnification;
     clearDrawnPlot(magnification, Abscissa::Magnification, axisTextsFor(Abscissa::Magnification));
+    recordDraw(magnification, lens, Abscissa::Magnification, { 0, 1, 3, 0 }, flags({}));
     recordDraw(magnification, lens, Abscissa::Magnification, { 0, 1, 3, 0 }, flags({ 2 }));
+    EXPECT_EQ(readPlotAt(magnification, 40).abscissa, QStringLiteral("ß′ 0, OO′ unendlich"));
     EXPECT_EQ(readPlotAt(magnification, 125).abscissa, QStringLiteral("ß′ -0.05"));
     EXPECT_EQ(readPlotAt(magnification, 210).abscissa, QStringLiteral("ß′ -0.1, OO′ 604 mm"));
     LensData other = lens; // an overlay after loading another file reads that file

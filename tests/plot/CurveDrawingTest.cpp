@@ -71,6 +71,7 @@ TEST(DrawCurve, LinesThroughTheSamplesFromTheAxisThenTheMarkers)
     };
     const QPoint centres[] = { { 40, 176 }, { 67, 159 }, { 94, 142 }, { 121, 125 }, { 148, 108 }, { 176, 91 } };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "row " << &c - cases);
         const RecordingCanvas canvas = recorded(makeCurve(5.0, c.shift), 0.8, c.series);
         const std::vector<CanvasOp> lines = canvas.lines();
         ASSERT_EQ(lines.size(), c.count);

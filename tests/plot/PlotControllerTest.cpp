@@ -98,6 +98,7 @@ TEST(PlotController, SplineWarningsAreShownInOrderAndDrawingGoesOn)
         { "10", "0", "M|M|refresh" },
     };
     for (const auto& [first, second, steps] : rows) {
+        SCOPED_TRACE(first);
         LensData lens = smallLens();
         lens.ImageHeightText[1][1] = first;
         lens.ImageHeightText[1][2] = second;

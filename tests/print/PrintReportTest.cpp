@@ -109,72 +109,33 @@ TEST(PrintReport, EveryTextOfThePageOverEachAbscissa)
     }
 }
 
-// The settings list every checked frequency up to the eighth. Over the
-// image height (up to 15 of the 21.6 reference) the curves end at
-// 296 + 408 * 15 / 21.6 = 579, as on the screen; the mirrored first support
-// point gets no marker: four of five per series and frequency.
-TEST(PrintReport, FrameGridTicksEveryCheckedFrequencyAndTheCurvesEnd)
+// The settings list every checked frequency up to the eighth. What the
+// reference lens lacks follows below the weights: one line each, 4 mm apart
+// from -93 mm, at most three; the third ends in " …" when more are left out.
+TEST(PrintReport, EveryCheckedFrequencyAndAtMostThreeLinesOfWhatTheReferenceLacks)
 {
-    ReportInput input = smallReport(Abscissa::ImageHeight);
-    input.lens.FrequencyText[8] = "80";
-    input.frequencySelected[8] = true;
-    const RecordingCanvas page = printed(input);
-    EXPECT_EQ(page.textsEqual(QStringLiteral("Ortsfrequenz              : 20 120 80 ")).size(), 1U);
-    ASSERT_FALSE(page.ops().empty());
-    const CanvasOp& frame = page.ops().front();
-    EXPECT_TRUE(frame.kind == CanvasOp::Kind::Rectangle && frame.from == QPoint(296, -496)
-                && frame.to == QPoint(704, -904) && frame.penColor == black && frame.penWidth == 2
-                && frame.brushColor == white);
-    for (const int y : { -577, -659, -740, -822 }) {
-        EXPECT_EQ(page.countLines({ 287, y }, { 296, y }, black), 1) << "ordinate tick " << y;
-        EXPECT_EQ(page.countLines({ 296, y }, { 704, y }, blue, PenStyle::Dotted), 1) << "grid " << y;
-    }
-    for (const int x : { 377, 459, 540, 622 }) {
-        EXPECT_EQ(page.countLines({ x, -913 }, { x, -904 }, black), 1) << "abscissa tick " << x;
-        EXPECT_EQ(page.countLines({ x, -496 }, { x, -904 }, blue, PenStyle::Dotted), 1) << "grid " << x;
-    }
-    int end = 0;
-    for (const CanvasOp& line : page.lines()) {
-        EXPECT_TRUE(line.penColor != black || line.penWidth == 1);
-        end = line.penColor == red ? line.to.x() : end;
-    }
-    EXPECT_EQ(end, 579);
-    EXPECT_EQ(page.ellipses().size(), 4U * 4);
-}
-
-// Over k: after the 16 grid lines, per checked frequency the sagittal line
-// through samples 2 .. 101 and the tangential one through 2, 6 .. 98 (sample
-// 1 lies 1e-8 left of the axis). The curves are straight lines (69 + 2x and
-// 63 + 2x % for frequency 2, 39 + 2x for 4) over 0 .. 2: a point lands at
-// 296 + trunc(x * 170 / (2 - 1e-8) * 2.4) div 10, -904 + trunc(m * 1.7 * 2.4)
-// div 10. Markers on every support point but the first, 8 units wide.
-TEST(PrintReport, CurvesOfEveryCheckedFrequency)
-{
-    const std::vector<CanvasOp> lines = printed(smallReport(Abscissa::FNumber)).lines();
-    ASSERT_EQ(lines.size(), 16 + 2 * (100 + 25U));
-    // line index, sample, its page point
-    const std::tuple<std::size_t, int, QPoint> points[] = {
-        { 16, 2, { 300, -623 } },  { 65, 51, { 499, -615 } },  { 115, 101, { 704, -607 } },
-        { 116, 2, { 300, -647 } }, { 140, 98, { 691, -632 } }, { 240, 101, { 704, -729 } },
+    const std::pair<std::vector<QString>, std::vector<QString>> rows[] = {
+        { { "eins", "zwei" }, { "-930|eins", "-970|zwei" } },
+        { { "eins", "zwei", "drei" }, { "-930|eins", "-970|zwei", "-1010|drei" } },
+        { { "eins", "zwei", "drei", "vier" }, { "-930|eins", "-970|zwei", "-1010|drei …" } },
     };
-    for (const auto& [index, sample, point] : points) {
-        EXPECT_EQ(lines[index].to, point) << "sample " << sample;
+    for (const auto& [missing, lines] : rows) {
+        SCOPED_TRACE(missing.size());
+        ReportInput input = smallReport(Abscissa::ImageHeight);
+        input.lens.FrequencyText[8] = "80";
+        input.frequencySelected[8] = true;
+        input.referenceName = "B";
+        input.referenceMissing = missing;
+        const RecordingCanvas page = printed(input);
+        EXPECT_EQ(page.textsEqual(QStringLiteral("Ortsfrequenz              : 20 120 80 ")).size(), 1U);
+        std::vector<QString> below; // the settings column below the weights
+        for (const CanvasOp& text : page.texts()) {
+            if (text.from.x() == 900 && text.from.y() < -850) {
+                below.push_back(QString::number(text.from.y()) + QLatin1Char('|') + text.text);
+            }
+        }
+        EXPECT_EQ(below, lines);
     }
-    EXPECT_EQ(lines[16].from, lines[16].to);
-    for (std::size_t i = 16; i < lines.size(); ++i) {
-        const bool sagittal = i < 116 || (i >= 141 && i < 241);
-        EXPECT_TRUE(lines[i].penColor == (sagittal ? red : blue) && lines[i].penWidth == (sagittal ? 2 : 1)
-                    && lines[i].penStyle == (sagittal ? PenStyle::Solid : PenStyle::Dotted))
-            << i;
-    }
-    RecordingCanvas page;
-    const ReportInput input = smallReport(Abscissa::FNumber);
-    drawPageCurve(page, input.curves.front().tangential, 1.0, Series::Tangential);
-    const std::vector<CanvasOp> markers = page.ellipses();
-    ASSERT_EQ(markers.size(), 2U);
-    EXPECT_EQ((std::vector { markers[0].from, markers[0].to, markers[1].from }),
-              (std::vector<QPoint> { { 496, -635 }, { 504, -643 }, { 700, -627 } }));
-    EXPECT_TRUE(markers[1].penColor == black && markers[1].penWidth == 2 && markers[1].brushColor == white);
 }
 
 // One A4 page; a bad selection index throws before anything is drawn, the
