@@ -304,7 +304,11 @@ int runBatchExport(const CommandArguments& arguments)
         ssize_t length = 0;
         while ((length = ::getline(&buffer, &capacity, stdin)) >= 0) {
             std::string line(buffer, static_cast<std::size_t>(length));
+            // LF or CR LF: neither is part of the name.
             if (!line.empty() && line.back() == '\n') {
+                line.pop_back();
+            }
+            if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
             }
             if (line.empty()) {

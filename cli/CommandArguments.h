@@ -21,6 +21,7 @@ enum class CommandMode
     Dump,      // --dump FILE: data set and curves as JSON
     Export,    // --export OUT FILE: chart or report as a file
     ExportDir, // --export-dir DIR --format F FILE...: one export file per lens file
+    Thumbnail, // --thumbnail SIZE IN OUT: the start chart as a small PNG, for file managers
 };
 
 // What --export writes, chosen by the ending of OUT (case does not matter),
@@ -66,6 +67,11 @@ struct CommandArguments
     std::string exportDirectory;
     std::vector<std::string> inputs; // lens files, directories, and "-" (names on stdin) at most once
     int jobs = 0;                    // --jobs, 1..MaxExportJobs; 0: one per processor core
+    // --thumbnail only: SIZE as written, and as the side in pixels once
+    // checked (MinThumbnailSize..MaxThumbnailSize); IN is lensFile, OUT
+    // outputFile.
+    std::string thumbnailSizeText;
+    int thumbnailSize = 0;
     // --lang: the language of the window, the messages and the report;
     // empty: the system's.
     std::optional<Language> language;
@@ -73,6 +79,8 @@ struct CommandArguments
 
 inline constexpr int MaxExportScale = 8;
 inline constexpr int MaxExportJobs = 256;
+inline constexpr int MinThumbnailSize = 16;
+inline constexpr int MaxThumbnailSize = 1024;
 
 // The file ending of an export format, without the dot ("png").
 const char* formatEnding(ExportFormat format);

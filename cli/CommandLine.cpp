@@ -14,6 +14,7 @@
 #include "FontSetup.h"
 #include "JsonValue.h"
 #include "LensDataJson.h"
+#include "Thumbnail.h"
 #include "Translation.h"
 
 #include <QGuiApplication>
@@ -234,6 +235,22 @@ int runExport(const CommandArguments& arguments, char* programName)
     });
 }
 
+// The thumbnail of a file manager: no message but on stderr, and nothing
+// written for a file that cannot be read, so the manager shows its own icon.
+int runThumbnail(const CommandArguments& arguments, char* programName)
+{
+    return withExportApplication(programName, *arguments.language, [&] {
+        const std::optional<ExportFailure> failure
+            = writeThumbnail(arguments.lensFile, arguments.thumbnailSize, QString::fromStdString(arguments.outputFile));
+        if (!failure) {
+            return ExitSuccess;
+        }
+        printError(failure->kind == ExportFailure::Kind::Write ? "lumivex: " + translated(failure->message) + '\n'
+                                                               : failure->text() + '\n');
+        return ExitFailure;
+    });
+}
+
 // --help, --version and --dump: text on the standard streams only.
 int runTextMode(const CommandArguments& command)
 {
@@ -272,6 +289,8 @@ std::variant<int, WindowStart> runCommandLine(int argc, char** argv)
         return runExport(*command, programName);
     case CommandMode::ExportDir:
         return withExportApplication(programName, language, [command] { return runBatchExport(*command); });
+    case CommandMode::Thumbnail:
+        return runThumbnail(*command, programName);
     default:
         return withTextApplication(programName, language, [command] { return runTextMode(*command); });
     }

@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr ModeSet AllModes { CommandMode::Window, CommandMode::Help,   CommandMode::Version,
-                             CommandMode::Dump,   CommandMode::Export, CommandMode::ExportDir };
+constexpr ModeSet AllModes { CommandMode::Window, CommandMode::Help,      CommandMode::Version,  CommandMode::Dump,
+                             CommandMode::Export, CommandMode::ExportDir, CommandMode::Thumbnail };
 constexpr ModeSet WithLens { CommandMode::Dump, CommandMode::Export, CommandMode::ExportDir };
 constexpr ModeSet Exports { CommandMode::Export, CommandMode::ExportDir };
 constexpr ModeSet ExportDirOnly { CommandMode::ExportDir };
@@ -309,6 +309,31 @@ finishExportDirectory(CommandArguments arguments, std::vector<std::string> words
     return arguments;
 }
 
+// --thumbnail SIZE IN OUT: the lens file and the PNG file, nothing else.
+std::variant<CommandArguments, UsageError> finishThumbnail(CommandArguments arguments, std::vector<std::string> words,
+                                                           const GivenOptions&)
+{
+    if (OptionCheck error = assignBoundedInt("--thumbnail", arguments.thumbnailSizeText, MinThumbnailSize,
+                                             MaxThumbnailSize, arguments.thumbnailSize)) {
+        return *error;
+    }
+    if (OptionCheck error = refuseStandardInput(words)) {
+        return *error;
+    }
+    if (words.size() < 2) {
+        return usage(LUMIVEX_TEXT("CommandArguments",
+                                  "Option --thumbnail erwartet nach %1 die Linsendatei und die "
+                                  "PNG-Datei"),
+                     { inQuotes(arguments.thumbnailSizeText) });
+    }
+    if (words.size() > 2) {
+        return unexpected(words[2]);
+    }
+    arguments.lensFile = words[0];
+    arguments.outputFile = words[1];
+    return arguments;
+}
+
 const SourceText FileNameExpected = LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet einen Dateinamen");
 
 const ModeOption Modes[] = {
@@ -320,6 +345,8 @@ const ModeOption Modes[] = {
     { CommandMode::Export, "--export", "AUSGABE", &CommandArguments::outputFile, FileNameExpected, finishExport },
     { CommandMode::ExportDir, "--export-dir", "VERZEICHNIS", &CommandArguments::exportDirectory,
       LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet ein Verzeichnis"), finishExportDirectory },
+    { CommandMode::Thumbnail, "--thumbnail", "GRÖSSE", &CommandArguments::thumbnailSizeText,
+      LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet eine Größe in Pixeln"), finishThumbnail },
 };
 
 } // namespace

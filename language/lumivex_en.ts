@@ -242,102 +242,6 @@
         <translation>Option %1 applies only together with --dump, --export or --export-dir</translation>
     </message>
     <message>
-        <source>Aufruf:
-  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
-  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]
-                                  gibt den Datensatz und die Kurven als JSON aus
-  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]
-          [--compare DATEI2]
-                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,
-                                  ohne Bildschirm; die Endung wählt das Format
-  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]
-          [--overlay-all] [--scale N] [--jobs N] [--compare DATEI2]
-                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
-                                  wie --export; DATEI auch ein Verzeichnis (seine
-                                  *.mtf) oder - (Dateinamen auf stdin)
-  lumivex --help                  zeigt diese Hilfe
-  lumivex --version               zeigt die Version
-
-Jeder Aufruf nimmt auch --lang de|en: die Sprache von Fenster, Meldungen und
-Bericht (Vorgabe: die des Systems nach LANGUAGE, LC_ALL, LC_MESSAGES oder LANG;
-Englisch bei en, sonst Deutsch).
-
-AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
-  --abscissa k|lpmm|y|m    Abszisse: Blendenzahl, Ortsfrequenz, Bildhöhe oder
-                           Abbildungsmaßstab (Vorgabe y)
-  --f-number N             Blendenzahl N (Vorgabe 1)
-  --frequencies N[,N...]   Ortsfrequenzen, deren Kurven berechnet werden (Vorgabe 2)
-  --image-height N         Bildhöhe N (Vorgabe 1)
-  --magnification N        Abbildungsmaßstab N (Vorgabe 1)
-
-VERGLEICH (--dump, --export, --export-dir):
-  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die
-                           Achsen von DATEI, mit denselben festen Werten;
-                           bei --export-dir wird jede DATEI mit DATEI2 verglichen
-
-DUMP:
-  --at X                   liest die Kurven an der Stelle X der Abszisse ab
-                           (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,
-                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m
-
-EXPORT:
-  --format png|svg|pdf|csv nur --export-dir: das Format aller Ausgabedateien
-  --jobs N                 nur --export-dir: N Dateien zugleich (1 bis 256,
-                           Vorgabe: Zahl der Prozessorkerne)
-  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder
-                           Abbildungsmaßstab); nicht für .pdf
-  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf
-                           neu gezeichnet, 250·N x 250·N Pixel
-</source>
-        <translation>Usage:
-  lumivex [FILE]                  opens the window, with FILE if given
-  lumivex --dump FILE [SELECTION] [--at X] [--compare FILE2]
-                                  prints the data set and the curves as JSON
-  lumivex --export OUTPUT FILE [SELECTION] [--overlay-all] [--scale N]
-          [--compare FILE2]
-                                  writes chart, report or data to OUTPUT,
-                                  without a screen; the extension picks the format
-  lumivex --export-dir DIRECTORY --format FORMAT FILE... [SELECTION]
-          [--overlay-all] [--scale N] [--jobs N] [--compare FILE2]
-                                  writes DIRECTORY/NAME.FORMAT for each FILE, as
-                                  --export does; FILE may also be a directory (its
-                                  *.mtf) or - (file names on stdin)
-  lumivex --help                  shows this help
-  lumivex --version               shows the version
-
-Every call also takes --lang de|en: the language of window, messages and
-report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
-English for en, German otherwise).
-
-SELECTION (numbers from 1, as the buttons count):
-  --abscissa k|lpmm|y|m    abscissa: f-number, spatial frequency, image height or
-                           magnification (default y)
-  --f-number N             f-number N (default 1)
-  --frequencies N[,N...]   spatial frequencies whose curves are computed (default 2)
-  --image-height N         image height N (default 1)
-  --magnification N        magnification N (default 1)
-
-COMPARISON (--dump, --export, --export-dir):
-  --compare FILE2          draws the reference lens FILE2 lighter on the axes of
-                           FILE, with the same fixed values; with --export-dir
-                           every FILE is compared with FILE2
-
-DUMP:
-  --at X                   reads the curves at X on the abscissa (key Probe):
-                           f-number for k, LP/mm for lpmm, % of the largest
-                           image height for y, magnification for m
-
-EXPORT:
-  --format png|svg|pdf|csv --export-dir only: the format of every output file
-  --jobs N                 --export-dir only: N files at once (1 to 256,
-                           default: the number of processor cores)
-  --overlay-all            every f-number overlaid (for abscissa k every
-                           magnification); not for .pdf
-  --scale N                .png only: N times as large (1 to 8, default 1), drawn
-                           anew and sharp, 250·N x 250·N pixels
-</translation>
-    </message>
-    <message>
         <source>--dump ... --at X, der Schlüssel Probe:
   Abscissa   k, lpmm, y oder m
   At         X, in den Einheiten der Abszisse
@@ -517,6 +421,122 @@ Examples:
 Exit status: 0 success, 1 file not readable, malformed or not writable
 (for --export-dir: at least one), 2 wrong call.
 </translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
+  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]
+                                  gibt den Datensatz und die Kurven als JSON aus
+  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]
+          [--compare DATEI2]
+                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,
+                                  ohne Bildschirm; die Endung wählt das Format
+  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]
+          [--overlay-all] [--scale N] [--jobs N] [--compare DATEI2]
+                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
+                                  wie --export; DATEI auch ein Verzeichnis (seine
+                                  *.mtf) oder - (Dateinamen auf stdin)
+  lumivex --thumbnail GRÖSSE DATEI PNG
+                                  schreibt das Diagramm, mit dem das Fenster DATEI
+                                  zeigt, als Vorschaubild PNG mit GRÖSSE x GRÖSSE
+                                  Pixeln (16 bis 1024), für Dateimanager
+  lumivex --help                  zeigt diese Hilfe
+  lumivex --version               zeigt die Version
+
+Jeder Aufruf nimmt auch --lang de|en: die Sprache von Fenster, Meldungen und
+Bericht (Vorgabe: die des Systems nach LANGUAGE, LC_ALL, LC_MESSAGES oder LANG;
+Englisch bei en, sonst Deutsch).
+
+AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
+  --abscissa k|lpmm|y|m    Abszisse: Blendenzahl, Ortsfrequenz, Bildhöhe oder
+                           Abbildungsmaßstab (Vorgabe y)
+  --f-number N             Blendenzahl N (Vorgabe 1)
+  --frequencies N[,N...]   Ortsfrequenzen, deren Kurven berechnet werden (Vorgabe 2)
+  --image-height N         Bildhöhe N (Vorgabe 1)
+  --magnification N        Abbildungsmaßstab N (Vorgabe 1)
+
+VERGLEICH (--dump, --export, --export-dir):
+  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die
+                           Achsen von DATEI, mit denselben festen Werten;
+                           bei --export-dir wird jede DATEI mit DATEI2 verglichen
+
+DUMP:
+  --at X                   liest die Kurven an der Stelle X der Abszisse ab
+                           (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,
+                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m
+
+EXPORT:
+  --format png|svg|pdf|csv nur --export-dir: das Format aller Ausgabedateien
+  --jobs N                 nur --export-dir: N Dateien zugleich (1 bis 256,
+                           Vorgabe: Zahl der Prozessorkerne)
+  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder
+                           Abbildungsmaßstab); nicht für .pdf
+  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf
+                           neu gezeichnet, 250·N x 250·N Pixel
+</source>
+        <translation>Usage:
+  lumivex [FILE]                  opens the window, with FILE if given
+  lumivex --dump FILE [SELECTION] [--at X] [--compare FILE2]
+                                  prints the data set and the curves as JSON
+  lumivex --export OUTPUT FILE [SELECTION] [--overlay-all] [--scale N]
+          [--compare FILE2]
+                                  writes chart, report or data to OUTPUT,
+                                  without a screen; the extension picks the format
+  lumivex --export-dir DIRECTORY --format FORMAT FILE... [SELECTION]
+          [--overlay-all] [--scale N] [--jobs N] [--compare FILE2]
+                                  writes DIRECTORY/NAME.FORMAT for each FILE, as
+                                  --export does; FILE may also be a directory (its
+                                  *.mtf) or - (file names on stdin)
+  lumivex --thumbnail SIZE FILE PNG
+                                  writes the chart the window shows FILE with as
+                                  the thumbnail PNG of SIZE x SIZE pixels (16 to
+                                  1024), for file managers
+  lumivex --help                  shows this help
+  lumivex --version               shows the version
+
+Every call also takes --lang de|en: the language of window, messages and
+report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+English for en, German otherwise).
+
+SELECTION (numbers from 1, as the buttons count):
+  --abscissa k|lpmm|y|m    abscissa: f-number, spatial frequency, image height or
+                           magnification (default y)
+  --f-number N             f-number N (default 1)
+  --frequencies N[,N...]   spatial frequencies whose curves are computed (default 2)
+  --image-height N         image height N (default 1)
+  --magnification N        magnification N (default 1)
+
+COMPARISON (--dump, --export, --export-dir):
+  --compare FILE2          draws the reference lens FILE2 lighter on the axes of
+                           FILE, with the same fixed values; with --export-dir
+                           every FILE is compared with FILE2
+
+DUMP:
+  --at X                   reads the curves at X on the abscissa (key Probe):
+                           f-number for k, LP/mm for lpmm, % of the largest
+                           image height for y, magnification for m
+
+EXPORT:
+  --format png|svg|pdf|csv --export-dir only: the format of every output file
+  --jobs N                 --export-dir only: N files at once (1 to 256,
+                           default: the number of processor cores)
+  --overlay-all            every f-number overlaid (for abscissa k every
+                           magnification); not for .pdf
+  --scale N                .png only: N times as large (1 to 8, default 1), drawn
+                           anew and sharp, 250·N x 250·N pixels
+</translation>
+    </message>
+    <message>
+        <source>Option --thumbnail erwartet nach %1 die Linsendatei und die PNG-Datei</source>
+        <translation>Option --thumbnail expects the lens file and the PNG file after %1</translation>
+    </message>
+    <message>
+        <source>Option %1 erwartet eine Größe in Pixeln</source>
+        <translation>Option %1 expects a size in pixels</translation>
+    </message>
+    <message>
+        <source>Ein leeres Argument ist kein Dateiname</source>
+        <translation>An empty argument is no file name</translation>
     </message>
 </context>
 <context>
@@ -784,10 +804,6 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
 <context>
     <name>LineParsing</name>
     <message>
-        <source>„%1…“</source>
-        <translation>“%1…”</translation>
-    </message>
-    <message>
         <source>Modulationswert %1 liegt außerhalb von 0..255</source>
         <translation>Modulation value %1 is outside 0..255</translation>
     </message>
@@ -833,6 +849,18 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>Abbruch beim Dateilesen</source>
         <translation>Reading the file failed</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>ist ein Verzeichnis</source>
+        <translation>is a directory</translation>
+    </message>
+    <message>
+        <source>keine Leseberechtigung</source>
+        <translation>no permission to read</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1060,10 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>interpoliert</source>
         <translation>interpolated</translation>
+    </message>
+    <message>
+        <source>B: %1 (mit %2 verglichen)</source>
+        <translation>B: %1 (compared with %2)</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,9 @@ struct LineTokens
 };
 
 // A text of the file (Windows-1252 bytes) in quotes, for messages: German
-// quotes in the German text, a translation sets its own.
+// quotes in the German text, a translation sets its own. Safe to print:
+// at most 60 characters, then "…"; control characters (below 0x20, DEL and
+// the bytes Windows-1252 leaves undefined) written as "\x1b".
 MessageText quoted(std::string_view bytes);
 
 // The shortest text that reads back as the same double, with a decimal

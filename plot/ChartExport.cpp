@@ -33,10 +33,12 @@ std::vector<CurveSelection> chartPasses(const LensData& lens, Abscissa abscissa,
 
 void drawChartPasses(Canvas& screen, const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
 {
+    const LensData& shown = chart.lensOfPass(chart.passes.size() - 1, lens);
     for (std::size_t i = 0; i < chart.passes.size(); ++i) {
         const LensData& passLens = chart.lensOfPass(i, lens);
         const FrequencyFlags& frequencies = chart.frequenciesOfPass(i);
-        const LensData* reference = chart.reference.get();
+        // The reference lens is compared with the lens shown now only.
+        const LensData* reference = &passLens == &shown ? chart.reference.get() : nullptr;
         if (i == 0) {
             drawChart(screen, passLens, chart.abscissa, chart.passes[i], frequencies, chart.texts, warn, reference);
         } else {

@@ -34,8 +34,8 @@ struct ChartSelection
     // Empty (every pass draws the chart's lens and frequencies), or one
     // entry per pass.
     std::vector<PassSource> sources;
-    // The reference lens whose matching curves every pass draws after its
-    // own, or none.
+    // The reference lens whose matching curves every pass of the last
+    // pass's lens (the lens shown now) draws beneath its own, or none.
     std::shared_ptr<const LensData> reference;
 
     // The lens and the frequencies pass i draws.

@@ -106,8 +106,7 @@ void AnalysisWindow::saveCurrentPage()
 {
     try {
         const AnalysisTab& page = currentPage();
-        if (const auto path
-            = m_ui.saveFileNameSuggesting(this, classicFilter(page.saveFilters()), page.suggestedFileName())) {
+        if (const auto path = m_ui.saveFileName(this, classicFilter(page.saveFilters()), page.suggestedFileName())) {
             page.saveTo(*path);
         }
     } catch (const std::exception& error) {

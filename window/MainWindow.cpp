@@ -4,6 +4,7 @@
 #include "AboutBox.h"
 #include "AnalysisWindow.h"
 #include "ComparisonTexts.h"
+#include "DialogFolder.h"
 #include "HelpFile.h"
 #include "ImageView.h"
 #include "LensFileDrop.h"
@@ -246,7 +247,10 @@ void MainWindow::openLens()
     // The window takes its loaded look before the dialog, and keeps it
     // whatever the dialog and the read bring.
     showLoadedLook();
-    const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"));
+    const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"), DialogFolder::last());
+    if (path) {
+        DialogFolder::remember(*path);
+    }
     if (path && !readLens(*path)) {
         return;
     }
@@ -321,7 +325,8 @@ void MainWindow::openReferenceFile(const QString& path)
 
 void MainWindow::loadReference()
 {
-    if (const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"))) {
+    if (const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"), DialogFolder::last())) {
+        DialogFolder::remember(*path);
         openReferenceFile(*path);
     }
 }
@@ -422,16 +427,13 @@ void MainWindow::showLensName()
     if (const LensData* reference = referenceLens()) {
         name = ComparisonTexts::lensNames(name, QString::fromStdString(reference->LensName));
     }
-    c.lensNameLabel->setText(name);
-    c.lensNameLabel->adjustSize();
-    // A long name would run into the wavelength lines: it is cut there,
-    // and the whole name is in the tool tip.
+    // A long name would run into the wavelength lines: it ends in "…"
+    // before them, and the whole name is in the tool tip.
     const int room = c.wavelengthLabel->x() - c.lensNameLabel->x() - 4;
-    const bool cut = c.lensNameLabel->width() > room;
-    if (cut) {
-        c.lensNameLabel->resize(room, c.lensNameLabel->height());
-    }
-    c.lensNameLabel->setToolTip(cut ? name : QString());
+    const QString shown = c.lensNameLabel->fontMetrics().elidedText(name, Qt::ElideRight, room);
+    c.lensNameLabel->setText(shown);
+    c.lensNameLabel->adjustSize();
+    c.lensNameLabel->setToolTip(shown != name ? name : QString());
 }
 
 void MainWindow::draw()
@@ -476,11 +478,14 @@ void MainWindow::showHelp()
     }
 }
 
+int MainWindow::chartScale() const
+{
+    return std::clamp(static_cast<int>(std::ceil(plotPixelRatio() - 1e-9)), 1, 8);
+}
+
 void MainWindow::savePlot()
 {
-    // PNG at the resolution the plot is shown in, as --scale would draw it.
-    const int scale = std::clamp(static_cast<int>(std::ceil(plotPixelRatio() - 1e-9)), 1, 8);
-    savePlotCommand(*this, m_ui, this, m_lens, m_plot, scale, languageLocale(m_language));
+    savePlotCommand(*this, m_ui, this, m_lens, m_plot, chartScale(), languageLocale(m_language));
 }
 
 void MainWindow::openAnalysis(const QString& page)
@@ -495,7 +500,7 @@ void MainWindow::openAnalysis(const QString& page)
 
 void MainWindow::copyPlotImage()
 {
-    QGuiApplication::clipboard()->setImage(m_plotImage.image());
+    QGuiApplication::clipboard()->setImage(plotChartImage(m_lens, m_plot, chartScale()));
 }
 
 void MainWindow::copyPlotValues()

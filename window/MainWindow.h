@@ -159,6 +159,9 @@ private:
     void showLens();
     // The lens's name in the information strip, with the reference lens's.
     void showLensName();
+    // Saved and copied charts are drawn at the resolution the plot is shown
+    // at, rounded up to a whole pixel ratio (as --scale draws them).
+    int chartScale() const;
 
     UiServices& m_ui;
     Language m_language;

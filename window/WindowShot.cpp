@@ -43,8 +43,8 @@ class ShotUiServices final : public UiServices
 public:
     int messages = 0;
 
-    std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
     void showMessage(QWidget*, const QString& text) override
     {
         ++messages;

@@ -102,6 +102,8 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "a.mtf", "--compare", "b" }, "Option --compare gilt nur zusammen mit --dump, --export oder --export-dir" },
         { { "--export", "a.png" }, "--export erwartet nach „a.png“ die Linsendatei" },
         { { "--export", "a.png", "l", "m" }, "Unerwartetes Argument „m“" },
+        { { "--export", "a.png", "" }, "Ein leeres Argument ist kein Dateiname" },
+        { { "--thumbnail", "64", "a" }, "--thumbnail erwartet nach „64“ die Linsendatei und die PNG-Datei" },
         { { "--dump", "l", "--export", "a.png" }, "--dump und --export schließen einander aus" },
         { { "--overlay-all" }, "--overlay-all gilt nur zusammen mit --export" },
         { { "--scale", "2", "l" }, "--scale gilt nur zusammen mit --export" },

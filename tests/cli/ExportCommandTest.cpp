@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -142,6 +144,27 @@ TEST(CsvExport, OverTheImageHeightOnePassPerFNumberAndQuotedTexts)
     };
     for (const auto& [index, text] : expected) {
         EXPECT_EQ(rows[index], text) << "row " << index;
+    }
+}
+
+// The creation date is the moment of SOURCE_DATE_EPOCH in UTC, whatever the
+// clock and the time zone (2026-01-01 12:00:00 UTC; in UTC the writer ends
+// the date in "Z", elsewhere in an offset of seven characters).
+TEST(PdfExport, WithSourceDateEpochTwoRunsASecondApartGiveTheSameBytes)
+{
+    const TemporaryDirectory directory;
+    const std::string pdf = directory.file("bericht.pdf");
+    for (const auto& [zone, date] :
+         { std::pair { "UTC", "(D:20260101120000Z)" }, std::pair { "Europe/Berlin", "(D:20260101120000+00'00')" } }) {
+        std::string first;
+        for (int run = 0; run < 2; ++run) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(run * 1100));
+            const std::vector<std::string> environment = { "SOURCE_DATE_EPOCH=1767268800", "TZ=" + std::string(zone) };
+            ASSERT_EQ(runLumivex({ "--export", pdf, Small }, {}, environment).exitCode, 0);
+            EXPECT_TRUE(run == 0 || fileText(pdf) == first) << zone;
+            first = fileText(pdf);
+        }
+        EXPECT_NE(first.find(std::string("/CreationDate ") + date), std::string::npos) << zone;
     }
 }
 
