@@ -17,6 +17,29 @@
     </message>
 </context>
 <context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Lumivex – Analyse</source>
+        <translation>Lumivex – Analysis</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Ansichten der Analyse</source>
+        <translation>Views of the analysis</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Kennzahlen</source>
+        <translation>Figures</translation>
+    </message>
+</context>
+<context>
     <name>AxisTexts</name>
     <message>
         <source>                   Bildhöhe [%]      </source>
@@ -801,6 +824,37 @@ FIGURES:
     </message>
 </context>
 <context>
+    <name>LargeChartPanel</name>
+    <message>
+        <source>Diagramm</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Das Diagramm des Hauptfensters in der Größe dieser Seite; unter dem Mauszeiger die Werte aller Kurven, mit ← und → von Stützstelle zu Stützstelle</source>
+        <translation>The main window's chart at the size of this page; under the mouse pointer the values of every curve, ← and → step from support point to support point</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>CSV-Werte (*.csv)</source>
+        <translation>CSV values (*.csv)</translation>
+    </message>
+    <message>
+        <source>diagramm</source>
+        <translation>chart</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht geschrieben werden: das Diagramm wird als .png, .svg oder .csv gespeichert</source>
+        <translation>The file “%1” cannot be written: the chart is saved as .png, .svg or .csv</translation>
+    </message>
+</context>
+<context>
     <name>LensFileReader</name>
     <message>
         <source>Unerwartetes Dateiende: gesucht wurde %1</source>
@@ -1153,6 +1207,10 @@ FIGURES:
     <message>
         <source>Kennzahlen …</source>
         <translation>Figures …</translation>
+    </message>
+    <message>
+        <source>Analyse …</source>
+        <translation>Analysis …</translation>
     </message>
 </context>
 <context>

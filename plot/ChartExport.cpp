@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 AxisTexts windowAxisTexts(Abscissa abscissa)
 {
     return abscissa == Abscissa::ImageHeight ? initialAxisTexts() : axisTextsFor(abscissa);
@@ -59,6 +61,18 @@ QImage renderChartImage(const LensData& lens, const ChartSelection& chart, int s
     }
     QPainter painter(&image);
     PainterCanvas canvas(painter, scaledScreenMapping(scale));
+    drawChartPasses(canvas, lens, chart, warn);
+    painter.end();
+    return image;
+}
+
+QImage renderSmoothChart(const LensData& lens, const ChartSelection& chart, int pixels, const SplineWarningSink& warn)
+{
+    const int size = std::max(pixels, 1);
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, scaledScreenMapping(size / static_cast<double>(PlotGeometry::ImageSize)));
     drawChartPasses(canvas, lens, chart, warn);
     painter.end();
     return image;

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "AnalysisWindow.h"
 #include "ComparisonTexts.h"
 #include "DialogFolder.h"
 #include "FiguresWindow.h"
@@ -125,7 +126,11 @@ MainWindow::MainWindow(UiServices& ui, Language language, QWidget* parent)
     }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Its pages read this window's state: gone before that is.
+    delete m_analysisWindow;
+}
 
 void MainWindow::runGuarded(const std::function<void()>& body) noexcept
 {
@@ -184,6 +189,7 @@ void MainWindow::connectControls()
     onTrigger(m_plotActions.loadReference, &MainWindow::loadReference);
     onTrigger(m_plotActions.removeReference, &MainWindow::removeReference);
     onTrigger(m_plotActions.figures, &MainWindow::showFigures);
+    connect(m_plotActions.analysis, &QAction::triggered, this, [this] { openAnalysis(); });
 
     // A new fixed value draws on top (or alone in single mode).
     const auto drawOnCheck = [this](const auto& buttons) {
@@ -493,6 +499,16 @@ void MainWindow::showFigures()
     m_figuresWindow->show();
     m_figuresWindow->raise();
     m_figuresWindow->activateWindow();
+}
+
+void MainWindow::openAnalysis(const QString& page)
+{
+    runGuarded([this, &page] {
+        if (!m_analysisWindow) {
+            m_analysisWindow = new AnalysisWindow(*this, m_ui);
+        }
+        m_analysisWindow->open(page);
+    });
 }
 
 void MainWindow::copyPlotImage()

@@ -18,6 +18,7 @@
 
 class AboutBox;
 class FiguresWindow;
+class AnalysisWindow;
 class PlotReadoutTip;
 class UiServices;
 
@@ -63,6 +64,12 @@ public:
     AboutBox* aboutBox() const { return m_aboutBox; }
     // The figures window, once "Kennzahlen …" has opened it.
     FiguresWindow* figuresWindow() const { return m_figuresWindow; }
+
+    // The analysis window ("Analyse …", Ctrl+M), created on first use;
+    // null before. openAnalysis shows it at the page named page (its
+    // objectName), or at the page it showed last.
+    AnalysisWindow* analysisWindow() const { return m_analysisWindow; }
+    void openAnalysis(const QString& page = QString());
 
     // Where the help button looks for the help document, first match wins.
     void setHelpFileCandidates(const QStringList& candidates) { m_helpFileCandidates = candidates; }
@@ -176,5 +183,6 @@ private:
     FiguresWindow* m_figuresWindow = nullptr;
     QString m_lensPath;
     PlotActions m_plotActions;
-    PlotReadoutTip* m_readoutTip = nullptr; // owned by the plot view (Qt parent)
+    PlotReadoutTip* m_readoutTip = nullptr;     // owned by the plot view (Qt parent)
+    AnalysisWindow* m_analysisWindow = nullptr; // owned by this window, deleted first
 };

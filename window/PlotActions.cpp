@@ -25,6 +25,8 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
     actions.loadReference
         = make(QCoreApplication::translate("PlotActions", "Vergleichsobjektiv laden …"), QKeySequence());
     actions.removeReference = make(QCoreApplication::translate("PlotActions", "Vergleich entfernen"), QKeySequence());
+    actions.analysis
+        = make(QCoreApplication::translate("PlotActions", "Analyse …"), QKeySequence(Qt::CTRL | Qt::Key_M));
 
     actions.menu = new QMenu(&window);
     actions.menu->addAction(actions.save);
@@ -37,6 +39,7 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
         = make(QCoreApplication::translate("PlotActions", "Kennzahlen …"), QKeySequence(Qt::CTRL | Qt::Key_K));
     actions.menu->addSeparator();
     actions.menu->addAction(actions.figures);
+    actions.menu->addAction(actions.analysis);
 
     plot.setContextMenuPolicy(Qt::CustomContextMenu);
     QMenu* menu = actions.menu;
@@ -47,7 +50,7 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
 
 void PlotActions::setFileLoaded(bool loaded) const
 {
-    for (QAction* action : { save, copyChart, copyValues, loadReference, figures }) {
+    for (QAction* action : { save, copyChart, copyValues, loadReference, figures, analysis }) {
         action->setEnabled(loaded);
     }
 }
