@@ -2,10 +2,16 @@
 #include "CommandLine.h"
 #include "WindowLoader.h"
 
+#include <csignal>
 #include <vector>
 
 int main(int argc, char** argv)
 {
+    // Under a file-size limit (ulimit -f) a write beyond it would end the
+    // process by SIGXFSZ, leaving a half-written temporary file behind.
+    // Ignored, the write fails with EFBIG instead and takes the usual error
+    // path: the file is named, the temporary file removed, the old one kept.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto outcome = runCommandLine(argc, argv);
     if (const int* exitCode = std::get_if<int>(&outcome)) {
         return *exitCode;

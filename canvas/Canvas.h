@@ -55,6 +55,12 @@ struct SeriesShape
     // made for has no real form (the printed page).
     std::vector<QPolygonF> realPieces;
     std::vector<QPointF> realMarkers;
+    // The line as the spline itself, in the same real units: its first
+    // point, then per interval between support points the two control
+    // points and the end of one cubic Bézier segment. Surfaces that draw the
+    // real form draw this in place of realPieces when it is there; it is
+    // empty where the line has no such form (a broken line, the page).
+    QPolygonF realSpline;
 
     bool hasRealForm() const { return !realPieces.empty() || !realMarkers.empty(); }
 };

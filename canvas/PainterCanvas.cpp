@@ -88,7 +88,16 @@ void PainterCanvas::series(const SeriesShape& shape)
         Canvas::series(shape);
         return;
     }
-    if (!shape.realPieces.empty()) {
+    if (!shape.realSpline.isEmpty()) {
+        setPen(shape.lineColor, shape.lineWidth, shape.lineStyle);
+        const QPolygonF& spline = shape.realSpline;
+        QPainterPath path(map(spline.front().x(), spline.front().y()));
+        for (qsizetype i = 1; i + 2 < spline.size(); i += 3) {
+            path.cubicTo(map(spline[i].x(), spline[i].y()), map(spline[i + 1].x(), spline[i + 1].y()),
+                         map(spline[i + 2].x(), spline[i + 2].y()));
+        }
+        strokeLine(path);
+    } else if (!shape.realPieces.empty()) {
         setPen(shape.lineColor, shape.lineWidth, shape.lineStyle);
         QPainterPath path;
         for (const QPolygonF& piece : shape.realPieces) {

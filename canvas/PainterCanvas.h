@@ -36,10 +36,11 @@ CanvasMapping scaledScreenMapping(double scale);
 // mapping (a width of 0 or 1 is one logical unit, at least one device pixel).
 // The dotted pen is drawn over a white solid line of the same width, so the
 // gaps are white on every engine; its pattern restarts at every lineTo.
-// With realCurves a series is drawn from its real form: each piece of the
-// line as one polyline (the dotted pattern runs on along it, the pen width
-// and the dots in logical units), the markers as circles around their real
-// points.
+// With realCurves a series is drawn from its real form: the spline as one
+// path of cubic Bézier segments where the shape carries it, else each piece
+// of the line as one polyline (either way the dotted pattern runs on along
+// it, the pen width and the dots in logical units), the markers as circles
+// around their real points.
 class PainterCanvas : public Canvas
 {
 public:

@@ -92,6 +92,40 @@ QByteArray lineStep(QPoint from, QPoint to)
     return 'L' + point(to.x() + 0.5, to.y() + 0.5);
 }
 
+// The pieces of a series' line as polylines; a piece that stays on one spot
+// paints nothing and is left out.
+QByteArray polylineData(const std::vector<QPolygonF>& pieces)
+{
+    QByteArray data;
+    for (const QPolygonF& piece : pieces) {
+        QByteArray pieceData = 'M' + point(piece.front().x(), piece.front().y()) + 'L';
+        QByteArray last = point(piece.front().x(), piece.front().y());
+        bool moves = false;
+        for (const QPointF& p : piece) {
+            const QByteArray next = point(p.x(), p.y());
+            if (next != last) {
+                pieceData += (moves ? " " : "") + next;
+                last = next;
+                moves = true;
+            }
+        }
+        if (moves) {
+            data += pieceData;
+        }
+    }
+    return data;
+}
+
+// A series' spline: its first point, then its cubic segments in one 'C'.
+QByteArray splineData(const QPolygonF& spline)
+{
+    QByteArray data = 'M' + point(spline.front().x(), spline.front().y()) + 'C';
+    for (qsizetype i = 1; i < spline.size(); ++i) {
+        data += (i > 1 ? " " : "") + point(spline[i].x(), spline[i].y());
+    }
+    return data;
+}
+
 } // namespace
 
 SvgCanvas::SvgCanvas(QSize size, const QString& title, const QString& description)
@@ -211,23 +245,7 @@ void SvgCanvas::series(const SeriesShape& shape)
         return;
     }
     flushPath();
-    QByteArray data;
-    for (const QPolygonF& piece : shape.realPieces) {
-        QByteArray pieceData = 'M' + point(piece.front().x(), piece.front().y()) + 'L';
-        QByteArray last = point(piece.front().x(), piece.front().y());
-        bool moves = false;
-        for (const QPointF& p : piece) {
-            const QByteArray next = point(p.x(), p.y());
-            if (next != last) {
-                pieceData += (moves ? " " : "") + next;
-                last = next;
-                moves = true;
-            }
-        }
-        if (moves) { // a piece that stays on one spot paints nothing
-            data += pieceData;
-        }
-    }
+    const QByteArray data = shape.realSpline.isEmpty() ? polylineData(shape.realPieces) : splineData(shape.realSpline);
     if (!data.isEmpty()) {
         strokePath(data, Pen { shape.lineColor, std::max(1, shape.lineWidth), shape.lineStyle }, 0.5);
     }

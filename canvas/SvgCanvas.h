@@ -21,8 +21,9 @@
 // on, any other starts a new subpath); a series of the curves is one path
 // through its real coordinates (the dotted one with a dash pattern over
 // its white underlay, half a unit wider so that the other series drawn
-// along the same points leaves no antialiased fringe) and one group of
-// circle markers.
+// along the same points leaves no antialiased fringe), one cubic Bézier
+// segment per interval of the spline where the shape carries it, and one
+// group of circle markers.
 class SvgCanvas final : public Canvas
 {
 public:

@@ -4,6 +4,7 @@
 #include "ConsoleText.h"
 #include "ExitCodes.h"
 #include "FileExport.h"
+#include "LensFileList.h"
 #include "OrderedPool.h"
 #include "Translation.h"
 
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,24 +20,17 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <unordered_set>
 #include <vector>
 
 #include <malloc.h>
-#include <sched.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A lens file to export, or a name that fails before it is read.
-struct Entry
-{
-    std::string path;
-    std::optional<std::string> refusal; // the report line when it fails at once
-};
+using Entry = LensFileEntry;
 
 // A message of the batch in the language of the installed translation,
 // with its placeholders filled.
@@ -46,57 +39,10 @@ std::string batchText(const char* source, const std::vector<std::string>& argume
     return fillPlaceholders(QCoreApplication::translate("BatchExport", source).toStdString(), arguments);
 }
 
-bool hasMtfEnding(const fs::path& path)
-{
-    std::string ending = path.extension().string();
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ending == ".mtf";
-}
-
-// The entries of one command-line word other than "-": a directory gives
-// its *.mtf files sorted by name, anything else is a lens file (one that
-// does not exist fails when it is read).
-void addEntries(const std::string& input, std::vector<Entry>& entries)
-{
-    std::error_code error;
-    if (!fs::is_directory(input, error)) {
-        entries.push_back({ input, std::nullopt });
-        return;
-    }
-    std::vector<std::string> files;
-    for (fs::directory_iterator it(input, error), end; !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (hasMtfEnding(it->path()) && it->is_regular_file(typeError)) {
-            files.push_back(it->path().string());
-        }
-    }
-    if (error) {
-        entries.push_back(
-            { input,
-              input + batchText(QT_TRANSLATE_NOOP("BatchExport", ": Das Verzeichnis kann nicht gelesen werden")) });
-        return;
-    }
-    std::sort(files.begin(), files.end());
-    for (std::string& file : files) {
-        entries.push_back({ std::move(file), std::nullopt });
-    }
-}
-
 // What names the export file: the lens file's name without its ending.
 std::string baseName(const std::string& path)
 {
     return fs::path(path).stem().string();
-}
-
-int processorCount()
-{
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    if (::sched_getaffinity(0, sizeof set, &set) == 0) {
-        return std::max(1, CPU_COUNT(&set));
-    }
-    return static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
 }
 
 // The export threads: entries go in through add() in their order and are
@@ -236,7 +182,7 @@ int runBatchExport(const CommandArguments& arguments)
         if (input == "-") {
             readsStandardInput = true;
         } else {
-            addEntries(input, readsStandardInput ? after : before);
+            addLensFileEntries(input, readsStandardInput ? after : before);
         }
     }
     std::unordered_set<std::string> baseNames;
@@ -299,17 +245,7 @@ int runBatchExport(const CommandArguments& arguments)
     if (readsStandardInput) {
         // Names as they come: a later name that repeats a base name fails,
         // as the earlier file may already be written.
-        char* buffer = nullptr;
-        std::size_t capacity = 0;
-        ssize_t length = 0;
-        while ((length = ::getline(&buffer, &capacity, stdin)) >= 0) {
-            std::string line(buffer, static_cast<std::size_t>(length));
-            if (!line.empty() && line.back() == '\n') {
-                line.pop_back();
-            }
-            if (line.empty()) {
-                continue;
-            }
+        readLensFileNames(stdin, [&](std::string line) {
             ++total;
             Entry entry { line, std::nullopt };
             if (!baseNames.insert(baseName(line)).second) {
@@ -320,8 +256,7 @@ int runBatchExport(const CommandArguments& arguments)
                                 { arguments.exportDirectory });
             }
             pipeline.add(std::move(entry));
-        }
-        std::free(buffer);
+        });
         pipeline.setTotal(total);
     }
     for (Entry& entry : after) {

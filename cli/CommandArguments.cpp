@@ -26,6 +26,11 @@ std::variant<CommandArguments, UsageError> parseArguments(const std::vector<std:
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (!argument.starts_with('-') || argument == "-") {
+            // Every word names a file; an empty one would fail only later,
+            // as an unreadable file or none at all.
+            if (argument.empty()) {
+                return usage(LUMIVEX_TEXT("CommandArguments", "Ein leeres Argument ist kein Dateiname"));
+            }
             words.push_back(argument);
             continue;
         }

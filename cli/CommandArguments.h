@@ -4,6 +4,7 @@
 #include "CurveExtraction.h"
 #include "Language.h"
 #include "LensData.h"
+#include "LensFigures.h"
 #include "MapModel.h"
 #include "MessageText.h"
 
@@ -22,6 +23,8 @@ enum class CommandMode
     Dump,      // --dump FILE: data set and curves as JSON
     Export,    // --export OUT FILE: chart or report as a file
     ExportDir, // --export-dir DIR --format F FILE...: one export file per lens file
+    Thumbnail, // --thumbnail SIZE IN OUT: the start chart as a small PNG, for file managers
+    Figures,   // --figures FILE...: the lens figures of every file as CSV on stdout
     Map,       // --map OUT FILE: a map of the lens as PNG, SVG or CSV
 };
 
@@ -66,13 +69,24 @@ struct CommandArguments
     std::string compareFile;
     // --export-dir only.
     std::string exportDirectory;
+    // --export-dir and --figures.
     std::vector<std::string> inputs; // lens files, directories, and "-" (names on stdin) at most once
     int jobs = 0;                    // --jobs, 1..MaxExportJobs; 0: one per processor core
-    // --map only: the kind, the format of the field kind, the picture's size.
+    // --map only: the kind and the picture's size; the field shape of the
+    // field kind is figures.field (--field serves both).
     MapKind mapKind = MapKind::HeightFrequency;
-    FieldShape field;
     int mapWidth = 800;
     int mapHeight = 450;
+    // --thumbnail only: SIZE as written, and as the side in pixels once
+    // checked (MinThumbnailSize..MaxThumbnailSize); IN is lensFile, OUT
+    // outputFile.
+    std::string thumbnailSizeText;
+    int thumbnailSize = 0;
+    // --figures only: --field and --threshold; "all" for --f-number or
+    // --magnification (the f-numbers default to all, the magnification to 1).
+    FigureOptions figures;
+    bool allFNumbers = false;
+    bool allMagnifications = false;
     // --lang: the language of the window, the messages and the report;
     // empty: the system's.
     std::optional<Language> language;
@@ -80,6 +94,8 @@ struct CommandArguments
 
 inline constexpr int MaxExportScale = 8;
 inline constexpr int MaxExportJobs = 256;
+inline constexpr int MinThumbnailSize = 16;
+inline constexpr int MaxThumbnailSize = 1024;
 
 // The file ending of an export format, without the dot ("png").
 const char* formatEnding(ExportFormat format);

@@ -23,6 +23,10 @@ std::string usageText()
                "                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT\n"
                "                                  wie --export; DATEI auch ein Verzeichnis (seine\n"
                "                                  *.mtf) oder - (Dateinamen auf stdin)\n"
+               "  lumivex --thumbnail GRÖSSE DATEI PNG\n"
+               "                                  schreibt das Diagramm, mit dem das Fenster DATEI\n"
+               "                                  zeigt, als Vorschaubild PNG mit GRÖSSE x GRÖSSE\n"
+               "                                  Pixeln (16 bis 1024), für Dateimanager\n"
                "  lumivex --map AUSGABE DATEI [--map-kind ART] [AUSWAHL] [--field circle|W:H]\n"
                "          [--size WxH] [--compare DATEI2]\n"
                "                                  schreibt eine MTF-Karte als .png, .svg oder .csv\n"
@@ -66,7 +70,23 @@ std::string usageText()
                "                           field: das Bildfeld\n"
                "  --field circle|W:H       nur field: Bildkreis (Vorgabe) oder Rechteck W:H\n"
                "  --size WxH               Größe von .png und .svg in Pixeln (Vorgabe 800x450)\n")
-        .toStdString();
+               .toStdString()
+        + QCoreApplication::translate(
+              "CommandArguments",
+              "\n"
+              "KENNZAHLEN:\n"
+              "  lumivex --figures DATEI...|VERZEICHNIS|- [--f-number N|all] [--magnification N|all]\n"
+              "          [--threshold P] [--field circle|W:H] [--jobs N]\n"
+              "                           schreibt die Kennzahlen jeder DATEI als CSV auf stdout:\n"
+              "                           Feldmittel je Blende, Maßstab und Ortsfrequenz, die\n"
+              "                           Frequenz von MTF P je Blende, Maßstab und Bildhöhe\n"
+              "  --f-number N|all         Blendenzahl N oder alle (Vorgabe: alle)\n"
+              "  --magnification N|all    Abbildungsmaßstab N oder alle (Vorgabe 1)\n"
+              "  --threshold P            die Schwelle P in % (über 0, unter 100, Vorgabe 50)\n"
+              "  --field circle|W:H       Feldmittel über den Bildkreis (Vorgabe) oder das\n"
+              "                           Rechteck W:H mit dem Bildkreis als Diagonale\n"
+              "  --jobs N                 N Dateien zugleich, wie bei --export-dir\n")
+              .toStdString();
 }
 
 std::string helpDetails()

@@ -10,11 +10,13 @@
 #include "CurvePipeline.h"
 #include "CurveProbe.h"
 #include "ExitCodes.h"
+#include "FiguresCommand.h"
 #include "FileExport.h"
 #include "FontSetup.h"
 #include "JsonValue.h"
 #include "LensDataJson.h"
 #include "MapExport.h"
+#include "Thumbnail.h"
 #include "Translation.h"
 
 #include <QGuiApplication>
@@ -236,6 +238,22 @@ int runExport(const CommandArguments& arguments, char* programName)
     });
 }
 
+// The thumbnail of a file manager: no message but on stderr, and nothing
+// written for a file that cannot be read, so the manager shows its own icon.
+int runThumbnail(const CommandArguments& arguments, char* programName)
+{
+    return withExportApplication(programName, *arguments.language, [&] {
+        const std::optional<ExportFailure> failure
+            = writeThumbnail(arguments.lensFile, arguments.thumbnailSize, QString::fromStdString(arguments.outputFile));
+        if (!failure) {
+            return ExitSuccess;
+        }
+        printError(failure->kind == ExportFailure::Kind::Write ? "lumivex: " + translated(failure->message) + '\n'
+                                                               : failure->text() + '\n');
+        return ExitFailure;
+    });
+}
+
 // --help, --version and --dump: text on the standard streams only.
 int runTextMode(const CommandArguments& command)
 {
@@ -275,6 +293,10 @@ std::variant<int, WindowStart> runCommandLine(int argc, char** argv)
         return runExport(*command, programName);
     case CommandMode::ExportDir:
         return withExportApplication(programName, language, [command] { return runBatchExport(*command); });
+    case CommandMode::Thumbnail:
+        return runThumbnail(*command, programName);
+    case CommandMode::Figures:
+        return withTextApplication(programName, language, [command] { return runFigures(*command); });
     default:
         return withTextApplication(programName, language, [command] { return runTextMode(*command); });
     }

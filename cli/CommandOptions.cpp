@@ -15,16 +15,26 @@
 
 namespace {
 
-constexpr ModeSet AllModes { CommandMode::Window, CommandMode::Help,      CommandMode::Version, CommandMode::Dump,
-                             CommandMode::Export, CommandMode::ExportDir, CommandMode::Map };
+constexpr ModeSet AllModes { CommandMode::Window,    CommandMode::Help,    CommandMode::Version,
+                             CommandMode::Dump,      CommandMode::Export,  CommandMode::ExportDir,
+                             CommandMode::Thumbnail, CommandMode::Figures, CommandMode::Map };
 constexpr ModeSet WithLens { CommandMode::Dump, CommandMode::Export, CommandMode::ExportDir, CommandMode::Map };
 constexpr ModeSet MapOnly { CommandMode::Map };
 constexpr ModeSet Exports { CommandMode::Export, CommandMode::ExportDir };
 constexpr ModeSet ExportDirOnly { CommandMode::ExportDir };
+// The f-number and the magnification also choose the figures' rows.
+constexpr ModeSet WithLensOrFigures { CommandMode::Dump, CommandMode::Export, CommandMode::ExportDir, CommandMode::Map,
+                                      CommandMode::Figures };
+constexpr ModeSet Catalogues { CommandMode::ExportDir, CommandMode::Figures };
+constexpr ModeSet FiguresOnly { CommandMode::Figures };
+const SourceText OnlyWithFigures = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --figures");
 
 const SourceText OnlyWithLens
     = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --dump, --export, --export-dir oder --map");
 const SourceText OnlyWithMap = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --map");
+constexpr ModeSet FiguresOrMap { CommandMode::Figures, CommandMode::Map };
+const SourceText OnlyWithFiguresOrMap
+    = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --figures oder --map");
 const SourceText OnlyWithExports
     = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --export oder --export-dir");
 const SourceText OnlyWithExportDir = LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --export-dir");
@@ -123,6 +133,27 @@ OptionCheck assignFrequencies(std::string_view, const std::string& value, Comman
     return std::nullopt;
 }
 
+// --f-number and --magnification: an index, or "all" for --figures.
+OptionCheck assignIndexOrAll(std::string_view name, const std::string& value, std::optional<int>& target, bool& all)
+{
+    all = value == "all";
+    if (all) {
+        target.reset();
+        return std::nullopt;
+    }
+    return assignIndex(name, value, target);
+}
+
+// "all" names no single value: only --figures takes it.
+OptionCheck refuseAll(std::string_view name, bool all, const CommandArguments& arguments)
+{
+    if (all && arguments.mode != CommandMode::Figures) {
+        return usage(LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet eine ganze Zahl ab 1, nicht %2"),
+                     { std::string(name), inQuotes("all") });
+    }
+    return std::nullopt;
+}
+
 OptionCheck checkScale(const CommandArguments& arguments, const GivenOptions&)
 {
     if (arguments.format != ExportFormat::Png) {
@@ -200,7 +231,8 @@ const CommandOption Options[] = {
           arguments.format = *format;
           return std::nullopt;
       } },
-    { "--jobs", "N", ExportDirOnly, OnlyWithExportDir,
+    { "--jobs", "N", Catalogues,
+      LUMIVEX_TEXT("CommandArguments", "Option %1 gilt nur zusammen mit --export-dir oder --figures"),
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
           return assignBoundedInt(name, value, 1, MaxExportJobs, arguments.jobs);
       } },
@@ -214,18 +246,46 @@ const CommandOption Options[] = {
           arguments.selection.abscissa = *abscissa;
           return std::nullopt;
       } },
-    { "--f-number", "N", WithLens, SelectionOnlyWithLens,
+    { "--f-number", "N", WithLensOrFigures, SelectionOnlyWithLens,
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
-          return assignIndex(name, value, arguments.selection.fNumber);
+          return assignIndexOrAll(name, value, arguments.selection.fNumber, arguments.allFNumbers);
+      },
+      [](const CommandArguments& arguments, const GivenOptions&) {
+          return refuseAll("--f-number", arguments.allFNumbers, arguments);
       } },
     { "--frequencies", "N[,N...]", WithLens, SelectionOnlyWithLens, assignFrequencies },
     { "--image-height", "N", WithLens, SelectionOnlyWithLens,
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
           return assignIndex(name, value, arguments.selection.imageHeight);
       } },
-    { "--magnification", "N", WithLens, SelectionOnlyWithLens,
+    { "--magnification", "N", WithLensOrFigures, SelectionOnlyWithLens,
       [](std::string_view name, const std::string& value, CommandArguments& arguments) {
-          return assignIndex(name, value, arguments.selection.magnification);
+          return assignIndexOrAll(name, value, arguments.selection.magnification, arguments.allMagnifications);
+      },
+      [](const CommandArguments& arguments, const GivenOptions&) {
+          return refuseAll("--magnification", arguments.allMagnifications, arguments);
+      } },
+    { "--threshold", "P", FiguresOnly, OnlyWithFigures,
+      [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
+          const std::optional<double> threshold = parseBoundedDouble(value, 0.0, 100.0);
+          if (!threshold || *threshold <= 0.0 || *threshold >= 100.0) {
+              return usage(LUMIVEX_TEXT("CommandArguments",
+                                        "Option --threshold erwartet eine Zahl über 0 und unter 100, nicht %1"),
+                           { inQuotes(value) });
+          }
+          arguments.figures.threshold = *threshold;
+          return std::nullopt;
+      } },
+    { "--field", "circle|W:H", FiguresOrMap, OnlyWithFiguresOrMap,
+      [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
+          const std::optional<FieldShape> field = parseFieldShape(value);
+          if (!field) {
+              return usage(
+                  LUMIVEX_TEXT("CommandArguments", "Option --field erwartet circle oder W:H (etwa 3:2), nicht %1"),
+                  { inQuotes(value) });
+          }
+          arguments.figures.field = *field;
+          return std::nullopt;
       } },
     { "--map-kind", "ART", MapOnly, OnlyWithMap,
       [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
@@ -237,17 +297,6 @@ const CommandOption Options[] = {
                            { inQuotes(value) });
           }
           arguments.mapKind = *kind;
-          return std::nullopt;
-      } },
-    { "--field", "circle|W:H", MapOnly, OnlyWithMap,
-      [](std::string_view, const std::string& value, CommandArguments& arguments) -> OptionCheck {
-          const std::optional<FieldShape> field = parseFieldShape(value);
-          if (!field) {
-              return usage(LUMIVEX_TEXT("CommandArguments",
-                                        "Option --field erwartet circle oder W:H mit positiven Zahlen, nicht %1"),
-                           { inQuotes(value) });
-          }
-          arguments.field = *field;
           return std::nullopt;
       } },
     { "--size", "WxH", MapOnly, OnlyWithMap,
@@ -374,6 +423,52 @@ std::variant<CommandArguments, UsageError> finishMap(CommandArguments arguments,
     return arguments;
 }
 
+// --thumbnail SIZE IN OUT: the lens file and the PNG file, nothing else.
+std::variant<CommandArguments, UsageError> finishThumbnail(CommandArguments arguments, std::vector<std::string> words,
+                                                           const GivenOptions&)
+{
+    if (OptionCheck error = assignBoundedInt("--thumbnail", arguments.thumbnailSizeText, MinThumbnailSize,
+                                             MaxThumbnailSize, arguments.thumbnailSize)) {
+        return *error;
+    }
+    if (OptionCheck error = refuseStandardInput(words)) {
+        return *error;
+    }
+    if (words.size() < 2) {
+        return usage(LUMIVEX_TEXT("CommandArguments",
+                                  "Option --thumbnail erwartet nach %1 die Linsendatei und die "
+                                  "PNG-Datei"),
+                     { inQuotes(arguments.thumbnailSizeText) });
+    }
+    if (words.size() > 2) {
+        return unexpected(words[2]);
+    }
+    arguments.lensFile = words[0];
+    arguments.outputFile = words[1];
+    return arguments;
+}
+
+// --figures FILE...: the value and the words are the inputs, as for
+// --export-dir.
+std::variant<CommandArguments, UsageError> finishFigures(CommandArguments arguments, std::vector<std::string> words,
+                                                         const GivenOptions&)
+{
+    // The value is the first file: in "--figures --jobs 1 d" it would be
+    // "--jobs", which names no file a user means.
+    if (arguments.lensFile.starts_with("--")) {
+        return usage(LUMIVEX_TEXT("CommandArguments",
+                                  "Option --figures erwartet zuerst Linsendateien, Verzeichnisse oder -, nicht %1"),
+                     { inQuotes(arguments.lensFile) });
+    }
+    words.insert(words.begin(), arguments.lensFile);
+    arguments.lensFile.clear();
+    if (std::count(words.begin(), words.end(), "-") > 1) {
+        return usage(LUMIVEX_TEXT("CommandArguments", "„-“ (Namen auf stdin) ist mehrfach angegeben"));
+    }
+    arguments.inputs = std::move(words);
+    return arguments;
+}
+
 const SourceText FileNameExpected = LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet einen Dateinamen");
 
 const ModeOption Modes[] = {
@@ -386,6 +481,9 @@ const ModeOption Modes[] = {
     { CommandMode::ExportDir, "--export-dir", "VERZEICHNIS", &CommandArguments::exportDirectory,
       LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet ein Verzeichnis"), finishExportDirectory },
     { CommandMode::Map, "--map", "AUSGABE", &CommandArguments::outputFile, FileNameExpected, finishMap },
+    { CommandMode::Thumbnail, "--thumbnail", "GRÖSSE", &CommandArguments::thumbnailSizeText,
+      LUMIVEX_TEXT("CommandArguments", "Option %1 erwartet eine Größe in Pixeln"), finishThumbnail },
+    { CommandMode::Figures, "--figures", "DATEI", &CommandArguments::lensFile, FileNameExpected, finishFigures },
 };
 
 } // namespace

@@ -38,7 +38,8 @@ std::variant<LensData, ExportFailure> readInputLens(const std::string& path)
     try {
         return readLensFile(path, LensData());
     } catch (const FileOpenError& error) {
-        return ExportFailure { Kind::Read, path + ":0", error.text() };
+        // No line to name: the file and why it cannot be read.
+        return ExportFailure { Kind::Read, path, error.causeText() };
     } catch (const LoadError& error) {
         return ExportFailure { Kind::Read, path + ':' + std::to_string(error.line()), error.messageText() };
     }

@@ -24,7 +24,7 @@ struct ExportFailure
         Write,     // the export file cannot be written
     };
     Kind kind = Kind::Read;
-    std::string where;   // "FILE:LINE" for Read (line 0 when it cannot be opened), else FILE
+    std::string where;   // "FILE:LINE" for a malformed file, else FILE
     MessageText message; // translated when it is reported
 
     // "where: message", the report line without its line end, in the
@@ -33,8 +33,8 @@ struct ExportFailure
 };
 
 // Reads a lens file named on the command line (to dump, export or compare
-// with); a failure of kind Read names it as "FILE:LINE" (line 0 when it
-// cannot be opened).
+// with); a failure of kind Read names it as "FILE:LINE", or as "FILE" with
+// the cause when it cannot be opened ("Datei nicht gefunden").
 std::variant<LensData, ExportFailure> readInputLens(const std::string& path);
 
 // The selection resolved against a loaded data set: the fixed indices and the

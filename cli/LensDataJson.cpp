@@ -1,7 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "LensDataJson.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// The distance labels as the window shows them: the data's "unendlich" in
+// the language of the run.
+JsonValue distanceLabels(const LensData& lens)
+{
+    JsonValue::Array items;
+    for (int i = 1; i <= lens.MagnificationCount; ++i) {
+        const std::string& label = lens.DistanceLabels[i];
+        items.emplace_back(
+            label == "unendlich" ? QCoreApplication::translate("DistanceLabel", "unendlich").toStdString() : label);
+    }
+    return items;
+}
 
 template <typename List>
 
@@ -71,7 +86,7 @@ JsonValue::Object lensDataJson(const LensData& lens)
         { "FrequencyText", textList(lens.FrequencyText, lens.FrequencyCount) },
         { "MagnificationText", textList(lens.MagnificationText, lens.MagnificationCount) },
         { "DistanceText", textList(lens.DistanceText, lens.MagnificationCount) },
-        { "DistanceLabels", textList(lens.DistanceLabels, lens.MagnificationCount) },
+        { "DistanceLabels", distanceLabels(lens) },
         { "ImageHeightText", std::move(heightRows) },
         { "ImageHeightValidCount", std::move(validCounts) },
         { "MaxImageHeight", lens.MaxImageHeight },

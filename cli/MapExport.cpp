@@ -31,7 +31,7 @@ std::optional<ExportFailure> writeMapFile(const CommandArguments& arguments)
     const ResolvedSelection& selection = std::get<ResolvedSelection>(resolved);
     MapRequest request;
     request.kind = arguments.mapKind;
-    request.field = arguments.field;
+    request.field = arguments.figures.field;
     request.selection = selection.fixed;
     request.selection.FrequencyIndex = selection.frequencies.front();
 

@@ -5,26 +5,16 @@
 #include "CurvePipeline.h"
 #include "LineParsing.h"
 
-namespace {
+#include <algorithm>
 
-// A field that holds the separator or a quote is quoted.
-std::string field(const std::string& text)
-{
-    if (text.find_first_of(";\"\n\r") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + "\"";
-}
+namespace {
 
 // The columns before "series" for one pass and frequency.
 std::string fixedColumns(const LensData& lens, Abscissa abscissa, const CurveSelection& selection)
 {
-    const auto unless
-        = [abscissa](Abscissa own, const std::string& text) { return abscissa == own ? std::string() : field(text); };
+    const auto unless = [abscissa](Abscissa own, const std::string& text) {
+        return abscissa == own ? std::string() : csvField(text);
+    };
     const int row = lens.imageHeightRow(selection.FNumberIndex);
     return std::to_string(selection.FrequencyIndex) + ';'
         + unless(Abscissa::Frequency, lens.FrequencyText[selection.FrequencyIndex]) + ';'
@@ -53,10 +43,22 @@ void appendSeries(std::string& csv, const std::string& prefix, const SeriesCurve
 std::string chartCsv(const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
 {
     const LensData* reference = chart.reference.get();
-    const std::string first = reference != nullptr ? "1;" : "";
-    std::string csv = (reference != nullptr ? "lens;" : "") + std::string(ChartCsvHeader) + '\n';
+    // The lenses in the order of their first pass; the last pass's is the
+    // one the reference lens is compared with.
+    std::vector<const LensData*> lenses;
+    for (std::size_t k = 0; k < chart.passes.size(); ++k) {
+        if (std::find(lenses.begin(), lenses.end(), &chart.lensOfPass(k, lens)) == lenses.end()) {
+            lenses.push_back(&chart.lensOfPass(k, lens));
+        }
+    }
+    const LensData* shown = &chart.lensOfPass(chart.passes.size() - 1, lens);
+    const bool lensColumn = reference != nullptr || lenses.size() > 1;
+    const std::string referenceNumber = std::to_string(lenses.size() + 1) + ';';
+    std::string csv = (lensColumn ? "lens;" : "") + std::string(ChartCsvHeader) + '\n';
     for (std::size_t k = 0; k < chart.passes.size(); ++k) {
         const LensData& passLens = chart.lensOfPass(k, lens);
+        const auto number = std::find(lenses.begin(), lenses.end(), &passLens) - lenses.begin() + 1;
+        const std::string first = lensColumn ? std::to_string(number) + ';' : std::string();
         const FrequencyFlags& frequencies = chart.frequenciesOfPass(k);
         RangeArray<double, 1, LensData::MaxFrequencies> scaleX;
         for (int i = 1; i <= LensData::MaxFrequencies; ++i) {
@@ -73,7 +75,7 @@ std::string chartCsv(const LensData& lens, const ChartSelection& chart, const Sp
                 appendSeries(csv, prefix, computed, series);
             }
         }
-        if (reference == nullptr) {
+        if (reference == nullptr || &passLens != shown) {
             continue;
         }
         // As drawn: the reference lens after the pass's own curves.
@@ -87,7 +89,7 @@ std::string chartCsv(const LensData& lens, const ChartSelection& chart, const Sp
             if (compared.missing) {
                 continue;
             }
-            const std::string prefix = "2;" + fixedColumns(*reference, chart.abscissa, compared.selection);
+            const std::string prefix = referenceNumber + fixedColumns(*reference, chart.abscissa, compared.selection);
             for (const Series series : { Series::Sagittal, Series::Tangential }) {
                 appendSeries(csv, prefix, referenceSeries(compared, series, scaleX[i], warn), series);
             }

@@ -18,10 +18,12 @@ inline constexpr const char* ChartCsvHeader
 // abscissa is the curve's own x (list positions 0, 1, ... or image heights
 // in mm), not scaled for the plot. Fixed values are the file's texts; the
 // column of the abscissa's own variable stays empty. Numbers use a decimal
-// point whatever the locale; lines end with LF. With a reference lens a
-// first column "lens" says whose the row is (1 the lens, 2 the reference
-// lens), and each pass's rows are followed by the reference lens's curves
-// of the same values: its fixed values and table values, at the abscissae
-// where they are drawn on the lens's axis. Spline warnings go to warn.
+// point whatever the locale; lines end with LF. With a reference lens, or
+// passes of more than one lens, a first column "lens" says whose the row
+// is: the passes' lenses numbered from 1 in the order of their first pass,
+// the reference lens the number after them (2 with one lens). The rows of
+// each pass of the last pass's lens are followed by the reference lens's
+// curves of the same values: its fixed values and table values, at the
+// abscissae where they are drawn on the lens's axis. Spline warnings go to warn.
 // Throws RangeError as the curve extraction does.
 std::string chartCsv(const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn);

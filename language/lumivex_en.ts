@@ -17,6 +17,29 @@
     </message>
 </context>
 <context>
+    <name>AnalysisWindow</name>
+    <message>
+        <source>Lumivex – Analyse</source>
+        <translation>Lumivex – Analysis</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Ansichten der Analyse</source>
+        <translation>Views of the analysis</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Kennzahlen</source>
+        <translation>Figures</translation>
+    </message>
+</context>
+<context>
     <name>AxisTexts</name>
     <message>
         <source>                   Bildhöhe [%]      </source>
@@ -215,120 +238,8 @@
         <translation>1..%1 (the file’s spatial frequencies)</translation>
     </message>
     <message>
-        <source>Aufruf:
-  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
-  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]
-                                  gibt den Datensatz und die Kurven als JSON aus
-  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]
-          [--compare DATEI2]
-                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,
-                                  ohne Bildschirm; die Endung wählt das Format
-  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]
-          [--overlay-all] [--scale N] [--jobs N] [--compare DATEI2]
-                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
-                                  wie --export; DATEI auch ein Verzeichnis (seine
-                                  *.mtf) oder - (Dateinamen auf stdin)
-  lumivex --map AUSGABE DATEI [--map-kind ART] [AUSWAHL] [--field circle|W:H]
-          [--size WxH] [--compare DATEI2]
-                                  schreibt eine MTF-Karte als .png, .svg oder .csv
-  lumivex --help                  zeigt diese Hilfe
-  lumivex --version               zeigt die Version
-
-Jeder Aufruf nimmt auch --lang de|en: die Sprache von Fenster, Meldungen und
-Bericht (Vorgabe: die des Systems nach LANGUAGE, LC_ALL, LC_MESSAGES oder LANG;
-Englisch bei en, sonst Deutsch).
-
-AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
-  --abscissa k|lpmm|y|m    Abszisse: Blendenzahl, Ortsfrequenz, Bildhöhe oder
-                           Abbildungsmaßstab (Vorgabe y)
-  --f-number N             Blendenzahl N (Vorgabe 1)
-  --frequencies N[,N...]   Ortsfrequenzen, deren Kurven berechnet werden (Vorgabe 2)
-  --image-height N         Bildhöhe N (Vorgabe 1)
-  --magnification N        Abbildungsmaßstab N (Vorgabe 1)
-
-VERGLEICH (--dump, --export, --export-dir, --map):
-  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die
-                           Achsen von DATEI, mit denselben festen Werten;
-                           bei --export-dir wird jede DATEI mit DATEI2 verglichen
-
-DUMP:
-  --at X                   liest die Kurven an der Stelle X der Abszisse ab
-                           (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,
-                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m
-
-EXPORT:
-  --format png|svg|pdf|csv nur --export-dir: das Format aller Ausgabedateien
-  --jobs N                 nur --export-dir: N Dateien zugleich (1 bis 256,
-                           Vorgabe: Zahl der Prozessorkerne)
-  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder
-                           Abbildungsmaßstab); nicht für .pdf
-  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf
-                           neu gezeichnet, 250·N x 250·N Pixel
-
-KARTE (--map; Blendenzahl, erste Ortsfrequenz und Abbildungsmaßstab aus AUSWAHL):
-  --map-kind ART           height-frequency (Vorgabe): Bildhöhe und Ortsfrequenz;
-                           height-fnumber: Bildhöhe und Blendenzahl;
-                           field: das Bildfeld
-  --field circle|W:H       nur field: Bildkreis (Vorgabe) oder Rechteck W:H
-  --size WxH               Größe von .png und .svg in Pixeln (Vorgabe 800x450)
-</source>
-        <translation>Usage:
-  lumivex [FILE]                  opens the window, with FILE if given
-  lumivex --dump FILE [SELECTION] [--at X] [--compare FILE2]
-                                  prints the data set and the curves as JSON
-  lumivex --export OUTPUT FILE [SELECTION] [--overlay-all] [--scale N]
-          [--compare FILE2]
-                                  writes chart, report or data to OUTPUT,
-                                  without a screen; the extension picks the format
-  lumivex --export-dir DIRECTORY --format FORMAT FILE... [SELECTION]
-          [--overlay-all] [--scale N] [--jobs N] [--compare FILE2]
-                                  writes DIRECTORY/NAME.FORMAT for each FILE, as
-                                  --export does; FILE may also be a directory (its
-                                  *.mtf) or - (file names on stdin)
-  lumivex --map OUTPUT FILE [--map-kind KIND] [SELECTION] [--field circle|W:H]
-          [--size WxH] [--compare FILE2]
-                                  writes an MTF map as .png, .svg or .csv
-  lumivex --help                  shows this help
-  lumivex --version               shows the version
-
-Every call also takes --lang de|en: the language of window, messages and
-report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
-English for en, German otherwise).
-
-SELECTION (numbers from 1, as the buttons count):
-  --abscissa k|lpmm|y|m    abscissa: f-number, spatial frequency, image height or
-                           magnification (default y)
-  --f-number N             f-number N (default 1)
-  --frequencies N[,N...]   spatial frequencies whose curves are computed (default 2)
-  --image-height N         image height N (default 1)
-  --magnification N        magnification N (default 1)
-
-COMPARISON (--dump, --export, --export-dir, --map):
-  --compare FILE2          draws the reference lens FILE2 lighter on the axes of
-                           FILE, with the same fixed values; with --export-dir
-                           every FILE is compared with FILE2
-
-DUMP:
-  --at X                   reads the curves at X on the abscissa (key Probe):
-                           f-number for k, LP/mm for lpmm, % of the largest
-                           image height for y, magnification for m
-
-EXPORT:
-  --format png|svg|pdf|csv --export-dir only: the format of every output file
-  --jobs N                 --export-dir only: N files at once (1 to 256,
-                           default: the number of processor cores)
-  --overlay-all            every f-number overlaid (for abscissa k every
-                           magnification); not for .pdf
-  --scale N                .png only: N times as large (1 to 8, default 1), drawn
-                           anew and sharp, 250·N x 250·N pixels
-
-MAP (--map; f-number, first spatial frequency and magnification from SELECTION):
-  --map-kind KIND          height-frequency (default): image height and spatial
-                           frequency; height-fnumber: image height and f-number;
-                           field: the image field
-  --field circle|W:H       field only: image circle (default) or W:H rectangle
-  --size WxH               size of .png and .svg in pixels (default 800x450)
-</translation>
+        <source>Option %1 gilt nur zusammen mit --dump, --export oder --export-dir</source>
+        <translation>Option %1 applies only together with --dump, --export or --export-dir</translation>
     </message>
     <message>
         <source>--dump ... --at X, der Schlüssel Probe:
@@ -528,36 +439,171 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
 </translation>
     </message>
     <message>
-        <source>Option %1 gilt nur zusammen mit --dump, --export, --export-dir oder --map</source>
-        <translation>Option %1 applies only together with --dump, --export, --export-dir or --map</translation>
+        <source>Aufruf:
+  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
+  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]
+                                  gibt den Datensatz und die Kurven als JSON aus
+  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]
+          [--compare DATEI2]
+                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,
+                                  ohne Bildschirm; die Endung wählt das Format
+  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]
+          [--overlay-all] [--scale N] [--jobs N] [--compare DATEI2]
+                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
+                                  wie --export; DATEI auch ein Verzeichnis (seine
+                                  *.mtf) oder - (Dateinamen auf stdin)
+  lumivex --thumbnail GRÖSSE DATEI PNG
+                                  schreibt das Diagramm, mit dem das Fenster DATEI
+                                  zeigt, als Vorschaubild PNG mit GRÖSSE x GRÖSSE
+                                  Pixeln (16 bis 1024), für Dateimanager
+  lumivex --help                  zeigt diese Hilfe
+  lumivex --version               zeigt die Version
+
+Jeder Aufruf nimmt auch --lang de|en: die Sprache von Fenster, Meldungen und
+Bericht (Vorgabe: die des Systems nach LANGUAGE, LC_ALL, LC_MESSAGES oder LANG;
+Englisch bei en, sonst Deutsch).
+
+AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
+  --abscissa k|lpmm|y|m    Abszisse: Blendenzahl, Ortsfrequenz, Bildhöhe oder
+                           Abbildungsmaßstab (Vorgabe y)
+  --f-number N             Blendenzahl N (Vorgabe 1)
+  --frequencies N[,N...]   Ortsfrequenzen, deren Kurven berechnet werden (Vorgabe 2)
+  --image-height N         Bildhöhe N (Vorgabe 1)
+  --magnification N        Abbildungsmaßstab N (Vorgabe 1)
+
+VERGLEICH (--dump, --export, --export-dir):
+  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die
+                           Achsen von DATEI, mit denselben festen Werten;
+                           bei --export-dir wird jede DATEI mit DATEI2 verglichen
+
+DUMP:
+  --at X                   liest die Kurven an der Stelle X der Abszisse ab
+                           (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,
+                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m
+
+EXPORT:
+  --format png|svg|pdf|csv nur --export-dir: das Format aller Ausgabedateien
+  --jobs N                 nur --export-dir: N Dateien zugleich (1 bis 256,
+                           Vorgabe: Zahl der Prozessorkerne)
+  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder
+                           Abbildungsmaßstab); nicht für .pdf
+  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf
+                           neu gezeichnet, 250·N x 250·N Pixel
+</source>
+        <translation>Usage:
+  lumivex [FILE]                  opens the window, with FILE if given
+  lumivex --dump FILE [SELECTION] [--at X] [--compare FILE2]
+                                  prints the data set and the curves as JSON
+  lumivex --export OUTPUT FILE [SELECTION] [--overlay-all] [--scale N]
+          [--compare FILE2]
+                                  writes chart, report or data to OUTPUT,
+                                  without a screen; the extension picks the format
+  lumivex --export-dir DIRECTORY --format FORMAT FILE... [SELECTION]
+          [--overlay-all] [--scale N] [--jobs N] [--compare FILE2]
+                                  writes DIRECTORY/NAME.FORMAT for each FILE, as
+                                  --export does; FILE may also be a directory (its
+                                  *.mtf) or - (file names on stdin)
+  lumivex --thumbnail SIZE FILE PNG
+                                  writes the chart the window shows FILE with as
+                                  the thumbnail PNG of SIZE x SIZE pixels (16 to
+                                  1024), for file managers
+  lumivex --help                  shows this help
+  lumivex --version               shows the version
+
+Every call also takes --lang de|en: the language of window, messages and
+report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+English for en, German otherwise).
+
+SELECTION (numbers from 1, as the buttons count):
+  --abscissa k|lpmm|y|m    abscissa: f-number, spatial frequency, image height or
+                           magnification (default y)
+  --f-number N             f-number N (default 1)
+  --frequencies N[,N...]   spatial frequencies whose curves are computed (default 2)
+  --image-height N         image height N (default 1)
+  --magnification N        magnification N (default 1)
+
+COMPARISON (--dump, --export, --export-dir):
+  --compare FILE2          draws the reference lens FILE2 lighter on the axes of
+                           FILE, with the same fixed values; with --export-dir
+                           every FILE is compared with FILE2
+
+DUMP:
+  --at X                   reads the curves at X on the abscissa (key Probe):
+                           f-number for k, LP/mm for lpmm, % of the largest
+                           image height for y, magnification for m
+
+EXPORT:
+  --format png|svg|pdf|csv --export-dir only: the format of every output file
+  --jobs N                 --export-dir only: N files at once (1 to 256,
+                           default: the number of processor cores)
+  --overlay-all            every f-number overlaid (for abscissa k every
+                           magnification); not for .pdf
+  --scale N                .png only: N times as large (1 to 8, default 1), drawn
+                           anew and sharp, 250·N x 250·N pixels
+</translation>
     </message>
     <message>
-        <source>Option %1 gilt nur zusammen mit --map</source>
-        <translation>Option %1 applies only together with --map</translation>
+        <source>Option --thumbnail erwartet nach %1 die Linsendatei und die PNG-Datei</source>
+        <translation>Option --thumbnail expects the lens file and the PNG file after %1</translation>
     </message>
     <message>
-        <source>Die Auswahloptionen gelten nur zusammen mit --dump, --export, --export-dir oder --map</source>
-        <translation>The selection options apply only together with --dump, --export, --export-dir or --map</translation>
+        <source>Option %1 erwartet eine Größe in Pixeln</source>
+        <translation>Option %1 expects a size in pixels</translation>
     </message>
     <message>
-        <source>Option --map-kind erwartet height-frequency, height-fnumber oder field, nicht %1</source>
-        <translation>Option --map-kind expects height-frequency, height-fnumber or field, not %1</translation>
+        <source>Ein leeres Argument ist kein Dateiname</source>
+        <translation>An empty argument is no file name</translation>
     </message>
     <message>
-        <source>Option --field erwartet circle oder W:H mit positiven Zahlen, nicht %1</source>
-        <translation>Option --field expects circle or W:H with positive numbers, not %1</translation>
+        <source>
+KENNZAHLEN:
+  lumivex --figures DATEI...|VERZEICHNIS|- [--f-number N|all] [--magnification N|all]
+          [--threshold P] [--field circle|W:H] [--jobs N]
+                           schreibt die Kennzahlen jeder DATEI als CSV auf stdout:
+                           Feldmittel je Blende, Maßstab und Ortsfrequenz, die
+                           Frequenz von MTF P je Blende, Maßstab und Bildhöhe
+  --f-number N|all         Blendenzahl N oder alle (Vorgabe: alle)
+  --magnification N|all    Abbildungsmaßstab N oder alle (Vorgabe 1)
+  --threshold P            die Schwelle P in % (über 0, unter 100, Vorgabe 50)
+  --field circle|W:H       Feldmittel über den Bildkreis (Vorgabe) oder das
+                           Rechteck W:H mit dem Bildkreis als Diagonale
+  --jobs N                 N Dateien zugleich, wie bei --export-dir
+</source>
+        <translation>
+FIGURES:
+  lumivex --figures FILE...|DIRECTORY|- [--f-number N|all] [--magnification N|all]
+          [--threshold P] [--field circle|W:H] [--jobs N]
+                           writes the figures of every FILE as CSV to stdout:
+                           field means per f-number, magnification and spatial
+                           frequency, the MTF P frequency per f-number,
+                           magnification and image height
+  --f-number N|all         f-number N or all (default: all)
+  --magnification N|all    magnification N or all (default 1)
+  --threshold P            the threshold P in % (above 0, below 100, default 50)
+  --field circle|W:H       field means over the image circle (default) or the
+                           W:H rectangle with the image circle as its diagonal
+  --jobs N                 N files at a time, as with --export-dir
+</translation>
     </message>
     <message>
-        <source>Option --size erwartet BREITExHÖHE in Pixeln (320x200 bis 8000x8000), nicht %1</source>
-        <translation>Option --size expects WIDTHxHEIGHT in pixels (320x200 to 8000x8000), not %1</translation>
+        <source>Option %1 gilt nur zusammen mit --figures</source>
+        <translation>Option %1 applies only together with --figures</translation>
     </message>
     <message>
-        <source>Option --map erwartet nach %1 die Linsendatei</source>
-        <translation>Option --map expects the lens file after %1</translation>
+        <source>Option %1 gilt nur zusammen mit --export-dir oder --figures</source>
+        <translation>Option %1 applies only together with --export-dir or --figures</translation>
     </message>
     <message>
-        <source>Unbekannte Endung bei %1: --map schreibt .png, .svg oder .csv</source>
-        <translation>Unknown ending of %1: --map writes .png, .svg or .csv</translation>
+        <source>Option --threshold erwartet eine Zahl über 0 und unter 100, nicht %1</source>
+        <translation>Option --threshold expects a number above 0 and below 100, not %1</translation>
+    </message>
+    <message>
+        <source>Option --field erwartet circle oder W:H (etwa 3:2), nicht %1</source>
+        <translation>Option --field expects circle or W:H (e.g. 3:2), not %1</translation>
+    </message>
+    <message>
+        <source>Option --figures erwartet zuerst Linsendateien, Verzeichnisse oder -, nicht %1</source>
+        <translation>Option --figures expects lens files, directories or - first, not %1</translation>
     </message>
 </context>
 <context>
@@ -627,6 +673,139 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     </message>
 </context>
 <context>
+    <name>Figures</name>
+    <message>
+        <source>Ortsfrequenzen nicht aufsteigend</source>
+        <translation>Spatial frequencies not ascending</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresPanel</name>
+    <message>
+        <source>Keine Differenz: ein Wert liegt außerhalb der Frequenzliste</source>
+        <translation>No difference: a value lies outside the frequency list</translation>
+    </message>
+    <message>
+        <source>Vergleichsobjektiv: %1</source>
+        <translation>Reference lens: %1</translation>
+    </message>
+    <message>
+        <source>Weniger als zwei Bildhöhen</source>
+        <translation>Fewer than two image heights</translation>
+    </message>
+    <message>
+        <source>Bildfeld:</source>
+        <translation>Field:</translation>
+    </message>
+    <message>
+        <source>Bildkreis</source>
+        <translation>Image circle</translation>
+    </message>
+    <message>
+        <source>Bildfeld der Feldmittel</source>
+        <translation>Field of the field means</translation>
+    </message>
+    <message>
+        <source>Schwelle:</source>
+        <translation>Threshold:</translation>
+    </message>
+    <message>
+        <source>Schwelle der Grenzfrequenzen</source>
+        <translation>Threshold of the limiting frequencies</translation>
+    </message>
+    <message>
+        <source>Speichern unter …</source>
+        <translation>Save as …</translation>
+    </message>
+    <message>
+        <source>Kennzahlen speichern unter</source>
+        <translation>Save figures as</translation>
+    </message>
+    <message>
+        <source>Feldmittel</source>
+        <translation>Field means</translation>
+    </message>
+    <message>
+        <source>Grenzfrequenzen</source>
+        <translation>Limiting frequencies</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Feldmittel der Modulation [%] über %1</source>
+        <translation>Field mean of the modulation [%] over %1</translation>
+    </message>
+    <message>
+        <source>MTF%1: Ortsfrequenz [LP/mm], bei der die Modulation auf %1 % fällt</source>
+        <translation>MTF%1: spatial frequency [LP/mm] at which the modulation falls to %1 %</translation>
+    </message>
+    <message>
+        <source>Noch keine Datei gelesen</source>
+        <translation>No file read yet</translation>
+    </message>
+    <message>
+        <source>%1 – Blendenzahl %2, Abbildungsmaßstab %3</source>
+        <translation>%1 – f-number %2, magnification %3</translation>
+    </message>
+    <message>
+        <source>S Vergleich</source>
+        <translation>S reference</translation>
+    </message>
+    <message>
+        <source>T Vergleich</source>
+        <translation>T reference</translation>
+    </message>
+    <message>
+        <source>S A − B</source>
+        <translation>S A − B</translation>
+    </message>
+    <message>
+        <source>T A − B</source>
+        <translation>T A − B</translation>
+    </message>
+    <message>
+        <source>LP/mm</source>
+        <translation>LP/mm</translation>
+    </message>
+    <message>
+        <source>S [%]</source>
+        <translation>S [%]</translation>
+    </message>
+    <message>
+        <source>T [%]</source>
+        <translation>T [%]</translation>
+    </message>
+    <message>
+        <source>Bildhöhe [mm]</source>
+        <translation>Image height [mm]</translation>
+    </message>
+    <message>
+        <source>S [LP/mm]</source>
+        <translation>S [LP/mm]</translation>
+    </message>
+    <message>
+        <source>T [LP/mm]</source>
+        <translation>T [LP/mm]</translation>
+    </message>
+    <message>
+        <source>CSV-Werte (*.csv)</source>
+        <translation>CSV values (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV-Werte</source>
+        <translation>CSV values</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresWindow</name>
+    <message>
+        <source>Kennzahlen</source>
+        <translation>Figures</translation>
+    </message>
+</context>
+<context>
     <name>HelpFile</name>
     <message>
         <source>Hilfedatei nicht gefunden: %1</source>
@@ -654,6 +833,37 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>LargeChartPanel</name>
+    <message>
+        <source>Diagramm</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Das Diagramm des Hauptfensters in der Größe dieser Seite; unter dem Mauszeiger die Werte aller Kurven, mit ← und → von Stützstelle zu Stützstelle</source>
+        <translation>The main window's chart at the size of this page; under the mouse pointer the values of every curve, ← and → step from support point to support point</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>CSV-Werte (*.csv)</source>
+        <translation>CSV values (*.csv)</translation>
+    </message>
+    <message>
+        <source>diagramm</source>
+        <translation>chart</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ kann nicht geschrieben werden: das Diagramm wird als .png, .svg oder .csv gespeichert</source>
+        <translation>The file “%1” cannot be written: the chart is saved as .png, .svg or .csv</translation>
     </message>
 </context>
 <context>
@@ -794,10 +1004,6 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
 <context>
     <name>LineParsing</name>
     <message>
-        <source>„%1…“</source>
-        <translation>“%1…”</translation>
-    </message>
-    <message>
         <source>Modulationswert %1 liegt außerhalb von 0..255</source>
         <translation>Modulation value %1 is outside 0..255</translation>
     </message>
@@ -843,6 +1049,18 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>Abbruch beim Dateilesen</source>
         <translation>Reading the file failed</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>ist ein Verzeichnis</source>
+        <translation>is a directory</translation>
+    </message>
+    <message>
+        <source>keine Leseberechtigung</source>
+        <translation>no permission to read</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1437,14 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
         <source>Vergleich entfernen</source>
         <translation>Remove Reference Lens</translation>
     </message>
+    <message>
+        <source>Kennzahlen …</source>
+        <translation>Figures …</translation>
+    </message>
+    <message>
+        <source>Analyse …</source>
+        <translation>Analysis …</translation>
+    </message>
 </context>
 <context>
     <name>PlotController</name>
@@ -1259,6 +1485,10 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
     <message>
         <source>interpoliert</source>
         <translation>interpolated</translation>
+    </message>
+    <message>
+        <source>B: %1 (mit %2 verglichen)</source>
+        <translation>B: %1 (compared with %2)</translation>
     </message>
 </context>
 <context>

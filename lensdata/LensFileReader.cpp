@@ -6,6 +6,7 @@
 #include "LoadError.h"
 #include "TextEncoding.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -115,10 +116,18 @@ void readHead(LineInput& input, LensData& lens)
     nextLine(input, LUMIVEX_TEXT("LensFileReader", "Zeile 4 (Dateikopf)"));
     const std::string& title = nextLine(input, LUMIVEX_TEXT("LensFileReader", "die Titelzeile (Zeile 5)"));
     // The name runs from column 5 to the third character after the first
-    // "/", cut at the end of the line; without a "/" it is empty.
-    const std::size_t slash = title.find('/');
-    const std::size_t length = slash == std::string::npos ? 0 : slash; // p - 1 for the 1-based column p
-    lens.LensName = title.size() > 4 ? decodeWindows1252(std::string_view(title).substr(4, length)) : std::string();
+    // "/", cut at the end of the line; without a "/" it is the rest of the
+    // line, trailing blanks removed (an empty name would leave the window,
+    // the report and the exports without one).
+    std::string_view name = title.size() > 4 ? std::string_view(title).substr(4) : std::string_view();
+    if (const std::size_t slash = title.find('/'); slash != std::string::npos) {
+        name = name.substr(0, slash); // p - 1 characters for the 1-based column p
+    } else if (const std::size_t last = name.find_last_not_of(' '); last != std::string_view::npos) {
+        name = name.substr(0, last + 1);
+    } else {
+        name = {};
+    }
+    lens.LensName = decodeWindows1252(name);
 }
 
 void readImageHeights(LineInput& input, LineTokens& tokens, LensData& lens)
@@ -335,15 +344,24 @@ LensData readLensData(std::istream& in, const LensData& current)
 // touches.
 LensData readLensFile(const std::string& path, const LensData& current)
 {
+    const auto failure = [](int error) {
+        return FileOpenError(error == ENOENT || error == ENOTDIR     ? FileOpenError::Cause::NotFound
+                                 : error == EACCES || error == EPERM ? FileOpenError::Cause::NoPermission
+                                 : error == EISDIR                   ? FileOpenError::Cause::Directory
+                                                                     : FileOpenError::Cause::Unreadable);
+    };
     struct stat status
     {
     };
-    if (::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
-        throw FileOpenError();
+    if (::stat(path.c_str(), &status) != 0) {
+        throw failure(errno);
+    }
+    if (S_ISDIR(status.st_mode)) {
+        throw FileOpenError(FileOpenError::Cause::Directory);
     }
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
-        throw FileOpenError();
+        throw failure(errno);
     }
     std::string bytes;
     char chunk[16384];

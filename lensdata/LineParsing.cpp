@@ -4,6 +4,7 @@
 #include "LineFormatError.h"
 #include "TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -13,14 +14,16 @@ namespace {
 constexpr std::size_t MaxModulationLineLength = 255;
 constexpr int MaxBoundaries = 10;
 
-// Long lines are shown by their beginning only.
-MessageText quotedExcerpt(std::string_view bytes)
+// A quoted text of the file shows at most this many characters, so that a
+// malformed file cannot flood a terminal or a message box.
+constexpr std::size_t QuotedLength = 60;
+
+// The bytes that a terminal could take as the start of a command: C0
+// controls, DEL, and the bytes Windows-1252 leaves undefined (decoded to C1
+// controls).
+bool isControl(unsigned char byte)
 {
-    constexpr std::size_t Shown = 40;
-    if (bytes.size() <= Shown) {
-        return quoted(bytes);
-    }
-    return MessageText(LUMIVEX_TEXT("LineParsing", "„%1…“"), { decodeWindows1252(bytes.substr(0, Shown)) });
+    return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
 // An optional sign followed by one or more digits.
@@ -41,7 +44,23 @@ MessageText outOfByteRange(std::string_view field)
 
 MessageText quoted(std::string_view bytes)
 {
-    return MessageText(LUMIVEX_TEXT("LineParsing", "„%1“"), { decodeWindows1252(bytes) });
+    constexpr std::string_view Hex = "0123456789abcdef";
+    std::string shown;
+    std::string plain; // a run of printable bytes, decoded at once
+    for (std::size_t i = 0; i < std::min(bytes.size(), QuotedLength); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (!isControl(byte)) {
+            plain += bytes[i];
+            continue;
+        }
+        shown += decodeWindows1252(plain) + "\\x" + Hex[byte >> 4] + Hex[byte & 0xF];
+        plain.clear();
+    }
+    shown += decodeWindows1252(plain);
+    if (bytes.size() > QuotedLength) {
+        shown += "…";
+    }
+    return MessageText(LUMIVEX_TEXT("LineParsing", "„%1“"), { shown });
 }
 
 std::string shortestNumber(double value)
@@ -49,6 +68,18 @@ std::string shortestNumber(double value)
     std::array<char, 32> text {};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
     return std::string(text.data(), result.ptr);
+}
+
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(";\"\n\r") == std::string::npos) {
+        return text;
+    }
+    std::string quotedField = "\"";
+    for (const char c : text) {
+        quotedField += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quotedField + "\"";
 }
 
 void splitLine(std::string_view line, LineTokens& tokens)
@@ -87,7 +118,7 @@ std::vector<int> parseModulationLine(std::string_view line, int valueCount)
     if (line.size() > MaxModulationLineLength) {
         throw LineFormatError(MessageText(
             LUMIVEX_TEXT("LineParsing", "Bereichsfehler: Modulationszeile ist %1 Zeichen lang, erlaubt sind %2: %3"),
-            { std::to_string(line.size()), static_cast<int>(MaxModulationLineLength), quotedExcerpt(line) }));
+            { std::to_string(line.size()), static_cast<int>(MaxModulationLineLength), quoted(line) }));
     }
 
     // Boundaries as 1-based columns, as the layout describes them.
@@ -102,7 +133,7 @@ std::vector<int> parseModulationLine(std::string_view line, int valueCount)
             if (static_cast<int>(boundaries.size()) == MaxBoundaries) {
                 throw LineFormatError(MessageText(
                     LUMIVEX_TEXT("LineParsing", "Bereichsfehler: Modulationszeile hat mehr als %1 Wertgrenzen: %2"),
-                    { MaxBoundaries, quotedExcerpt(line) }));
+                    { MaxBoundaries, quoted(line) }));
             }
             boundaries.push_back(column);
         }
@@ -110,7 +141,7 @@ std::vector<int> parseModulationLine(std::string_view line, int valueCount)
     if (boundaries.empty()) {
         throw LineFormatError(MessageText(
             LUMIVEX_TEXT("LineParsing", "Bereichsfehler: Modulationszeile %1 enthält kein Leerzeichen vor einem Wert"),
-            { quotedExcerpt(line) }));
+            { quoted(line) }));
     }
     boundaries.back() = length;
 
@@ -120,7 +151,7 @@ std::vector<int> parseModulationLine(std::string_view line, int valueCount)
         if (static_cast<std::size_t>(q) >= boundaries.size()) {
             throw LineFormatError(
                 MessageText(LUMIVEX_TEXT("LineParsing", "Modulationszeile %1 enthält nur %2 von %3 Werten"),
-                            { quotedExcerpt(line), std::to_string(boundaries.size() - 1), valueCount }));
+                            { quoted(line), std::to_string(boundaries.size() - 1), valueCount }));
         }
         const std::size_t first = boundaries[static_cast<std::size_t>(q) - 1]; // 0-based start = 1-based boundary
         const std::size_t last = boundaries[static_cast<std::size_t>(q)];

@@ -25,12 +25,18 @@ struct LineTokens
 };
 
 // A text of the file (Windows-1252 bytes) in quotes, for messages: German
-// quotes in the German text, a translation sets its own.
+// quotes in the German text, a translation sets its own. Safe to print:
+// at most 60 characters, then "…"; control characters (below 0x20, DEL and
+// the bytes Windows-1252 leaves undefined) written as "\x1b".
 MessageText quoted(std::string_view bytes);
 
 // The shortest text that reads back as the same double, with a decimal
 // point whatever the locale ("0.1", "25", "1e+20").
 std::string shortestNumber(double value);
+
+// A field of a ';'-separated CSV line: as it is, or in double quotes (each
+// quote doubled) when it holds the separator, a quote or a line end.
+std::string csvField(const std::string& text);
 
 // Splits one labelled value line at blanks (the space character only). The
 // first item is the label: counted, not stored. A run of several blanks

@@ -38,13 +38,42 @@ private:
 };
 
 // The chosen file could not be opened at all. Its text is the fixed
-// message the user sees: "Abbruch beim Dateilesen".
+// message the window shows: "Abbruch beim Dateilesen"; causeText() says
+// why, for a message that names the file ("Datei nicht gefunden").
 class FileOpenError : public std::runtime_error, public TranslatableError
 {
 public:
-    FileOpenError()
+    enum class Cause
+    {
+        NotFound,
+        Directory,
+        NoPermission,
+        Unreadable, // any other failure to open or read
+    };
+
+    explicit FileOpenError(Cause cause = Cause::Unreadable)
         : std::runtime_error("Abbruch beim Dateilesen")
         , TranslatableError(MessageText(LUMIVEX_TEXT("LoadError", "Abbruch beim Dateilesen")))
+        , m_cause(cause)
     {
     }
+
+    Cause cause() const { return m_cause; }
+    MessageText causeText() const
+    {
+        switch (m_cause) {
+        case Cause::NotFound:
+            return MessageText(LUMIVEX_TEXT("LoadError", "Datei nicht gefunden"));
+        case Cause::Directory:
+            return MessageText(LUMIVEX_TEXT("LoadError", "ist ein Verzeichnis"));
+        case Cause::NoPermission:
+            return MessageText(LUMIVEX_TEXT("LoadError", "keine Leseberechtigung"));
+        case Cause::Unreadable:
+            break;
+        }
+        return text();
+    }
+
+private:
+    Cause m_cause;
 };

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 AxisTexts windowAxisTexts(Abscissa abscissa)
 {
     return abscissa == Abscissa::ImageHeight ? initialAxisTexts() : axisTextsFor(abscissa);
@@ -31,10 +33,12 @@ std::vector<CurveSelection> chartPasses(const LensData& lens, Abscissa abscissa,
 
 void drawChartPasses(Canvas& screen, const LensData& lens, const ChartSelection& chart, const SplineWarningSink& warn)
 {
+    const LensData& shown = chart.lensOfPass(chart.passes.size() - 1, lens);
     for (std::size_t i = 0; i < chart.passes.size(); ++i) {
         const LensData& passLens = chart.lensOfPass(i, lens);
         const FrequencyFlags& frequencies = chart.frequenciesOfPass(i);
-        const LensData* reference = chart.reference.get();
+        // The reference lens is compared with the lens shown now only.
+        const LensData* reference = &passLens == &shown ? chart.reference.get() : nullptr;
         if (i == 0) {
             drawChart(screen, passLens, chart.abscissa, chart.passes[i], frequencies, chart.texts, warn, reference);
         } else {
@@ -57,6 +61,18 @@ QImage renderChartImage(const LensData& lens, const ChartSelection& chart, int s
     }
     QPainter painter(&image);
     PainterCanvas canvas(painter, scaledScreenMapping(scale));
+    drawChartPasses(canvas, lens, chart, warn);
+    painter.end();
+    return image;
+}
+
+QImage renderSmoothChart(const LensData& lens, const ChartSelection& chart, int pixels, const SplineWarningSink& warn)
+{
+    const int size = std::max(pixels, 1);
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, scaledScreenMapping(size / static_cast<double>(PlotGeometry::ImageSize)));
     drawChartPasses(canvas, lens, chart, warn);
     painter.end();
     return image;

@@ -34,8 +34,8 @@ struct ChartSelection
     // Empty (every pass draws the chart's lens and frequencies), or one
     // entry per pass.
     std::vector<PassSource> sources;
-    // The reference lens whose matching curves every pass draws after its
-    // own, or none.
+    // The reference lens whose matching curves every pass of the last
+    // pass's lens (the lens shown now) draws beneath its own, or none.
     std::shared_ptr<const LensData> reference;
 
     // The lens and the frequencies pass i draws.
@@ -70,3 +70,9 @@ void drawChartPasses(Canvas& screen, const LensData& lens, const ChartSelection&
 // vector graphics at that size: frame and text crisp on whole pixels, the
 // curves antialiased through their real coordinates.
 QImage renderChartImage(const LensData& lens, const ChartSelection& chart, int scale, const SplineWarningSink& warn);
+
+// The chart drawn square at `pixels` device pixels (at least 1) through the
+// smooth path whatever the size: frame, texts and markers scaled by
+// pixels / 250, the curves from their real coordinates (never the 1x
+// raster). For a chart that follows the size of its window.
+QImage renderSmoothChart(const LensData& lens, const ChartSelection& chart, int pixels, const SplineWarningSink& warn);

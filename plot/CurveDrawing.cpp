@@ -2,8 +2,10 @@
 #include "CurveDrawing.h"
 
 #include "CurveMapping.h"
+#include "SplineBezier.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -57,6 +59,34 @@ void addSampleLine(SeriesShape& shape, const CurveSamples& samples, int step, co
     }
 }
 
+// The spline from the y axis on as cubic Bézier segments in real screen
+// units. The mapping is affine, so the mapped control points draw the mapped
+// curve; a point the mapping would have to pull in (or cannot place) would
+// bend it, so then there is no such form and the samples are drawn.
+QPolygonF splinePath(const SplineState& spline, const CurveMapping& mapping)
+{
+    const std::vector<CubicBezier> segments = splineBeziers(spline, 0.0);
+    QPolygonF path;
+    if (segments.empty()) {
+        return path;
+    }
+    const auto add = [&](BezierPoint p) {
+        const double dx = p.x * mapping.ScaleX * mapping.AbscissaFactor;
+        const double dy = p.y * mapping.ScaleY;
+        const double limit = CurveMapping::CoordinateLimit;
+        if (!(std::abs(dx) < limit && std::abs(dy) < limit)) {
+            return false;
+        }
+        path.push_back(*mapping.screenReal(p.x, p.y));
+        return true;
+    };
+    bool placed = add(segments.front().p0);
+    for (const CubicBezier& s : segments) {
+        placed = placed && add(s.p1) && add(s.p2) && add(s.p3);
+    }
+    return placed ? path : QPolygonF();
+}
+
 // Lighter than the first lens's pure red and blue, still of their
 // families, and dark enough to see on white paper.
 const QColor ReferenceSagittal(255, 128, 128);
@@ -93,6 +123,9 @@ void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor,
     }
     if (samples.drawable) {
         addSampleLine(shape, samples, series == Series::Sagittal ? 1 : 4, mapping, style);
+        if (style.realPosition && shape.realPieces.size() == 1) {
+            shape.realSpline = splinePath(curve.spline, mapping);
+        }
     }
 
     shape.markerColor = style.reference ? shape.lineColor : QColor(0, 0, 0);

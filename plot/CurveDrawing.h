@@ -49,6 +49,8 @@ struct CurveStyle
 // breaks the line. In a reference style the lines are light red and light
 // blue and the markers hollow rings of the same colour; the brush is white
 // again afterwards. The canvas gets the series as one shape in both
-// precisions (Canvas::series) and draws the one that fits it.
+// precisions (Canvas::series) and draws the one that fits it; the real form
+// carries the spline itself from the y axis on, one cubic Bézier segment per
+// interval, for surfaces that can draw curves.
 void drawSeries(Canvas& canvas, const SeriesCurve& curve, double abscissaFactor, Series series,
                 const CurveStyle& style);

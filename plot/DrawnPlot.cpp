@@ -119,14 +119,28 @@ void clearDrawnPlot(DrawnPlot& plot, Abscissa abscissa, const AxisTexts& texts)
     plot.referenceMissing.clear();
 }
 
+std::vector<const LensData*> drawnLenses(const DrawnPlot& plot)
+{
+    std::vector<const LensData*> lenses;
+    for (const DrawnPass& pass : plot.passes) {
+        if (std::find(lenses.begin(), lenses.end(), pass.source.lens.get()) == lenses.end()) {
+            lenses.push_back(pass.source.lens.get());
+        }
+    }
+    return lenses;
+}
+
 void setDrawnReference(DrawnPlot& plot, std::shared_ptr<const LensData> reference)
 {
     plot.reference = std::move(reference);
     plot.referenceCurves.clear();
     plot.referenceMissing.clear();
-    if (plot.reference) {
+    if (plot.reference && !plot.passes.empty()) {
+        const LensData* shown = plot.passes.back().source.lens.get();
         for (const DrawnCurve& curve : plot.curves) {
-            addReferenceOf(plot, curve);
+            if (curve.lens.get() == shown) {
+                addReferenceOf(plot, curve);
+            }
         }
     }
 }
@@ -139,11 +153,16 @@ void recordDraw(DrawnPlot& plot, const LensData& lens, Abscissa abscissa, const 
         // one, the curves before it cannot be read on the new axis.
         clearDrawnPlot(plot, abscissa, plot.texts);
     }
-    // One copy of the lens for all the draws from it.
+    // One copy of the lens for all the draws from it, also when the same
+    // file has been loaded again after another.
     std::shared_ptr<const LensData> shared;
     std::shared_ptr<const ReadoutAxis> axis;
-    if (!plot.passes.empty() && *plot.passes.back().source.lens == lens) {
-        shared = plot.passes.back().source.lens;
+    for (auto pass = plot.passes.rbegin(); pass != plot.passes.rend() && !shared; ++pass) {
+        if (pass->source.lens.get() == &lens || *pass->source.lens == lens) {
+            shared = pass->source.lens;
+        }
+    }
+    if (shared) {
         for (auto curve = plot.curves.rbegin(); curve != plot.curves.rend() && !axis; ++curve) {
             if (curve->lens == shared) {
                 axis = curve->axis;
@@ -182,11 +201,13 @@ void recordDraw(DrawnPlot& plot, const LensData& lens, Abscissa abscissa, const 
         curve.pixelsPerUnit = samples.drawable ? samples.ScaleX * curve.probe.curve.AbscissaFactor : 0.0;
         curve.axis = axis;
         plot.curves.push_back(std::move(curve));
-        if (plot.reference) {
-            addReferenceOf(plot, plot.curves.back());
-        }
     }
     plot.passes.push_back({ fixed, { shared, frequencies } });
+    if (plot.reference) {
+        // Matched against the lens shown now, which this draw may have
+        // changed.
+        setDrawnReference(plot, plot.reference);
+    }
 }
 
 ChartSelection chartOfPlot(const DrawnPlot& plot, const CurveSelection& fixed)

@@ -58,13 +58,18 @@ struct DrawnPlot
     AxisTexts texts = initialAxisTexts();
     std::vector<DrawnPass> passes;
     std::vector<DrawnCurve> curves;
-    // The reference lens drawn with every curve (kept across clears), its
-    // curve of each of `curves` that it has, on their axes, in the same
-    // order, and what it lacks ("Vergleichsobjektiv: keine …", each once).
+    // The reference lens drawn with the curves of the lens shown now (kept
+    // across clears), its curve of each of them that it has, on their axes,
+    // in the same order, and what it lacks ("Vergleichsobjektiv: keine …",
+    // each once).
     std::shared_ptr<const LensData> reference;
     std::vector<DrawnCurve> referenceCurves;
     std::vector<QString> referenceMissing;
 };
+
+// The lenses the plot draws from, in the order they were loaded (first
+// drawn); the last is the one shown now.
+std::vector<const LensData*> drawnLenses(const DrawnPlot& plot);
 
 // The plot was cleared to the empty frame of the abscissa with the texts;
 // the reference lens stays.
@@ -73,12 +78,15 @@ void clearDrawnPlot(DrawnPlot& plot, Abscissa abscissa, const AxisTexts& texts);
 // A draw command drew the curves of every flagged frequency for `fixed`
 // from lens over the abscissa (the plot's, since every abscissa change
 // clears). A curve already in the plot (same lens and fixed values) is kept
-// once. Throws RangeError as the extraction.
+// once; a lens equal to one drawn before counts as that one. The reference
+// lens is matched against the curves of this lens only. Throws RangeError
+// as the extraction.
 void recordDraw(DrawnPlot& plot, const LensData& lens, Abscissa abscissa, const CurveSelection& fixed,
                 const FrequencyFlags& frequencies);
 
 // Sets the reference lens (or none) and finds its curves for every curve
-// in the plot. Throws RangeError as the extraction.
+// of the lens shown now (the last drawn). Throws RangeError as the
+// extraction.
 void setDrawnReference(DrawnPlot& plot, std::shared_ptr<const LensData> reference);
 
 // The plot as an export chart: every pass with its lens and frequencies,

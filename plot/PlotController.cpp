@@ -71,6 +71,11 @@ void draw(PlotView& view, const LensData& lens, PlotState& state)
         state.selection = last->selection;
     }
     recordDraw(state.drawn, lens, abscissa, fixed, state.FrequencySelected);
+    if (state.drawn.reference && drawnLenses(state.drawn).size() > 1) {
+        // The reference lens goes with the lens shown now only: drawn
+        // again without its curves of the lenses before.
+        drawChartPasses(view.plotCanvas(), lens, chartOfPlot(state.drawn, state.selection), SplineWarningSink());
+    }
     view.refreshPlot();
 }
 

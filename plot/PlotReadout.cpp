@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -138,7 +139,11 @@ QString PlotReadout::text() const
     // Built by hand, as it is on every mouse move: QString::number is
     // several times slower than this for one decimal.
     QString out;
-    out.reserve(abscissa.size() + static_cast<qsizetype>(lines.size()) * 72);
+    out.reserve(lenses.size() + abscissa.size() + static_cast<qsizetype>(lines.size()) * 72);
+    if (!lenses.isEmpty()) {
+        out += lenses;
+        out += QLatin1Char('\n');
+    }
     out += abscissa;
     for (const ReadoutLine& line : lines) {
         out += QLatin1Char('\n');
@@ -161,10 +166,16 @@ QString PlotReadout::text() const
 PlotReadout readPlotAt(const DrawnPlot& plot, double x)
 {
     PlotReadout readout;
+    // Two lenses in one overlay are told apart by their number.
+    const std::vector<const LensData*> lenses = drawnLenses(plot);
+    const bool numbered = lenses.size() > 1;
+    const auto numberOf = [&lenses](const LensData* lens) {
+        return QString::number(std::find(lenses.begin(), lenses.end(), lens) - lenses.begin() + 1);
+    };
     const DrawnCurve* lastRead = nullptr;
     double lastPosition = 0.0;
     int lastNode = 0;
-    const auto read = [&](const DrawnCurve& curve) {
+    const auto read = [&](const DrawnCurve& curve, bool own) {
         std::optional<ProbeValue> value;
         double position = 0.0;
         if (const int node = nodeNear(curve, x)) {
@@ -177,20 +188,33 @@ PlotReadout readPlotAt(const DrawnPlot& plot, double x)
         if (!value) {
             return;
         }
-        readout.lines.push_back({ curve.label, value->sag, value->tan, value->node > 0 });
+        readout.lines.push_back(
+            { own && numbered ? numberOf(curve.lens.get()) + QStringLiteral(": ") + curve.label : curve.label,
+              value->sag, value->tan, value->node > 0 });
         lastRead = &curve;
         lastPosition = position;
         lastNode = value->node;
     };
     for (const DrawnCurve& curve : plot.curves) {
-        read(curve);
+        read(curve, true);
     }
     for (const DrawnCurve& curve : plot.referenceCurves) {
-        read(curve);
+        read(curve, false);
     }
     if (lastRead != nullptr) {
         readout.abscissa = abscissaText(*lastRead, lastPosition, lastNode);
         readout.notes = plot.referenceMissing;
+    }
+    if (lastRead != nullptr && numbered) {
+        QStringList names;
+        for (const LensData* lens : lenses) {
+            names << numberOf(lens) + QStringLiteral(": ") + QString::fromStdString(lens->LensName).trimmed();
+        }
+        if (plot.reference) {
+            names << QCoreApplication::translate("PlotReadout", "B: %1 (mit %2 verglichen)")
+                         .arg(QString::fromStdString(plot.reference->LensName).trimmed(), numberOf(lenses.back()));
+        }
+        readout.lenses = names.join(QStringLiteral("  "));
     }
     return readout;
 }

@@ -24,13 +24,18 @@ struct ReadoutLine
 // curves were first drawn. Empty where no curve reaches.
 struct PlotReadout
 {
+    // With curves of more than one lens: their numbers and names, then the
+    // reference lens and the lens it is matched against,
+    // "1: Testlinse 2.8/50  2: Normal 1.4/50  B: Vergleich 4/50 (mit 2 verglichen)";
+    // empty otherwise.
+    QString lenses;
     QString abscissa; // "k 4.2", "20 LP/mm", "y′ 50.0 % (10.8 mm)", "ß′ -0.05, OO′ 530 mm"
     std::vector<ReadoutLine> lines;
     // What the reference lens lacks, after the lines.
     std::vector<QString> notes;
 
     bool empty() const { return lines.empty(); }
-    // The abscissa line, then one line per curve:
+    // The lenses' line if any, the abscissa line, then one line per curve:
     // "20 LP/mm, k 2.8, ß′ 0: S 77.2 %  T 70.5 %  interpoliert", then one
     // line per note.
     QString text() const;
@@ -44,7 +49,8 @@ struct PlotReadout
 // reference lens's curves follow the first lens's (their labels marked
 // "B: "), and where there is a line at all, what the reference lens lacks
 // follows as notes. The abscissa is read on the last drawn curve that gives
-// a line. Never throws.
+// a line. With curves of more than one lens each line starts with the
+// number of its lens ("2: "), and `lenses` names them. Never throws.
 PlotReadout readPlotAt(const DrawnPlot& plot, double x);
 
 // The column of the next support point right (direction > 0) or left

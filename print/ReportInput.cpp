@@ -71,4 +71,5 @@ void stampReport(ReportInput& input, const QDateTime& when, const QLocale& local
 {
     input.dateText = locale.toString(when.date(), QLocale::ShortFormat);
     input.timeText = locale.toString(when.time(), QLocale::ShortFormat);
+    input.stamped = when;
 }

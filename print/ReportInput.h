@@ -38,6 +38,9 @@ struct ReportInput
     AxisTexts axisTexts;
     QString dateText;
     QString timeText;
+    // The moment of dateText and timeText, also the PDF's creation date;
+    // invalid: the PDF writer's clock.
+    QDateTime stamped;
     QString makerText = QStringLiteral("  Lumivex-Projekt, example.org");
     // One pair per checked frequency, in ascending order.
     std::vector<ReportCurve> curves;

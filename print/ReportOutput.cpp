@@ -34,6 +34,33 @@ void paintReport(QPaintDevice& device, const ReportInput& input, const QString& 
     painter.end();
 }
 
+namespace {
+
+// The PDF writer stamps its document with the clock it reads; a report
+// stamped with another moment (SOURCE_DATE_EPOCH) takes that one, so that
+// the same call makes the same bytes. The date stands once, in the
+// document information, as "D:YYYYMMDDHHmmSS" and an offset ("Z" or
+// "+HH'mm'"); it is rewritten in UTC with an offset of the same length, so
+// that no byte offset of the document moves.
+void setCreationDate(QByteArray& pdf, const QDateTime& when)
+{
+    static const QByteArray Key = "/CreationDate (D:";
+    const qsizetype start = pdf.indexOf(Key);
+    const qsizetype end = start < 0 ? -1 : pdf.indexOf(')', start);
+    if (end < 0 || !when.isValid()) {
+        return;
+    }
+    const qsizetype from = start + Key.size();
+    const qsizetype length = end - from;
+    const QByteArray digits = when.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    const QByteArray offset = length == digits.size() + 1 ? QByteArray("Z") : QByteArray("+00'00'");
+    if (digits.size() + offset.size() == length) {
+        pdf.replace(from, length, digits + offset);
+    }
+}
+
+} // namespace
+
 QByteArray reportPdf(const ReportInput& input)
 {
     checkReport(input);
@@ -49,5 +76,6 @@ QByteArray reportPdf(const ReportInput& input)
                         + QString::fromStdString(input.lens.LensName));
         paintReport(writer, input, QStringLiteral("PDF"));
     }
+    setCreationDate(document, input.stamped);
     return document;
 }

@@ -2,7 +2,10 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "AnalysisWindow.h"
 #include "ComparisonTexts.h"
+#include "DialogFolder.h"
+#include "FiguresWindow.h"
 #include "HelpFile.h"
 #include "ImageView.h"
 #include "LensFileDrop.h"
@@ -123,7 +126,11 @@ MainWindow::MainWindow(UiServices& ui, Language language, QWidget* parent)
     }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Its pages read this window's state: gone before that is.
+    delete m_analysisWindow;
+}
 
 void MainWindow::runGuarded(const std::function<void()>& body) noexcept
 {
@@ -181,6 +188,8 @@ void MainWindow::connectControls()
     onTrigger(m_plotActions.copyValues, &MainWindow::copyPlotValues);
     onTrigger(m_plotActions.loadReference, &MainWindow::loadReference);
     onTrigger(m_plotActions.removeReference, &MainWindow::removeReference);
+    onTrigger(m_plotActions.figures, &MainWindow::showFigures);
+    connect(m_plotActions.analysis, &QAction::triggered, this, [this] { openAnalysis(); });
 
     // A new fixed value draws on top (or alone in single mode).
     const auto drawOnCheck = [this](const auto& buttons) {
@@ -240,7 +249,10 @@ void MainWindow::openLens()
     // The window takes its loaded look before the dialog, and keeps it
     // whatever the dialog and the read bring.
     showLoadedLook();
-    const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"));
+    const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"), DialogFolder::last());
+    if (path) {
+        DialogFolder::remember(*path);
+    }
     if (path && !readLens(*path)) {
         return;
     }
@@ -269,6 +281,7 @@ bool MainWindow::readLens(const QString& path)
     try {
         // All or nothing: the data set is replaced only by a complete read.
         m_lens = readLensFile(QFile::encodeName(path).toStdString(), m_lens);
+        m_lensPath = path;
     } catch (const FileOpenError& error) {
         showMessage(errorText(error));
         return false;
@@ -315,7 +328,8 @@ void MainWindow::openReferenceFile(const QString& path)
 
 void MainWindow::loadReference()
 {
-    if (const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"))) {
+    if (const auto path = m_ui.openFileName(this, tr("MTF-Datei") + QStringLiteral("|*.mtf"), DialogFolder::last())) {
+        DialogFolder::remember(*path);
         openReferenceFile(*path);
     }
 }
@@ -416,16 +430,13 @@ void MainWindow::showLensName()
     if (const LensData* reference = referenceLens()) {
         name = ComparisonTexts::lensNames(name, QString::fromStdString(reference->LensName));
     }
-    c.lensNameLabel->setText(name);
-    c.lensNameLabel->adjustSize();
-    // A long name would run into the wavelength lines: it is cut there,
-    // and the whole name is in the tool tip.
+    // A long name would run into the wavelength lines: it ends in "…"
+    // before them, and the whole name is in the tool tip.
     const int room = c.wavelengthLabel->x() - c.lensNameLabel->x() - 4;
-    const bool cut = c.lensNameLabel->width() > room;
-    if (cut) {
-        c.lensNameLabel->resize(room, c.lensNameLabel->height());
-    }
-    c.lensNameLabel->setToolTip(cut ? name : QString());
+    const QString shown = c.lensNameLabel->fontMetrics().elidedText(name, Qt::ElideRight, room);
+    c.lensNameLabel->setText(shown);
+    c.lensNameLabel->adjustSize();
+    c.lensNameLabel->setToolTip(shown != name ? name : QString());
 }
 
 void MainWindow::draw()
@@ -470,16 +481,39 @@ void MainWindow::showHelp()
     }
 }
 
+int MainWindow::chartScale() const
+{
+    return std::clamp(static_cast<int>(std::ceil(plotPixelRatio() - 1e-9)), 1, 8);
+}
+
 void MainWindow::savePlot()
 {
-    // PNG at the resolution the plot is shown in, as --scale would draw it.
-    const int scale = std::clamp(static_cast<int>(std::ceil(plotPixelRatio() - 1e-9)), 1, 8);
-    savePlotCommand(*this, m_ui, this, m_lens, m_plot, scale, languageLocale(m_language));
+    savePlotCommand(*this, m_ui, this, m_lens, m_plot, chartScale(), languageLocale(m_language));
+}
+
+void MainWindow::showFigures()
+{
+    if (m_figuresWindow == nullptr) {
+        m_figuresWindow = new FiguresWindow(*this, m_ui, this);
+    }
+    m_figuresWindow->show();
+    m_figuresWindow->raise();
+    m_figuresWindow->activateWindow();
+}
+
+void MainWindow::openAnalysis(const QString& page)
+{
+    runGuarded([this, &page] {
+        if (!m_analysisWindow) {
+            m_analysisWindow = new AnalysisWindow(*this, m_ui);
+        }
+        m_analysisWindow->open(page);
+    });
 }
 
 void MainWindow::copyPlotImage()
 {
-    QGuiApplication::clipboard()->setImage(m_plotImage.image());
+    QGuiApplication::clipboard()->setImage(plotChartImage(m_lens, m_plot, chartScale()));
 }
 
 void MainWindow::copyPlotValues()

@@ -17,6 +17,8 @@
 #include <optional>
 
 class AboutBox;
+class FiguresWindow;
+class AnalysisWindow;
 class PlotReadoutTip;
 class UiServices;
 
@@ -52,12 +54,22 @@ public:
     // shown (what is shown is redrawn at once).
     void setPlotPixelRatio(std::optional<double> ratio);
     const LensData& lensData() const { return m_lens; }
+    // The path the lens was read from, as given to the load.
+    const QString& lensFilePath() const { return m_lensPath; }
     const PlotState& plotState() const { return m_plot; }
     // The plot's context menu and shortcuts, and its value readout.
     const PlotActions& plotActions() const { return m_plotActions; }
     PlotReadoutTip& readoutTip() const { return *m_readoutTip; }
     // The information box, once the info button has created it.
     AboutBox* aboutBox() const { return m_aboutBox; }
+    // The figures window, once "Kennzahlen …" has opened it.
+    FiguresWindow* figuresWindow() const { return m_figuresWindow; }
+
+    // The analysis window ("Analyse …", Ctrl+M), created on first use;
+    // null before. openAnalysis shows it at the page named page (its
+    // objectName), or at the page it showed last.
+    AnalysisWindow* analysisWindow() const { return m_analysisWindow; }
+    void openAnalysis(const QString& page = QString());
 
     // Where the help button looks for the help document, first match wins.
     void setHelpFileCandidates(const QStringList& candidates) { m_helpFileCandidates = candidates; }
@@ -130,6 +142,7 @@ private Q_SLOTS:
     // The file dialog, then the reference lens loaded.
     void loadReference();
     void removeReference();
+    void showFigures();
 
 private:
     // The state the window opens in: no lens, the empty frame for the image
@@ -152,6 +165,9 @@ private:
     void showLens();
     // The lens's name in the information strip, with the reference lens's.
     void showLensName();
+    // Saved and copied charts are drawn at the resolution the plot is shown
+    // at, rounded up to a whole pixel ratio (as --scale draws them).
+    int chartScale() const;
 
     UiServices& m_ui;
     Language m_language;
@@ -163,6 +179,10 @@ private:
     QString m_weightCaptionPrefix;
     QStringList m_helpFileCandidates;
     AboutBox* m_aboutBox = nullptr; // owned by this window (Qt parent)
+    // Owned by this window (Qt parent), once opened.
+    FiguresWindow* m_figuresWindow = nullptr;
+    QString m_lensPath;
     PlotActions m_plotActions;
-    PlotReadoutTip* m_readoutTip = nullptr; // owned by the plot view (Qt parent)
+    PlotReadoutTip* m_readoutTip = nullptr;     // owned by the plot view (Qt parent)
+    AnalysisWindow* m_analysisWindow = nullptr; // owned by this window, deleted first
 };

@@ -25,6 +25,8 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
     actions.loadReference
         = make(QCoreApplication::translate("PlotActions", "Vergleichsobjektiv laden …"), QKeySequence());
     actions.removeReference = make(QCoreApplication::translate("PlotActions", "Vergleich entfernen"), QKeySequence());
+    actions.analysis
+        = make(QCoreApplication::translate("PlotActions", "Analyse …"), QKeySequence(Qt::CTRL | Qt::Key_M));
 
     actions.menu = new QMenu(&window);
     actions.menu->addAction(actions.save);
@@ -33,6 +35,11 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
     actions.menu->addSeparator();
     actions.menu->addAction(actions.loadReference);
     actions.menu->addAction(actions.removeReference);
+    actions.figures
+        = make(QCoreApplication::translate("PlotActions", "Kennzahlen …"), QKeySequence(Qt::CTRL | Qt::Key_K));
+    actions.menu->addSeparator();
+    actions.menu->addAction(actions.figures);
+    actions.menu->addAction(actions.analysis);
 
     plot.setContextMenuPolicy(Qt::CustomContextMenu);
     QMenu* menu = actions.menu;
@@ -43,7 +50,7 @@ PlotActions PlotActions::create(QWidget& window, QWidget& plot)
 
 void PlotActions::setFileLoaded(bool loaded) const
 {
-    for (QAction* action : { save, copyChart, copyValues, loadReference }) {
+    for (QAction* action : { save, copyChart, copyValues, loadReference, figures, analysis }) {
         action->setEnabled(loaded);
     }
 }

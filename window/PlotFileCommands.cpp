@@ -2,6 +2,7 @@
 #include "PlotFileCommands.h"
 
 #include "CsvExport.h"
+#include "DialogFolder.h"
 #include "ExportFiles.h"
 #include "ReportClock.h"
 #include "UiServices.h"
@@ -44,6 +45,34 @@ QString plotFileFilter()
         + name(QT_TRANSLATE_NOOP("PlotFileCommands", "CSV-Werte")) + QStringLiteral("|*.csv");
 }
 
+QString suggestedPlotFileName(const LensData& lens, Abscissa abscissa)
+{
+    QString name = QString::fromStdString(lens.LensName).trimmed();
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || QStringLiteral("/\\:*?\"<>|").contains(c)) {
+            c = QLatin1Char('_');
+        }
+    }
+    if (name.isEmpty()) {
+        name = QStringLiteral("Diagramm");
+    }
+    const char* code = "y";
+    switch (abscissa) {
+    case Abscissa::FNumber:
+        code = "k";
+        break;
+    case Abscissa::Frequency:
+        code = "lpmm";
+        break;
+    case Abscissa::Magnification:
+        code = "m";
+        break;
+    case Abscissa::ImageHeight:
+        break;
+    }
+    return name + QLatin1Char('_') + QLatin1String(code) + QStringLiteral(".png");
+}
+
 void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const LensData& lens, PlotState& state,
                      int pngScale, const QLocale& locale)
 {
@@ -51,10 +80,12 @@ void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const Lens
         view.showMessage(PlotController::noFileMessage());
         return;
     }
-    const std::optional<QString> path = ui.saveFileName(parent, plotFileFilter());
+    const std::optional<QString> path = ui.saveFileName(
+        parent, plotFileFilter(), DialogFolder::pathFor(suggestedPlotFileName(lens, view.checkedAbscissa())));
     if (!path) {
         return;
     }
+    DialogFolder::remember(*path);
     const std::optional<PlotFileType> type = plotFileType(*path);
     if (!type) {
         view.showMessage(QCoreApplication::translate("PlotFileCommands",
@@ -88,6 +119,11 @@ void savePlotCommand(PlotView& view, UiServices& ui, QWidget* parent, const Lens
     } catch (const WriteError& error) {
         view.showMessage(QString::fromUtf8(error.what()));
     }
+}
+
+QImage plotChartImage(const LensData& lens, const PlotState& state, int scale)
+{
+    return renderChartImage(lens, chartOfPlot(state.drawn, state.selection), scale, Quiet);
 }
 
 QString plotValuesText(const LensData& lens, const PlotState& state)

@@ -22,6 +22,12 @@ PlotReadoutTip::PlotReadoutTip(QWidget& view, const DrawnPlot& plot)
     view.installEventFilter(this);
 }
 
+void PlotReadoutTip::setChartGeometry(QPointF origin, double scale)
+{
+    m_origin = origin;
+    m_scale = scale;
+}
+
 PlotReadout PlotReadoutTip::readout() const
 {
     return m_column ? readPlotAt(m_plot, *m_column) : PlotReadout {};
@@ -37,7 +43,7 @@ void PlotReadoutTip::showAt(double x, int y)
         return;
     }
     // Just right of and below the cursor, as tool tips sit.
-    const QPoint at = m_view.mapToGlobal(QPoint(static_cast<int>(x), y));
+    const QPoint at = m_view.mapToGlobal(QPoint(static_cast<int>(m_origin.x() + x * m_scale), y));
     QToolTip::showText(at, now.text(), &m_view);
 }
 
@@ -65,13 +71,13 @@ bool PlotReadoutTip::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseMove: {
         const QPointF at = static_cast<QMouseEvent*>(event)->position();
-        showAt(at.x(), static_cast<int>(at.y()));
+        showAt((at.x() - m_origin.x()) / m_scale, static_cast<int>(at.y()));
         return false;
     }
     case QEvent::ToolTip:
         // The readout takes the place of the plot's own tip where it has
         // something to say.
-        return !readPlotAt(m_plot, static_cast<QHelpEvent*>(event)->pos().x()).empty();
+        return !readPlotAt(m_plot, (static_cast<QHelpEvent*>(event)->pos().x() - m_origin.x()) / m_scale).empty();
     case QEvent::Leave:
         QToolTip::hideText();
         return false;

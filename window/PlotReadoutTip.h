@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 
 #include <optional>
 
@@ -23,11 +24,17 @@ public:
     // Watches view, which shows `plot`; both must outlive this object.
     PlotReadoutTip(QWidget& view, const DrawnPlot& plot);
 
+    // Where the view shows the plot: its top-left corner at origin and
+    // `scale` view pixels per logical pixel (a larger chart). The default
+    // is the classic plot: (0, 0) and 1.
+    void setChartGeometry(QPointF origin, double scale);
+
     // The column the readout was last taken at (logical pixels), if any.
     std::optional<double> column() const { return m_column; }
     // The readout at that column (empty without one).
     PlotReadout readout() const;
-    // Takes the readout at column x and shows it at row y of the view.
+    // Takes the readout at column x (logical pixels of the plot) and shows
+    // it at row y of the view.
     void showAt(double x, int y);
     // Moves the readout to the next support point right (direction > 0) or
     // left; from no column yet, to the first or the last one.
@@ -43,4 +50,6 @@ private:
     const DrawnPlot& m_plot;
     std::optional<double> m_column;
     int m_row = 125;
+    QPointF m_origin;
+    double m_scale = 1.0;
 };

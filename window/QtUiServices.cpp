@@ -26,19 +26,19 @@ QString qtFilter(const QString& pairs)
 
 } // namespace
 
-std::optional<QString> QtUiServices::openFileName(QWidget* parent, const QString& filter)
+std::optional<QString> QtUiServices::openFileName(QWidget* parent, const QString& filter, const QString& folder)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, QString(), QString(), qtFilter(filter));
+    const QString path = QFileDialog::getOpenFileName(parent, QString(), folder, qtFilter(filter));
     if (path.isEmpty()) {
         return std::nullopt;
     }
     return path;
 }
 
-std::optional<QString> QtUiServices::saveFileName(QWidget* parent, const QString& filter)
+std::optional<QString> QtUiServices::saveFileName(QWidget* parent, const QString& filter, const QString& suggested)
 {
     QString chosenFilter;
-    QString path = QFileDialog::getSaveFileName(parent, QString(), QString(), qtFilter(filter), &chosenFilter);
+    QString path = QFileDialog::getSaveFileName(parent, QString(), suggested, qtFilter(filter), &chosenFilter);
     if (path.isEmpty()) {
         return std::nullopt;
     }

@@ -12,8 +12,8 @@ class HelpViewer;
 class QtUiServices final : public UiServices
 {
 public:
-    std::optional<QString> openFileName(QWidget* parent, const QString& filter) override;
-    std::optional<QString> saveFileName(QWidget* parent, const QString& filter) override;
+    std::optional<QString> openFileName(QWidget* parent, const QString& filter, const QString& folder) override;
+    std::optional<QString> saveFileName(QWidget* parent, const QString& filter, const QString& suggested) override;
     void showMessage(QWidget* parent, const QString& text) override;
     bool runPrintDialog(QWidget* parent, QPrinter& printer) override;
     int runModal(QDialog& dialog) override;

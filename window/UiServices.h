@@ -19,13 +19,19 @@ public:
     virtual ~UiServices() = default;
 
     // Runs the file-open dialog with a filter given as
-    // "Description|*.pattern" pairs separated by '|'; nullopt when the user cancelled.
-    virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter) = 0;
+    // "Description|*.pattern" pairs separated by '|', starting in folder
+    // (empty: the dialog's own choice); nullopt when the user cancelled.
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter,
+                                                const QString& folder = QString())
+        = 0;
 
-    // Runs the file-save dialog with filters in the same form; a name
-    // chosen without an extension gets the one of the chosen filter.
-    // nullopt when the user cancelled.
-    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter) = 0;
+    // Runs the file-save dialog with filters in the same form, offering
+    // the suggested name (a path: in its folder); a name chosen without an
+    // extension gets the one of the chosen filter. nullopt when the user
+    // cancelled.
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
+                                                const QString& suggested = QString())
+        = 0;
 
     // A modal message box with one text and an OK button.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;

@@ -2,18 +2,23 @@
 // lumivex_window_shot: pictures of the real window for the documentation.
 //
 //   lumivex_window_shot FILE OUT.png [--f-number N] [--compare FILE2] [--abscissae PREFIX]
+//   lumivex_window_shot FILE OUT.png --analysis PREFIX [--lang en]
 //
 // Opens the main window, loads FILE as the program does for a file named
 // on its command line (then chooses the N-th f-number, and loads FILE2 as
 // the reference lens), and saves what the window shows (its client area,
 // QWidget::grab) as OUT.png. With --abscissae it then chooses the four
 // abscissae in turn and saves PREFIX-k.png, PREFIX-lpmm.png, PREFIX-y.png
-// and PREFIX-m.png. Any message the window would show in a box is printed
+// and PREFIX-m.png. With --analysis it opens the analysis window (Ctrl+M)
+// and saves each of its pages as PREFIX-<page>.png; --lang en shows the
+// windows in English. Any message the window would show in a box is printed
 // on stderr instead and makes the exit status 1, so a picture of an error
 // never slips into the documentation. Runs on any platform plugin;
 // QT_QPA_PLATFORM=offscreen needs no display.
+#include "AnalysisWindow.h"
 #include "FontSetup.h"
 #include "MainWindow.h"
+#include "Translation.h"
 #include "UiServices.h"
 
 #include <QApplication>
@@ -21,6 +26,9 @@
 #include <QFile>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include <array>
@@ -35,8 +43,8 @@ class ShotUiServices final : public UiServices
 public:
     int messages = 0;
 
-    std::optional<QString> openFileName(QWidget*, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QString&) override { return std::nullopt; }
     void showMessage(QWidget*, const QString& text) override
     {
         ++messages;
@@ -69,6 +77,11 @@ int main(int argc, char** argv)
     installFontSubstitutions();
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool english = arguments.size() >= 2 && arguments.mid(arguments.size() - 2) == QStringList { "--lang", "en" };
+    if (english) {
+        arguments.remove(arguments.size() - 2, 2);
+        installTranslations(app, Language::English);
+    }
     int fNumber = 0;
     if (arguments.size() >= 4 && arguments[2] == QStringLiteral("--f-number")) {
         fNumber = arguments[3].toInt();
@@ -80,14 +93,18 @@ int main(int argc, char** argv)
         arguments.remove(2, 2);
     }
     const bool abscissae = arguments.size() == 4 && arguments[2] == QStringLiteral("--abscissae");
-    if (arguments.size() != 2 && !abscissae) {
+    const bool analysis = arguments.size() == 4 && arguments[2] == QStringLiteral("--analysis");
+    if (arguments.size() != 2 && !abscissae && !analysis) {
         std::cerr << "Aufruf: lumivex_window_shot DATEI AUSGABE.png [--f-number N] [--compare DATEI2] "
-                     "[--abscissae PRÄFIX]\n";
+                     "[--abscissae PRÄFIX | --analysis PRÄFIX [--lang en]]\n";
         return 2;
     }
 
+    // Neither read nor change what the user's own windows remember.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ShotUiServices ui;
-    MainWindow form(ui);
+    MainWindow form(ui, english ? Language::English : Language::German);
     form.show();
     // The load needs the window on screen, as at a start with a file.
     QElapsedTimer waiting;
@@ -115,6 +132,16 @@ int main(int argc, char** argv)
             form.controls().abscissaButtons[i]->click();
             saved = save(form, arguments[3] + QLatin1Char('-') + QLatin1String(names[i]) + QStringLiteral(".png"))
                 && saved;
+        }
+    }
+    if (analysis) {
+        form.openAnalysis();
+        AnalysisWindow& window = *form.analysisWindow();
+        window.resize(640, 680);
+        for (int i = 0; i < window.tabs().count(); ++i) {
+            window.tabs().setCurrentIndex(i);
+            const QString name = window.tabs().widget(i)->objectName();
+            saved = save(window, arguments[3] + QLatin1Char('-') + name + QStringLiteral(".png")) && saved;
         }
     }
     return saved && ui.messages == 0 ? 0 : 1;

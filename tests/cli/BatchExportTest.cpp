@@ -35,7 +35,8 @@ std::string copyTo(const std::string& directory, const std::string& name, const 
 }
 
 // A directory gives its *.mtf files (any case) sorted, not those below it;
-// standard input gives names, blank lines skipped.
+// standard input gives names, blank lines skipped, a CR at a line's end
+// not part of the name.
 TEST(BatchExport, ReportsFailedFilesInOrderSkipsThemAndWritesTheOthers)
 {
     const TemporaryDirectory directory;
@@ -52,16 +53,17 @@ TEST(BatchExport, ReportsFailedFilesInOrderSkipsThemAndWritesTheOthers)
     const std::string out = directory.file("aus");
     fs::create_directories(out + "/5-besetzt.png"); // a directory is never replaced
     const std::string missing = directory.file("gibt-es-nicht.mtf");
-    const ProgramRun run = exportInto(out, { "--format", "png", "--f-number", "3", catalogue, missing, "-" },
-                                      PerFNumber + "\n\n" + listed + "\n" + again + "\n");
+    const ProgramRun run
+        = exportInto(out, { "--format", "png", "--f-number", "3", catalogue, missing, "-" },
+                     PerFNumber + "\r\n\r\n" + listed + "\r\n" + again + "\n" + catalogue + "/unter.mtf\n");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err,
               malformed + ":24: Modulationswert „300“ liegt außerhalb von 0..255\n" + small
                   + ": Option --f-number: 3 liegt außerhalb von 1..2 (Blendenzahlen der Datei)\n" + busy
                   + ": Die Datei „" + out + "/5-besetzt.png“ kann nicht geschrieben werden\n" + missing
-                  + ":0: Abbruch beim Dateilesen\n" + again
-                  + ": Eine andere Datei mit demselben Namen wird schon nach „" + out
-                  + "“ exportiert\n4 geschrieben, 5 fehlerhaft\n");
+                  + ": Datei nicht gefunden\n" + again + ": Eine andere Datei mit demselben Namen wird schon nach „"
+                  + out + "“ exportiert\n" + catalogue
+                  + "/unter.mtf: ist ein Verzeichnis\n4 geschrieben, 6 fehlerhaft\n");
     EXPECT_EQ(
         namesIn(out),
         (std::set<std::string> { "1-gut.png", "4-gut.png", "5-besetzt.png", "bildhoehe-je-blende.png", "c.png" }));

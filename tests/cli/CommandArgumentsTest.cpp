@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CommandArguments.h"
 #include "CommandOptions.h"
+#include "FieldShape.h"
 #include "FileExport.h"
 
 #include <gmock/gmock.h>
@@ -23,7 +24,7 @@ std::string parsed(const Arguments& arguments)
         return "error: " + error->message;
     }
     const CommandArguments& a = std::get<CommandArguments>(result);
-    const char* const modes[] = { "window", "help", "version", "dump", "export", "export-dir" };
+    const char* const modes[] = { "window", "help", "version", "dump", "export", "export-dir", "figures" };
     const char* const formats[] = { "png", "svg", "pdf", "csv" };
     const char* const abscissae[] = { "k", "lpmm", "y", "m" };
     const auto index = [](const std::optional<int>& i) { return i ? std::to_string(*i) : std::string("-"); };
@@ -34,6 +35,13 @@ std::string parsed(const Arguments& arguments)
     }
     if (a.mode == CommandMode::ExportDir) {
         text << " dir=" << a.exportDirectory << " jobs=" << a.jobs << " in=";
+        for (const std::string& input : a.inputs) {
+            text << input << ',';
+        }
+    }
+    if (a.mode == CommandMode::Figures) {
+        text << " jobs=" << a.jobs << " field=" << fieldShapeText(a.figures.field) << " p=" << a.figures.threshold
+             << (a.allFNumbers ? " k=all" : "") << (a.allMagnifications ? " m=all" : "") << " in=";
         for (const std::string& input : a.inputs) {
             text << input << ',';
         }
@@ -78,6 +86,11 @@ TEST(ParseArguments, AcceptedCommandLines)
           "export-dir dir=out jobs=3 in=a.mtf,-,dir, lens= out= png x2 | y k=- q= y=- m=-" },
         { { "--format=csv", "x", "--overlay-all", "--export-dir=o" },
           "export-dir dir=o jobs=0 in=x, lens= out= csv x1 overlay | y k=- q= y=- m=-" },
+        { { "--figures", "a.mtf", "-", "d", "--f-number", "all", "--magnification=2", "--field", "3:2", "--threshold",
+            "62.5", "--jobs", "2" },
+          "figures jobs=2 field=3:2 p=62.5 k=all in=a.mtf,-,d, lens= out= png x1 | y k=- q= y=- m=2" },
+        { { "--figures", "a", "--f-number", "all", "--f-number", "3", "--magnification", "all" },
+          "figures jobs=0 field=circle p=50 m=all in=a, lens= out= png x1 | y k=3 q= y=- m=-" },
     };
     for (const auto& [arguments, expected] : cases) {
         SCOPED_TRACE(expected);
@@ -103,6 +116,8 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
           "Option --compare gilt nur zusammen mit --dump, --export, --export-dir oder --map" },
         { { "--export", "a.png" }, "--export erwartet nach „a.png“ die Linsendatei" },
         { { "--export", "a.png", "l", "m" }, "Unerwartetes Argument „m“" },
+        { { "--export", "a.png", "" }, "Ein leeres Argument ist kein Dateiname" },
+        { { "--thumbnail", "64", "a" }, "--thumbnail erwartet nach „64“ die Linsendatei und die PNG-Datei" },
         { { "--dump", "l", "--export", "a.png" }, "--dump und --export schließen einander aus" },
         { { "--overlay-all" }, "--overlay-all gilt nur zusammen mit --export" },
         { { "--scale", "2", "l" }, "--scale gilt nur zusammen mit --export" },
@@ -135,6 +150,13 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--export", "a.png", "l", "--at", "5" }, "Option --at gilt nur zusammen mit --dump" },
         { { "--dump", "a", "--at", "1,5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „1,5“" },
         { { "--dump", "a", "--at", " 5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „ 5“" },
+        { { "--figures", "a", "--field", "3:0" }, "--field erwartet circle oder W:H (etwa 3:2), nicht „3:0“" },
+        { { "--figures", "a", "--threshold", "100" }, "--threshold erwartet eine Zahl über 0 und unter 100" },
+        { { "--figures", "a", "--threshold", "0" }, "--threshold erwartet eine Zahl über 0 und unter 100" },
+        { { "--figures", "a", "-", "-" }, "„-“ (Namen auf stdin) ist mehrfach angegeben" },
+        { { "--figures", "--jobs", "1", "d" }, "--figures erwartet zuerst Linsendateien, Verzeichnisse oder -" },
+        { { "--dump", "a", "--f-number", "all" }, "--f-number erwartet eine ganze Zahl ab 1, nicht „all“" },
+        { { "--export", "a.png", "l", "--threshold", "50" }, "--threshold gilt nur zusammen mit --figures" },
     };
     for (const auto& [arguments, message] : cases) {
         SCOPED_TRACE(message);

@@ -107,6 +107,9 @@ TEST(ExitCodes, ErrorsOnStderrAndNothingWrittenHelpAndVersionOnStdout)
     const std::string blocker = directory.write("datei", "x") + "/aus"; // not even root makes it
     const std::string writeError = "lumivex: Die Datei „" + unwritable + "“ kann nicht geschrieben werden\n";
     const std::string dirError = "lumivex: Das Verzeichnis „" + blocker + "“ kann nicht angelegt werden\n";
+    const std::string missing = directory.file("gibt-es-nicht.mtf");
+    const std::string folder = directory.file("ordner.mtf");
+    std::filesystem::create_directory(folder);
     // clang-format off
     const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
         { { "--dump", malformed }, 1, "", outOfRange },
@@ -115,6 +118,9 @@ TEST(ExitCodes, ErrorsOnStderrAndNothingWrittenHelpAndVersionOnStdout)
         { { "--export", chart, FullSize, "--compare", malformed }, 1, "", outOfRange },
         { { "--export-dir", directory.file("k"), "--format", "png", FullSize, "--compare", malformed }, 1, "", outOfRange },
         { { "--export", unwritable, Worked }, 1, "", writeError },
+        { { "--dump", missing }, 1, "", missing + ": Datei nicht gefunden\n" },
+        { { "--lang", "en", "--export", chart, folder }, 1, "", folder + ": is a directory\n" },
+        { { "--dump", FullSize, "--compare", folder }, 1, "", folder + ": ist ein Verzeichnis\n" },
         { { "--export-dir", blocker, "--format", "png", Worked }, 1, "", dirError },
         { { "--bogus" }, 2, "", "lumivex: Unbekannte Option „--bogus“\n\nAufruf:\n" },
         { { "--export", chart, FullSize, "--frequencies", "2,9" }, 2, "", "lumivex: Option --frequencies: 9 liegt außerhalb von 1..8" },

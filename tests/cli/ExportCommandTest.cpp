@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -59,11 +61,12 @@ TEST(PngExport, AtScaleFourTheCurvesRunAlongTheirRealCoordinates)
     EXPECT_NEAR(dotted, 330, 40);
 }
 
-// The flat lens overlaid: the grid one path, every series one polyline
-// through its real coordinates on the grid of pixel centres: x = 40.5 + X *
-// 170 / 21.6 for the samples X = -10 + 0.316 (j - 1) - 1e-8 right of the
-// axis (j = 33 .. 101: 41.381, 43.869, .. 210.5), y = 210.5 - 1.7 m; the
-// tangential one through every fourth of them (18), dashed over white.
+// The flat lens overlaid: the grid one path, every series one path of cubic
+// Bézier segments, one per interval of its spline from the y axis on (the
+// mirrored point's interval -10 .. 0 mm left out): 0 .. 10 and 10 .. 21.6 mm,
+// control points at thirds of each, x = 40.5 + X * 170 / 21.6 (40.5, 66.735,
+// 92.969, 119.204, 149.636, 180.068, 210.5), y = 210.5 - 1.7 m; the
+// tangential one dashed over white.
 TEST(SvgExport, EachSeriesIsOnePathThroughItsRealCoordinates)
 {
     const TemporaryDirectory directory;
@@ -79,11 +82,11 @@ TEST(SvgExport, EachSeriesIsOnePathThroughItsRealCoordinates)
     EXPECT_TRUE(svg.contains(QLatin1String("<circle cx=\"40.5\" cy=\"108.5\" r=\"1.5\"/>")));
     // The ordinate title reads upward from (5, 155): turned by 90°.
     EXPECT_TRUE(svg.contains(QLatin1String("<g transform=\"matrix(0,-1,1,0,5,155)\"><rect width=\"66\"")));
-    // Every polyline: stroke, row, vertex count, first two and last x, dashed.
-    static const QRegularExpression polyline(
-        QStringLiteral("<path d=\"M([0-9.]+) ([0-9.]+)L([^\"]*)\" fill=\"none\" stroke=\"(#[0-9a-f]+)\"([^/]*)/>"));
+    // Every series: stroke, row, point count, first two and last x, dashed.
+    static const QRegularExpression seriesPath(
+        QStringLiteral("<path d=\"M([0-9.]+) ([0-9.]+)C([^\"]*)\" fill=\"none\" stroke=\"(#[0-9a-f]+)\"([^/]*)/>"));
     QStringList found;
-    for (const QRegularExpressionMatch& m : polyline.globalMatch(svg)) {
+    for (const QRegularExpressionMatch& m : seriesPath.globalMatch(svg)) {
         const QStringList vertices = m.captured(3).split(' ');
         const QString dashed = m.captured(5).contains(QLatin1String("dasharray")) ? " dashed" : "";
         found << QStringLiteral("%1 %2 %3 %4 %5 %6")
@@ -96,9 +99,11 @@ TEST(SvgExport, EachSeriesIsOnePathThroughItsRealCoordinates)
         }
     }
     EXPECT_EQ(found,
-              QStringList({ "#ff0000 108.5 69 41.381 43.869 210.5", "#ffffff 142.5 18 41.381 51.33 210.5",
-                            "#0000ff 142.5 18 41.381 51.33 210.5 dashed", "#ff0000 74.5 69 41.381 43.869 210.5",
-                            "#ffffff 176.5 18 41.381 51.33 210.5", "#0000ff 176.5 18 41.381 51.33 210.5 dashed" }));
+              QStringList({ "#ff0000 108.5 7 40.5 66.735 210.5", "#ffffff 142.5 7 40.5 66.735 210.5",
+                            "#0000ff 142.5 7 40.5 66.735 210.5 dashed", "#ff0000 74.5 7 40.5 66.735 210.5",
+                            "#ffffff 176.5 7 40.5 66.735 210.5", "#0000ff 176.5 7 40.5 66.735 210.5 dashed" }));
+    EXPECT_TRUE(svg.contains(QLatin1String("C66.735 108.5 92.969 108.5 119.204 108.5 149.636 108.5 180.068 108.5 "
+                                           "210.5 108.5\"")));
 }
 
 // Per series the nodes (the table entries at the list positions 0 and 1),
@@ -139,6 +144,27 @@ TEST(CsvExport, OverTheImageHeightOnePassPerFNumberAndQuotedTexts)
     };
     for (const auto& [index, text] : expected) {
         EXPECT_EQ(rows[index], text) << "row " << index;
+    }
+}
+
+// The creation date is the moment of SOURCE_DATE_EPOCH in UTC, whatever the
+// clock and the time zone (2026-01-01 12:00:00 UTC; in UTC the writer ends
+// the date in "Z", elsewhere in an offset of seven characters).
+TEST(PdfExport, WithSourceDateEpochTwoRunsASecondApartGiveTheSameBytes)
+{
+    const TemporaryDirectory directory;
+    const std::string pdf = directory.file("bericht.pdf");
+    for (const auto& [zone, date] :
+         { std::pair { "UTC", "(D:20260101120000Z)" }, std::pair { "Europe/Berlin", "(D:20260101120000+00'00')" } }) {
+        std::string first;
+        for (int run = 0; run < 2; ++run) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(run * 1100));
+            const std::vector<std::string> environment = { "SOURCE_DATE_EPOCH=1767268800", "TZ=" + std::string(zone) };
+            ASSERT_EQ(runLumivex({ "--export", pdf, Small }, {}, environment).exitCode, 0);
+            EXPECT_TRUE(run == 0 || fileText(pdf) == first) << zone;
+            first = fileText(pdf);
+        }
+        EXPECT_NE(first.find(std::string("/CreationDate ") + date), std::string::npos) << zone;
     }
 }
 

@@ -32,6 +32,8 @@ TEST(CommandLanguage, HelpUsageAndReaderErrorsFollowTheOptionOrTheLocale)
         EXPECT_EQ(run.exitCode, exitCode);
         EXPECT_THAT(run.out.empty() ? run.err : run.out, StartsWith(start));
     }
+    const ProgramRun dump = runLumivex({ "--lang", "en", "--dump", examplePath("beispiel-testlinse.mtf") });
+    EXPECT_THAT(dump.out, HasSubstr(R"("DistanceLabels": ["infinity", "604"])"));
 }
 
 TEST(CommandLanguage, TheReportSpeaksTheLanguageWithItsDateAndKeepsTheDecimalPoint)

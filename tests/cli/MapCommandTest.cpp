@@ -35,7 +35,8 @@ TEST(MapCommand, WritesTheGridAndThePicturesAllOrNothing)
         { { "--map", "a.pdf", small }, "Unbekannte Endung bei „a.pdf“: --map schreibt .png, .svg oder .csv" },
         { { "--map", "a.png", small, "--map-kind", "fnumber" }, "Option --map-kind erwartet" },
         { { "--map", "a.png", small, "--size", "100x100" }, "Option --size erwartet" },
-        { { "--export", "a.png", small, "--field", "3:2" }, "Option --field gilt nur zusammen mit --map" },
+        { { "--export", "a.png", small, "--field", "3:2" },
+          "Option --field gilt nur zusammen mit --figures oder --map" },
     };
     for (const auto& row : wrong) {
         SCOPED_TRACE(row.message);

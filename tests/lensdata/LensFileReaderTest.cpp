@@ -149,8 +149,10 @@ TEST(TextLines, NameWavelengthsAndWeightsAreCutByColumns)
 {
     const auto name = &LensData::LensName;
     const std::vector<std::tuple<int, std::string, std::string LensData::*, std::string>> rows = {
-        // The name runs from column 5 to the third character after the first "/".
-        { 5, "Obj:Testlinse ohne Strich", name, "" },
+        // The name runs from column 5 to the third character after the first
+        // "/"; without one to the last non-blank.
+        { 5, "Obj:Testlinse ohne Strich  ", name, "Testlinse ohne Strich" },
+        { 5, "Obj:  ", name, "" },
         { 5, "Obj:a/b/c/d", name, "a/b/c" },
         { 5, "Obj/Testlinse", name, "Tes" },
         { 5, "/Testlinse", name, "" },
@@ -236,12 +238,16 @@ TEST(FailedLoad, LeavesTheDataSetUntouched)
     lines.back() = "y3 83 300 "; // fails on the very last line
     EXPECT_THROW(lens = readText(joinLines(lines), lens), LoadError);
     EXPECT_EQ(lens, before);
-    for (const std::string& path : { examplePath("gibt-es-nicht.mtf"), examplePath(""), std::string() }) {
+    using enum FileOpenError::Cause;
+    for (const auto& [path, cause] :
+         { std::pair { examplePath("gibt-es-nicht.mtf"), NotFound }, std::pair { examplePath(""), Directory },
+           std::pair { std::string(), NotFound }, std::pair { examplePath("beispiel-testlinse.mtf/x"), NotFound } }) {
         try {
             readLensFile(path, lens);
             ADD_FAILURE() << path << " was read";
         } catch (const FileOpenError& error) {
             EXPECT_STREQ(error.what(), "Abbruch beim Dateilesen");
+            EXPECT_EQ(error.cause(), cause) << path;
         }
     }
 }
@@ -278,6 +284,9 @@ TEST(BrokenFile, FailsAtTheLineWithAMessageNamingTheProblem)
         { set(19, "f 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 x16"), 19,
           "Bereichsfehler: mehr als 15 Werte in der Zeile, der 16. Wert ist „x16“" },
         { set(14, "k"), 14, "Zeile der Blendenzahlen „k“ enthält keine Werte" },
+        // Quoted lines are cut and their control characters escaped.
+        { set(14, "k\x1b[2J\x7f\x9d\xe4"), 14, "„k\\x1b[2J\\x7f\\x9dä“ enthält keine Werte" },
+        { set(38, std::string(100, 'y')), 38, "„" + std::string(60, 'y') + "…“ enthält kein Leerzeichen" },
         { both(set(2, "X12321"), [](Lines& lines) { lines.insert(lines.begin() + 16, "y 0 21.6"); }), 17,
           "„y 0 21.6“ hat 2 Werte, die erste hat 3" },
         { set(16, "y 0 1O 21.6"), 16, "Bildhöhe „1O“ ist keine Zahl" },

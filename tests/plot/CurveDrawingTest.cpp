@@ -169,4 +169,33 @@ TEST(DrawCurve, HugeOrInfiniteScaleDrawsNothingAcrossThePlot)
     }
 }
 
+// The natural spline through (0, 0), (1, 60), (2, 0) over 0 .. 2 (85 units
+// per abscissa unit, 1.7 per percent) is 41.25 % at 0.5 and at 1.5: real
+// units (83, 140.375) and (168, 140.375), device pixels (664, 1123) and
+// (1344, 1123) at scale 8. Each interval is one Bézier segment whose middle
+// lies there.
+TEST(DrawCurve, TheRealFormIsTheSplineOneBezierPerInterval)
+{
+    SeriesCurve curve;
+    curve.spline.CurvePointCount = 3;
+    for (int i = 1; i <= 3; ++i) {
+        curve.spline.KnotX[i] = i - 1;
+        curve.spline.KnotY[i] = i == 2 ? 60.0 : 0.0;
+    }
+    checkSplineKnots(curve.spline, {});
+    computeSpline(curve.spline);
+    curve.samples = sampleCurve(curve.spline, 170, 170);
+    RecordingCanvas canvas(RecordingCanvas::SeriesRecord::Whole);
+    drawSeries(canvas, curve, 1.0, Series::Tangential, CurveStyle::Screen);
+    const QPolygonF path = canvas.ops().front().series->realSpline;
+    ASSERT_EQ(path.size(), 7);
+    const double middles[] = { 664.0, 1344.0 };
+    for (int k = 0; k < 2; ++k) {
+        // (p0 + 3 p1 + 3 p2 + p3) / 8, scaled by 8.
+        const QPointF middle = path[3 * k] + 3 * path[3 * k + 1] + 3 * path[3 * k + 2] + path[3 * k + 3];
+        EXPECT_NEAR(middle.x(), middles[k], 0.05) << k;
+        EXPECT_NEAR(middle.y(), 1123.0, 0.05) << k;
+    }
+}
+
 } // namespace

@@ -3,6 +3,8 @@
 #include "WindowTestSupport.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace {
 
@@ -19,7 +21,12 @@ protected:
     QString reference = copyOfSmallLens(dir, { "k 2.8 5.6", "k 4 5.6", "Obj:Testlinse 2.8/50", "Obj:Vergleich 4/50" });
     Window w;
     void SetUp() override { w.form.setPlotPixelRatio(1.0); }
-    QString strip() const { return w.c.lensNameLabel->text(); }
+    // The whole text: in the tool tip where the strip is elided.
+    QString strip() const
+    {
+        const QString tip = w.c.lensNameLabel->toolTip();
+        return tip.isEmpty() ? w.c.lensNameLabel->text() : tip;
+    }
 };
 
 TEST_F(CompareWindow, TheMenuLoadsAReferenceLensThatEveryRedrawDrawsAndTheReadoutLists)
@@ -72,6 +79,29 @@ TEST_F(CompareWindow, AReferenceLensThatFailsToLoadChangesNothing)
     EXPECT_EQ(w.ui.messages[0], "Zeile 2: Spalte 6 der Kopfzeile „X1232x“ enthält keine Ziffer");
     EXPECT_TRUE(w.snapshot() == before);
     EXPECT_EQ(w.form.referenceLens()->LensName, "Vergleich 4/50 ");
+}
+
+// A second lens drawn over the first in overlay: each line names its lens
+// by number, the first line the lenses, and B is compared with the lens
+// shown now (it has that lens's 5.6, but not the first lens's 2.8). The
+// second lens's 5.6 holds the small example's 2.8 values.
+TEST_F(CompareWindow, TwoLensesInOneOverlayAreToldApartAndBGoesWithTheLastOne)
+{
+    w.load(SmallLens);
+    w.ui.openAnswers.push_back(reference);
+    w.form.plotActions().loadReference->trigger();
+    w.load(copyOfSmallLens(dir, { "k 2.8 5.6", "k 5.6 8", "Obj:Testlinse 2.8/50", "Obj:Zweite 5.6/50" }));
+    EXPECT_EQ(readPlotAt(w.form.plotState().drawn, 118).text(),
+              "1: Testlinse 2.8/50  2: Zweite 5.6/50  B: Vergleich 4/50 (mit 2 verglichen)\n"
+              "y′ 46.3 % (10.0 mm)\n"
+              "1: 20 LP/mm, k 2.8, ß′ 0: S 78.0 %  T 72.0 %  Stützstelle\n"
+              "2: 20 LP/mm, k 5.6, ß′ 0: S 78.0 %  T 72.0 %  Stützstelle\n"
+              "B: 20 LP/mm, k 5.6, ß′ 0: S 87.0 %  T 84.0 %  Stützstelle");
+    w.form.plotActions().copyValues->trigger();
+    const QString csv = QGuiApplication::clipboard()->text(); // lens 2 and B at 5.6
+    EXPECT_TRUE(csv.startsWith("lens;") && csv.contains("\n1;2;20;2.8;;0;S;") && csv.contains("\n2;2;20;5.6;;0;S;")
+                && csv.contains("\n3;2;20;5.6;;0;S;"));
+    EXPECT_TRUE(w.ui.messages.isEmpty()) << w.messages();
 }
 
 } // namespace

@@ -74,6 +74,7 @@ public:
     std::function<void(const QString&)> helpHandler;
 
     QStringList messages, openFilters, saveFilters, helpPaths;
+    QStringList dialogStarts; // the folder or suggested path each file dialog was given
     int printDialogs = 0;
     QList<QDialog*> modalDialogs;
 
@@ -85,14 +86,16 @@ public:
         }
         return answer;
     }
-    std::optional<QString> openFileName(QWidget*, const QString& filter) override
+    std::optional<QString> openFileName(QWidget*, const QString& filter, const QString& folder) override
     {
         openFilters << filter;
+        dialogStarts << folder;
         return next(openAnswers);
     }
-    std::optional<QString> saveFileName(QWidget*, const QString& filter) override
+    std::optional<QString> saveFileName(QWidget*, const QString& filter, const QString& suggested) override
     {
         saveFilters << filter;
+        dialogStarts << suggested;
         return next(saveAnswers);
     }
     void showMessage(QWidget*, const QString& text) override { messages << text; }

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "FuzzCheck.h"
+#include "FuzzEntries.h"
+
+#include "CurveComparison.h"
+#include "CurvePipeline.h"
+#include "CurveProbe.h"
+#include "LensFileReader.h"
+#include "LoadError.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::optional<LensData> readOrRefuse(const std::string& bytes, const LensData& current)
+{
+    std::istringstream in(bytes);
+    try {
+        return readLensData(in, current);
+    } catch (const LoadError& error) {
+        // A refused file names a line of it (there is no line 0).
+        LUMIVEX_FUZZ_CHECK(error.line() >= 1);
+        return std::nullopt;
+    }
+}
+
+void checkConsistent(const LensData& lens)
+{
+    LUMIVEX_FUZZ_CHECK(lens.FileLoaded == 1);
+    LUMIVEX_FUZZ_CHECK(lens.FNumberCount >= 1 && lens.FNumberCount <= LensData::MaxFNumbers);
+    LUMIVEX_FUZZ_CHECK(lens.FrequencyCount >= 1 && lens.FrequencyCount <= LensData::MaxFrequencies);
+    LUMIVEX_FUZZ_CHECK(lens.ImageHeightCount >= 1 && lens.ImageHeightCount <= LensData::MaxImageHeights);
+    LUMIVEX_FUZZ_CHECK(lens.MagnificationCount >= 1 && lens.MagnificationCount <= LensData::MaxMagnifications);
+    for (int r = 1; r <= lens.imageHeightRowCount(); ++r) {
+        LUMIVEX_FUZZ_CHECK(lens.ImageHeightValidCount[r] >= 1
+                           && lens.ImageHeightValidCount[r] <= lens.ImageHeightCount);
+    }
+}
+
+// What every surface relies on: samples it can turn into pixels.
+void checkDrawable(const SeriesCurve& series)
+{
+    const CurveSamples& samples = series.samples;
+    LUMIVEX_FUZZ_CHECK(std::isfinite(samples.ScaleX) && std::isfinite(samples.ScaleY));
+    for (int i = 1; i <= CurveSamples::SampleCount; ++i) {
+        LUMIVEX_FUZZ_CHECK(std::isfinite(samples.CurveSampleX[i]) && std::isfinite(samples.CurveSampleY[i]));
+    }
+}
+
+// The readout at the support points, between them and outside the curve.
+void probeAround(const LensData& lens, Abscissa abscissa, const CurveSelection& selection)
+{
+    const CurveProbe probe = makeCurveProbe(lens, abscissa, selection);
+    const ExtractedCurve& curve = probe.curve;
+    const int n = curve.CurvePointCount;
+    const double start = probeStart(curve);
+    for (int i = 1; i <= n; ++i) {
+        const std::optional<ProbeValue> atNode = probeCurve(probe, curve.KnotX[i]);
+        if (curve.KnotX[i] >= start) {
+            // A support point of the curve reads as one (the first of equal abscissae).
+            LUMIVEX_FUZZ_CHECK(atNode && atNode->node >= 1 && atNode->node <= i);
+            LUMIVEX_FUZZ_CHECK(atNode->sag == curve.SagPointValues[atNode->node]);
+        }
+        if (i < n) {
+            probeCurve(probe, (curve.KnotX[i] + curve.KnotX[i + 1]) / 2);
+        }
+    }
+    LUMIVEX_FUZZ_CHECK(!probeCurve(probe, -1e9));
+    if (n >= 1) {
+        LUMIVEX_FUZZ_CHECK(!probeCurve(probe, curve.KnotX[n] + 1e9));
+    }
+
+    // The axis's own values: the list's entries, the ends and beyond.
+    const AbscissaScale scale(lens, abscissa);
+    for (const double x : { -1.0, 0.0, 0.5, 2.8, 50.0, 100.0, 1e30 }) {
+        if (const std::optional<double> position = scale.positionOf(x)) {
+            scale.valueAt(*position);
+            probeCurve(probe, *position);
+        }
+    }
+    for (int i = 0; i < scale.count(); ++i) {
+        scale.valueAt(i + 0.5);
+    }
+}
+
+void everyCurve(const LensData& lens, const LensData& reference)
+{
+    const auto noWarning = [](SplineWarning) {};
+    const int longest
+        = std::max({ lens.FNumberCount, lens.FrequencyCount, lens.ImageHeightCount, lens.MagnificationCount });
+    for (const Abscissa abscissa :
+         { Abscissa::FNumber, Abscissa::Frequency, Abscissa::ImageHeight, Abscissa::Magnification }) {
+        // Every index of every variable, all of them stepping at once: each
+        // entry of each list is fixed in some step, and the tables are read
+        // at every index in each dimension.
+        for (int step = 1; step <= longest; ++step) {
+            CurveSelection selection;
+            selection.FrequencyIndex = std::min(step, lens.FrequencyCount);
+            selection.FNumberIndex = std::min(step, lens.FNumberCount);
+            selection.ImageHeightIndex = std::min(step, lens.ImageHeightCount);
+            selection.MagnificationIndex = std::min(step, lens.MagnificationCount);
+
+            const ExtractedCurve curve = extractCurve(lens, abscissa, selection);
+            LUMIVEX_FUZZ_CHECK(curve.CurvePointCount >= 0 && curve.CurvePointCount <= ExtractedCurve::MaxPoints);
+            const ReferenceCurve compared = compareCurve(lens, reference, abscissa, selection);
+            for (const Series series : { Series::Sagittal, Series::Tangential }) {
+                const SeriesCurve own = computeSeries(curve, series, noWarning);
+                checkDrawable(own);
+                if (!compared.missing) {
+                    checkDrawable(referenceSeries(compared, series, own.samples.ScaleX, noWarning));
+                }
+            }
+            probeAround(lens, abscissa, selection);
+        }
+    }
+}
+
+} // namespace
+
+void fuzzLensFile(const std::uint8_t* data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::size_t cut = bytes.find('\f');
+    const std::optional<LensData> lens = readOrRefuse(bytes.substr(0, cut), LensData());
+    if (!lens) {
+        return;
+    }
+    checkConsistent(*lens);
+    // The second lens is read over the first, as a second load in the window.
+    std::optional<LensData> reference = lens;
+    if (cut != std::string::npos) {
+        reference = readOrRefuse(bytes.substr(cut + 1), *lens);
+        if (!reference) {
+            reference = lens;
+        }
+        checkConsistent(*reference);
+    }
+    everyCurve(*lens, *reference);
+}
