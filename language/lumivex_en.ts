@@ -238,10 +238,6 @@
         <translation>1..%1 (the file’s spatial frequencies)</translation>
     </message>
     <message>
-        <source>Option %1 gilt nur zusammen mit --dump, --export oder --export-dir</source>
-        <translation>Option %1 applies only together with --dump, --export or --export-dir</translation>
-    </message>
-    <message>
         <source>--dump ... --at X, der Schlüssel Probe:
   Abscissa   k, lpmm, y oder m
   At         X, in den Einheiten der Abszisse
@@ -439,110 +435,6 @@ Exit status: 0 success, 1 file not readable, malformed or not writable
 </translation>
     </message>
     <message>
-        <source>Aufruf:
-  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
-  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]
-                                  gibt den Datensatz und die Kurven als JSON aus
-  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]
-          [--compare DATEI2]
-                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,
-                                  ohne Bildschirm; die Endung wählt das Format
-  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]
-          [--overlay-all] [--scale N] [--jobs N] [--compare DATEI2]
-                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
-                                  wie --export; DATEI auch ein Verzeichnis (seine
-                                  *.mtf) oder - (Dateinamen auf stdin)
-  lumivex --thumbnail GRÖSSE DATEI PNG
-                                  schreibt das Diagramm, mit dem das Fenster DATEI
-                                  zeigt, als Vorschaubild PNG mit GRÖSSE x GRÖSSE
-                                  Pixeln (16 bis 1024), für Dateimanager
-  lumivex --help                  zeigt diese Hilfe
-  lumivex --version               zeigt die Version
-
-Jeder Aufruf nimmt auch --lang de|en: die Sprache von Fenster, Meldungen und
-Bericht (Vorgabe: die des Systems nach LANGUAGE, LC_ALL, LC_MESSAGES oder LANG;
-Englisch bei en, sonst Deutsch).
-
-AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
-  --abscissa k|lpmm|y|m    Abszisse: Blendenzahl, Ortsfrequenz, Bildhöhe oder
-                           Abbildungsmaßstab (Vorgabe y)
-  --f-number N             Blendenzahl N (Vorgabe 1)
-  --frequencies N[,N...]   Ortsfrequenzen, deren Kurven berechnet werden (Vorgabe 2)
-  --image-height N         Bildhöhe N (Vorgabe 1)
-  --magnification N        Abbildungsmaßstab N (Vorgabe 1)
-
-VERGLEICH (--dump, --export, --export-dir):
-  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die
-                           Achsen von DATEI, mit denselben festen Werten;
-                           bei --export-dir wird jede DATEI mit DATEI2 verglichen
-
-DUMP:
-  --at X                   liest die Kurven an der Stelle X der Abszisse ab
-                           (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,
-                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m
-
-EXPORT:
-  --format png|svg|pdf|csv nur --export-dir: das Format aller Ausgabedateien
-  --jobs N                 nur --export-dir: N Dateien zugleich (1 bis 256,
-                           Vorgabe: Zahl der Prozessorkerne)
-  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder
-                           Abbildungsmaßstab); nicht für .pdf
-  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf
-                           neu gezeichnet, 250·N x 250·N Pixel
-</source>
-        <translation>Usage:
-  lumivex [FILE]                  opens the window, with FILE if given
-  lumivex --dump FILE [SELECTION] [--at X] [--compare FILE2]
-                                  prints the data set and the curves as JSON
-  lumivex --export OUTPUT FILE [SELECTION] [--overlay-all] [--scale N]
-          [--compare FILE2]
-                                  writes chart, report or data to OUTPUT,
-                                  without a screen; the extension picks the format
-  lumivex --export-dir DIRECTORY --format FORMAT FILE... [SELECTION]
-          [--overlay-all] [--scale N] [--jobs N] [--compare FILE2]
-                                  writes DIRECTORY/NAME.FORMAT for each FILE, as
-                                  --export does; FILE may also be a directory (its
-                                  *.mtf) or - (file names on stdin)
-  lumivex --thumbnail SIZE FILE PNG
-                                  writes the chart the window shows FILE with as
-                                  the thumbnail PNG of SIZE x SIZE pixels (16 to
-                                  1024), for file managers
-  lumivex --help                  shows this help
-  lumivex --version               shows the version
-
-Every call also takes --lang de|en: the language of window, messages and
-report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
-English for en, German otherwise).
-
-SELECTION (numbers from 1, as the buttons count):
-  --abscissa k|lpmm|y|m    abscissa: f-number, spatial frequency, image height or
-                           magnification (default y)
-  --f-number N             f-number N (default 1)
-  --frequencies N[,N...]   spatial frequencies whose curves are computed (default 2)
-  --image-height N         image height N (default 1)
-  --magnification N        magnification N (default 1)
-
-COMPARISON (--dump, --export, --export-dir):
-  --compare FILE2          draws the reference lens FILE2 lighter on the axes of
-                           FILE, with the same fixed values; with --export-dir
-                           every FILE is compared with FILE2
-
-DUMP:
-  --at X                   reads the curves at X on the abscissa (key Probe):
-                           f-number for k, LP/mm for lpmm, % of the largest
-                           image height for y, magnification for m
-
-EXPORT:
-  --format png|svg|pdf|csv --export-dir only: the format of every output file
-  --jobs N                 --export-dir only: N files at once (1 to 256,
-                           default: the number of processor cores)
-  --overlay-all            every f-number overlaid (for abscissa k every
-                           magnification); not for .pdf
-  --scale N                .png only: N times as large (1 to 8, default 1), drawn
-                           anew and sharp, 250·N x 250·N pixels
-</translation>
-    </message>
-    <message>
         <source>Option --thumbnail erwartet nach %1 die Linsendatei und die PNG-Datei</source>
         <translation>Option --thumbnail expects the lens file and the PNG file after %1</translation>
     </message>
@@ -604,6 +496,162 @@ FIGURES:
     <message>
         <source>Option --figures erwartet zuerst Linsendateien, Verzeichnisse oder -, nicht %1</source>
         <translation>Option --figures expects lens files, directories or - first, not %1</translation>
+    </message>
+    <message>
+        <source>Aufruf:
+  lumivex [DATEI]                 öffnet das Fenster, auf Wunsch gleich mit DATEI
+  lumivex --dump DATEI [AUSWAHL] [--at X] [--compare DATEI2]
+                                  gibt den Datensatz und die Kurven als JSON aus
+  lumivex --export AUSGABE DATEI [AUSWAHL] [--overlay-all] [--scale N]
+          [--compare DATEI2]
+                                  schreibt Diagramm, Bericht oder Daten in AUSGABE,
+                                  ohne Bildschirm; die Endung wählt das Format
+  lumivex --export-dir VERZEICHNIS --format FORMAT DATEI... [AUSWAHL]
+          [--overlay-all] [--scale N] [--jobs N] [--compare DATEI2]
+                                  schreibt für jede DATEI VERZEICHNIS/NAME.FORMAT
+                                  wie --export; DATEI auch ein Verzeichnis (seine
+                                  *.mtf) oder - (Dateinamen auf stdin)
+  lumivex --thumbnail GRÖSSE DATEI PNG
+                                  schreibt das Diagramm, mit dem das Fenster DATEI
+                                  zeigt, als Vorschaubild PNG mit GRÖSSE x GRÖSSE
+                                  Pixeln (16 bis 1024), für Dateimanager
+  lumivex --map AUSGABE DATEI [--map-kind ART] [AUSWAHL] [--field circle|W:H]
+          [--size WxH] [--compare DATEI2]
+                                  schreibt eine MTF-Karte als .png, .svg oder .csv
+  lumivex --help                  zeigt diese Hilfe
+  lumivex --version               zeigt die Version
+
+Jeder Aufruf nimmt auch --lang de|en: die Sprache von Fenster, Meldungen und
+Bericht (Vorgabe: die des Systems nach LANGUAGE, LC_ALL, LC_MESSAGES oder LANG;
+Englisch bei en, sonst Deutsch).
+
+AUSWAHL (Nummern ab 1, wie die Schaltflächen zählen):
+  --abscissa k|lpmm|y|m    Abszisse: Blendenzahl, Ortsfrequenz, Bildhöhe oder
+                           Abbildungsmaßstab (Vorgabe y)
+  --f-number N             Blendenzahl N (Vorgabe 1)
+  --frequencies N[,N...]   Ortsfrequenzen, deren Kurven berechnet werden (Vorgabe 2)
+  --image-height N         Bildhöhe N (Vorgabe 1)
+  --magnification N        Abbildungsmaßstab N (Vorgabe 1)
+
+VERGLEICH (--dump, --export, --export-dir, --map):
+  --compare DATEI2         zeichnet das Vergleichsobjektiv DATEI2 heller auf die
+                           Achsen von DATEI, mit denselben festen Werten;
+                           bei --export-dir wird jede DATEI mit DATEI2 verglichen
+
+DUMP:
+  --at X                   liest die Kurven an der Stelle X der Abszisse ab
+                           (Schlüssel Probe): Blendenzahl bei k, LP/mm bei lpmm,
+                           % der größten Bildhöhe bei y, Abbildungsmaßstab bei m
+
+EXPORT:
+  --format png|svg|pdf|csv nur --export-dir: das Format aller Ausgabedateien
+  --jobs N                 nur --export-dir: N Dateien zugleich (1 bis 256,
+                           Vorgabe: Zahl der Prozessorkerne)
+  --overlay-all            jede Blendenzahl überlagert (bei Abszisse k jeder
+                           Abbildungsmaßstab); nicht für .pdf
+  --scale N                nur .png: N-mal so groß (1 bis 8, Vorgabe 1), scharf
+                           neu gezeichnet, 250·N x 250·N Pixel
+
+KARTE (--map; Blendenzahl, erste Ortsfrequenz und Abbildungsmaßstab aus AUSWAHL):
+  --map-kind ART           height-frequency (Vorgabe): Bildhöhe und Ortsfrequenz;
+                           height-fnumber: Bildhöhe und Blendenzahl;
+                           field: das Bildfeld
+  --field circle|W:H       nur field: Bildkreis (Vorgabe) oder Rechteck W:H
+  --size WxH               Größe von .png und .svg in Pixeln (Vorgabe 800x450)
+</source>
+        <translation>Usage:
+  lumivex [FILE]                  opens the window, with FILE if given
+  lumivex --dump FILE [SELECTION] [--at X] [--compare FILE2]
+                                  prints the data set and the curves as JSON
+  lumivex --export OUTPUT FILE [SELECTION] [--overlay-all] [--scale N]
+          [--compare FILE2]
+                                  writes chart, report or data to OUTPUT,
+                                  without a screen; the extension picks the format
+  lumivex --export-dir DIRECTORY --format FORMAT FILE... [SELECTION]
+          [--overlay-all] [--scale N] [--jobs N] [--compare FILE2]
+                                  writes DIRECTORY/NAME.FORMAT for each FILE, as
+                                  --export does; FILE may also be a directory (its
+                                  *.mtf) or - (file names on stdin)
+  lumivex --thumbnail SIZE FILE PNG
+                                  writes the chart the window shows FILE with as
+                                  the thumbnail PNG of SIZE x SIZE pixels (16 to
+                                  1024), for file managers
+  lumivex --map OUTPUT FILE [--map-kind KIND] [SELECTION] [--field circle|W:H]
+          [--size WxH] [--compare FILE2]
+                                  writes an MTF map as .png, .svg or .csv
+  lumivex --help                  shows this help
+  lumivex --version               shows the version
+
+Every call also takes --lang de|en: the language of window, messages and
+report (default: the system&apos;s, from LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+English for en, German otherwise).
+
+SELECTION (numbers from 1, as the buttons count):
+  --abscissa k|lpmm|y|m    abscissa: f-number, spatial frequency, image height or
+                           magnification (default y)
+  --f-number N             f-number N (default 1)
+  --frequencies N[,N...]   spatial frequencies whose curves are computed (default 2)
+  --image-height N         image height N (default 1)
+  --magnification N        magnification N (default 1)
+
+COMPARISON (--dump, --export, --export-dir):
+  --compare FILE2          draws the reference lens FILE2 lighter on the axes of
+                           FILE, with the same fixed values; with --export-dir
+                           every FILE is compared with FILE2
+
+DUMP:
+  --at X                   reads the curves at X on the abscissa (key Probe):
+                           f-number for k, LP/mm for lpmm, % of the largest
+                           image height for y, magnification for m
+
+EXPORT:
+  --format png|svg|pdf|csv --export-dir only: the format of every output file
+  --jobs N                 --export-dir only: N files at once (1 to 256,
+                           default: the number of processor cores)
+  --overlay-all            every f-number overlaid (for abscissa k every
+                           magnification); not for .pdf
+  --scale N                .png only: N times as large (1 to 8, default 1), drawn
+                           anew and sharp, 250·N x 250·N pixels
+
+MAP (--map; f-number, first spatial frequency and magnification from SELECTION):
+  --map-kind KIND          height-frequency (default): image height and spatial
+                           frequency; height-fnumber: image height and f-number;
+                           field: the image field
+  --field circle|W:H       field only: image circle (default) or W:H rectangle
+  --size WxH               size of .png and .svg in pixels (default 800x450)
+</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --dump, --export, --export-dir oder --map</source>
+        <translation>Option %1 applies only together with --dump, --export, --export-dir or --map</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --map</source>
+        <translation>Option %1 applies only together with --map</translation>
+    </message>
+    <message>
+        <source>Option %1 gilt nur zusammen mit --figures oder --map</source>
+        <translation>Option %1 applies only together with --figures or --map</translation>
+    </message>
+    <message>
+        <source>Die Auswahloptionen gelten nur zusammen mit --dump, --export, --export-dir oder --map</source>
+        <translation>The selection options apply only together with --dump, --export, --export-dir or --map</translation>
+    </message>
+    <message>
+        <source>Option --map-kind erwartet height-frequency, height-fnumber oder field, nicht %1</source>
+        <translation>Option --map-kind expects height-frequency, height-fnumber or field, not %1</translation>
+    </message>
+    <message>
+        <source>Option --size erwartet BREITExHÖHE in Pixeln (320x200 bis 8000x8000), nicht %1</source>
+        <translation>Option --size expects WIDTHxHEIGHT in pixels (320x200 to 8000x8000), not %1</translation>
+    </message>
+    <message>
+        <source>Option --map erwartet nach %1 die Linsendatei</source>
+        <translation>Option --map expects the lens file after %1</translation>
+    </message>
+    <message>
+        <source>Unbekannte Endung bei %1: --map schreibt .png, .svg oder .csv</source>
+        <translation>Unknown ending of %1: --map writes .png, .svg or .csv</translation>
     </message>
 </context>
 <context>
@@ -843,7 +891,7 @@ FIGURES:
     </message>
     <message>
         <source>Das Diagramm des Hauptfensters in der Größe dieser Seite; unter dem Mauszeiger die Werte aller Kurven, mit ← und → von Stützstelle zu Stützstelle</source>
-        <translation>The main window's chart at the size of this page; under the mouse pointer the values of every curve, ← and → step from support point to support point</translation>
+        <translation>The main window&apos;s chart at the size of this page; under the mouse pointer the values of every curve, ← and → step from support point to support point</translation>
     </message>
     <message>
         <source>PNG-Bild (*.png)</source>
