@@ -24,7 +24,8 @@ std::string parsed(const Arguments& arguments)
         return "error: " + error->message;
     }
     const CommandArguments& a = std::get<CommandArguments>(result);
-    const char* const modes[] = { "window", "help", "version", "dump", "export", "export-dir", "thumbnail", "figures", "map" };
+    const char* const modes[]
+        = { "window", "help", "version", "dump", "export", "export-dir", "thumbnail", "figures", "map" };
     const char* const formats[] = { "png", "svg", "pdf", "csv" };
     const char* const abscissae[] = { "k", "lpmm", "y", "m" };
     const auto index = [](const std::optional<int>& i) { return i ? std::to_string(*i) : std::string("-"); };
