@@ -35,6 +35,10 @@
         <translation>Chart</translation>
     </message>
     <message>
+        <source>Karte</source>
+        <translation>Map</translation>
+    </message>
+    <message>
         <source>Kennzahlen</source>
         <translation>Figures</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "FiguresPanel.h"
 #include "LargeChartPanel.h"
 #include "MainWindow.h"
+#include "MapPanel.h"
 #include "Translation.h"
 #include "UiServices.h"
 
@@ -53,6 +54,7 @@ AnalysisWindow::AnalysisWindow(MainWindow& main, UiServices& ui)
     layout->addWidget(m_tabs);
 
     addPage(new LargeChartPanel(main), tr("Diagramm"));
+    addPage(new MapPanel(main), tr("Karte"));
     addPage(new FiguresPanel(main, ui), tr("Kennzahlen"));
 
     const auto shortcut = [this](const QKeySequence& key, void (AnalysisWindow::*slot)()) {
