@@ -54,8 +54,12 @@ AnalysisWindow::AnalysisWindow(MainWindow& main, UiServices& ui)
     layout->addWidget(m_tabs);
 
     addPage(new LargeChartPanel(main), tr("Diagramm"));
-    addPage(new MapPanel(main), tr("Karte"));
-    addPage(new FiguresPanel(main, ui), tr("Kennzahlen"));
+    auto* maps = new MapPanel(main);
+    maps->setObjectName(QStringLiteral("map"));
+    addPage(maps, tr("Karte"));
+    auto* figures = new FiguresPanel(main, ui);
+    figures->setObjectName(QStringLiteral("figures"));
+    addPage(figures, tr("Kennzahlen"));
 
     const auto shortcut = [this](const QKeySequence& key, void (AnalysisWindow::*slot)()) {
         auto* action = new QAction(this);
