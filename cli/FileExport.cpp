@@ -32,6 +32,18 @@ std::string ExportFailure::text() const
     return where + ": " + translatedMessage(message).toStdString();
 }
 
+std::optional<ExportFailure> writeForLens(const std::string& lensFile, const std::function<void()>& write)
+{
+    try {
+        write();
+    } catch (const WriteError& error) {
+        return ExportFailure { ExportFailure::Kind::Write, lensFile, std::string(error.what()) };
+    } catch (const std::exception& error) {
+        return ExportFailure { ExportFailure::Kind::Draw, lensFile, errorText(error).toStdString() };
+    }
+    return std::nullopt;
+}
+
 std::variant<LensData, ExportFailure> readInputLens(const std::string& path)
 {
     using Kind = ExportFailure::Kind;
@@ -108,7 +120,7 @@ std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, c
     }
     chart.texts = windowAxisTexts(selection.abscissa);
     chart.reference = reference;
-    try {
+    return writeForLens(lensFile, [&] {
         switch (arguments.format) {
         case ExportFormat::Png:
             writeChartPng(outputFile, lens, chart, arguments.scale, warn);
@@ -128,10 +140,5 @@ std::optional<ExportFailure> exportLensFile(const CommandArguments& arguments, c
                                             languageLocale(arguments.language.value_or(Language::German))));
             break;
         }
-    } catch (const WriteError& error) {
-        return ExportFailure { Kind::Write, lensFile, std::string(error.what()) };
-    } catch (const std::exception& error) {
-        return ExportFailure { Kind::Draw, lensFile, errorText(error).toStdString() };
-    }
-    return std::nullopt;
+    });
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,11 @@ struct ExportFailure
     // language of the installed translation.
     std::string text() const;
 };
+
+// Runs write, the writing of one lens file's output; an exception it
+// throws becomes the failure reported for lensFile: a WriteError of kind
+// Write, any other of kind Draw (its message translated).
+std::optional<ExportFailure> writeForLens(const std::string& lensFile, const std::function<void()>& write);
 
 // Reads a lens file named on the command line (to dump, export or compare
 // with); a failure of kind Read names it as "FILE:LINE", or as "FILE" with

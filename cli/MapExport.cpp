@@ -37,10 +37,13 @@ std::optional<ExportFailure> writeMapFile(const CommandArguments& arguments)
 
     const QString path = QString::fromStdString(arguments.outputFile);
     const QSize size(arguments.mapWidth, arguments.mapHeight);
-    try {
+    // A map that cannot be made (frequencies not increasing …) writes nothing.
+    std::optional<ExportFailure> unavailable;
+    const std::optional<ExportFailure> failure = writeForLens(lensFile, [&] {
         const MapScene scene = makeMapScene(lens, request, reference ? &*reference : nullptr);
         if (!scene.model.available()) {
-            return ExportFailure { Kind::Draw, lensFile, *scene.model.unavailable() };
+            unavailable = ExportFailure { Kind::Draw, lensFile, *scene.model.unavailable() };
+            return;
         }
         switch (arguments.format) {
         case ExportFormat::Svg:
@@ -61,10 +64,6 @@ std::optional<ExportFailure> writeMapFile(const CommandArguments& arguments)
             break;
         }
         }
-    } catch (const WriteError& error) {
-        return ExportFailure { Kind::Write, lensFile, std::string(error.what()) };
-    } catch (const std::exception& error) {
-        return ExportFailure { Kind::Draw, lensFile, errorText(error).toStdString() };
-    }
-    return std::nullopt;
+    });
+    return unavailable ? unavailable : failure;
 }

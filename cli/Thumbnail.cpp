@@ -36,16 +36,11 @@ std::optional<ExportFailure> writeThumbnail(const std::string& lensFile, int siz
     if (const ExportFailure* failure = std::get_if<ExportFailure>(&read)) {
         return *failure;
     }
-    try {
+    return writeForLens(lensFile, [&] {
         const QByteArray png = encodePng(renderThumbnail(std::get<LensData>(read), size));
         if (png.isEmpty()) {
             throw WriteError(outputFile);
         }
         writeFileAtomically(outputFile, png);
-    } catch (const WriteError& error) {
-        return ExportFailure { ExportFailure::Kind::Write, lensFile, std::string(error.what()) };
-    } catch (const std::exception& error) {
-        return ExportFailure { ExportFailure::Kind::Draw, lensFile, errorText(error).toStdString() };
-    }
-    return std::nullopt;
+    });
 }
