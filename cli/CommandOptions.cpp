@@ -47,11 +47,12 @@ UsageError unexpected(const std::string& word)
     return usage(LUMIVEX_TEXT("CommandArguments", "Unerwartetes Argument %1"), { inQuotes(word) });
 }
 
-// "-" (names on standard input) is a word of --export-dir only.
+// "-" (names on standard input) is a word of --export-dir and --figures only.
 OptionCheck refuseStandardInput(const std::vector<std::string>& words)
 {
     if (std::count(words.begin(), words.end(), "-") > 0) {
-        return usage(LUMIVEX_TEXT("CommandArguments", "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir"));
+        return usage(LUMIVEX_TEXT("CommandArguments",
+                                  "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir oder --figures"));
     }
     return std::nullopt;
 }

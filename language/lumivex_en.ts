@@ -222,8 +222,8 @@
         <translation>Option %1 applies only together with --export-dir</translation>
     </message>
     <message>
-        <source>„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir</source>
-        <translation>“-” (names on stdin) applies only together with --export-dir</translation>
+        <source>„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir oder --figures</source>
+        <translation>“-” (names on stdin) applies only together with --export-dir or --figures</translation>
     </message>
     <message>
         <source>1..%1 (Blendenzahlen der Datei)</source>
@@ -848,13 +848,6 @@ MAP (--map; f-number, first spatial frequency and magnification from SELECTION):
     <message>
         <source>CSV-Werte</source>
         <translation>CSV values</translation>
-    </message>
-</context>
-<context>
-    <name>FiguresWindow</name>
-    <message>
-        <source>Kennzahlen</source>
-        <translation>Figures</translation>
     </message>
 </context>
 <context>

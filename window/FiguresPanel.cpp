@@ -188,7 +188,6 @@ FiguresPanel::FiguresPanel(MainWindow& window, UiServices& ui, QWidget* parent)
     controls->addStretch();
     controls->addWidget(saveButton);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_heading);
     layout->addLayout(controls);
     layout->addWidget(m_meansTitle);

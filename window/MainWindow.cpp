@@ -5,7 +5,6 @@
 #include "AnalysisWindow.h"
 #include "ComparisonTexts.h"
 #include "DialogFolder.h"
-#include "FiguresWindow.h"
 #include "HelpFile.h"
 #include "ImageView.h"
 #include "LensFileDrop.h"
@@ -188,7 +187,7 @@ void MainWindow::connectControls()
     onTrigger(m_plotActions.copyValues, &MainWindow::copyPlotValues);
     onTrigger(m_plotActions.loadReference, &MainWindow::loadReference);
     onTrigger(m_plotActions.removeReference, &MainWindow::removeReference);
-    onTrigger(m_plotActions.figures, &MainWindow::showFigures);
+    connect(m_plotActions.figures, &QAction::triggered, this, [this] { openAnalysis(QStringLiteral("figures")); });
     connect(m_plotActions.analysis, &QAction::triggered, this, [this] { openAnalysis(); });
 
     // A new fixed value draws on top (or alone in single mode).
@@ -489,16 +488,6 @@ int MainWindow::chartScale() const
 void MainWindow::savePlot()
 {
     savePlotCommand(*this, m_ui, this, m_lens, m_plot, chartScale(), languageLocale(m_language));
-}
-
-void MainWindow::showFigures()
-{
-    if (m_figuresWindow == nullptr) {
-        m_figuresWindow = new FiguresWindow(*this, m_ui, this);
-    }
-    m_figuresWindow->show();
-    m_figuresWindow->raise();
-    m_figuresWindow->activateWindow();
 }
 
 void MainWindow::openAnalysis(const QString& page)

@@ -17,7 +17,6 @@
 #include <optional>
 
 class AboutBox;
-class FiguresWindow;
 class AnalysisWindow;
 class PlotReadoutTip;
 class UiServices;
@@ -62,12 +61,10 @@ public:
     PlotReadoutTip& readoutTip() const { return *m_readoutTip; }
     // The information box, once the info button has created it.
     AboutBox* aboutBox() const { return m_aboutBox; }
-    // The figures window, once "Kennzahlen …" has opened it.
-    FiguresWindow* figuresWindow() const { return m_figuresWindow; }
-
     // The analysis window ("Analyse …", Ctrl+M), created on first use;
     // null before. openAnalysis shows it at the page named page (its
-    // objectName), or at the page it showed last.
+    // objectName), or at the page it showed last. "Kennzahlen …" (Ctrl+K)
+    // opens it at the figures page.
     AnalysisWindow* analysisWindow() const { return m_analysisWindow; }
     void openAnalysis(const QString& page = QString());
 
@@ -142,7 +139,6 @@ private Q_SLOTS:
     // The file dialog, then the reference lens loaded.
     void loadReference();
     void removeReference();
-    void showFigures();
 
 private:
     // The state the window opens in: no lens, the empty frame for the image
@@ -179,8 +175,6 @@ private:
     QString m_weightCaptionPrefix;
     QStringList m_helpFileCandidates;
     AboutBox* m_aboutBox = nullptr; // owned by this window (Qt parent)
-    // Owned by this window (Qt parent), once opened.
-    FiguresWindow* m_figuresWindow = nullptr;
     QString m_lensPath;
     PlotActions m_plotActions;
     PlotReadoutTip* m_readoutTip = nullptr;     // owned by the plot view (Qt parent)

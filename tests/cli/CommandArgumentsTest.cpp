@@ -147,7 +147,7 @@ TEST(ParseArguments, UsageErrorsNameTheProblem)
         { { "--export", "a.png", "--export-dir", "o" }, "--export und --export-dir schließen einander aus" },
         { { "--export", "a.png", "l", "--format", "png" }, "--format gilt nur zusammen mit --export-dir" },
         { { "--dump", "l", "--jobs", "2" }, "--jobs gilt nur zusammen mit --export-dir" },
-        { { "--export", "a.png", "-" }, "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir" },
+        { { "--export", "a.png", "-" }, "„-“ (Namen auf stdin) gilt nur zusammen mit --export-dir oder --figures" },
         { { "--export", "a.png", "l", "--at", "5" }, "Option --at gilt nur zusammen mit --dump" },
         { { "--dump", "a", "--at", "1,5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „1,5“" },
         { { "--dump", "a", "--at", " 5" }, "--at erwartet eine Zahl mit Dezimalpunkt, nicht „ 5“" },

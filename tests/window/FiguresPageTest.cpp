@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "FiguresWindow.h"
+#include "AnalysisWindow.h"
 #include "FiguresPanel.h"
 #include "WindowTestSupport.h"
 
@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 
 namespace {
@@ -19,15 +20,18 @@ QString cell(const QTableWidget* table, int row, int column)
 
 } // namespace
 
-TEST(FiguresWindow, FollowsTheSelectionAndShowsTheReferenceLensColumns)
+// "Kennzahlen …" (Ctrl+K) opens the analysis window at its figures page.
+TEST(FiguresPage, FollowsTheSelectionAndShowsTheReferenceLensColumns)
 {
     Window w;
     const PlotActions& actions = w.form.plotActions();
     EXPECT_FALSE(actions.figures->isEnabled());
     w.load(SmallLens);
     actions.figures->trigger();
-    ASSERT_NE(w.form.figuresWindow(), nullptr);
-    FiguresPanel& panel = w.form.figuresWindow()->panel();
+    ASSERT_NE(w.form.analysisWindow(), nullptr);
+    auto* shown = qobject_cast<FiguresPanel*>(w.form.analysisWindow()->tabs().currentWidget());
+    ASSERT_NE(shown, nullptr);
+    FiguresPanel& panel = *shown;
     EXPECT_EQ(panel.meansTable()->rowCount(), 2);     // 10 and 20 LP/mm
     EXPECT_EQ(panel.thresholdTable()->rowCount(), 3); // 0, 10, 21.6 mm
 
