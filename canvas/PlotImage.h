@@ -55,6 +55,8 @@ public:
 
     // ceil(250 * ratio) pixels square, with that device pixel ratio set.
     const QImage& image() const { return m_image; }
+    // The drawing operation of the same name stays a PlotImage's too.
+    using Canvas::image;
 
     // False once the record of the drawing since the last clear has been
     // given up (see above).

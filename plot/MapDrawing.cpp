@@ -148,7 +148,8 @@ void drawContours(Canvas& canvas, const QRect& panel, const std::vector<double>&
             std::vector<QPoint> piece;
             QPolygonF real;
             for (const ContourPoint& p : line) {
-                const QPointF at(panel.left() + p.x, panel.top() + p.y);
+                const QPointF at(panel.left() + p.x * panel.width() / columns,
+                                 panel.top() + p.y * panel.height() / rows);
                 real << at;
                 piece.emplace_back(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
             }
@@ -314,11 +315,18 @@ std::optional<MapLayout::Position> MapLayout::positionAt(QPointF point, const Ma
     return std::nullopt;
 }
 
-MapField mapField(const MapLayout& layout, const MapScene& scene)
+MapField mapField(const MapLayout& layout, const MapScene& scene, double density)
 {
     MapField field;
-    const QRect& first = layout.panels[0];
-    field.box = first.united(layout.panels[1]).united(layout.colourBar);
+    // In pixels of the field's image: the layout's units times density.
+    const auto scaled = [density](const QRect& r) {
+        return QRect(
+            static_cast<int>(std::lround(r.left() * density)), static_cast<int>(std::lround(r.top() * density)),
+            static_cast<int>(std::lround(r.width() * density)), static_cast<int>(std::lround(r.height() * density)));
+    };
+    field.box = layout.panels[0].united(layout.panels[1]).united(layout.colourBar);
+    const QRect box = scaled(field.box);
+    const QRect first = scaled(layout.panels[0]);
     field.difference = showsDifference(scene);
     const MapModel& model = scene.model;
     field.grid = sampleGrid(model, model.xAxis(), model.yAxis(), first.width(), first.height());
@@ -326,11 +334,11 @@ MapField mapField(const MapLayout& layout, const MapScene& scene)
         field.grid = differenceGrid(
             field.grid, sampleGrid(*scene.reference, model.xAxis(), model.yAxis(), first.width(), first.height()));
     }
-    field.image = QImage(field.box.size(), QImage::Format_ARGB32);
+    field.image = QImage(box.size(), QImage::Format_ARGB32);
     field.image.fill(Qt::transparent);
     for (int p = 0; p < 2; ++p) {
         const std::vector<double>& values = p == 0 ? field.grid.sag : field.grid.tan;
-        const QPoint origin = layout.panels[p].topLeft() - field.box.topLeft();
+        const QPoint origin = scaled(layout.panels[p]).topLeft() - box.topLeft();
         for (int j = 0; j < field.grid.rows; ++j) {
             auto* line = reinterpret_cast<QRgb*>(field.image.scanLine(origin.y() + j)) + origin.x();
             for (int i = 0; i < field.grid.columns; ++i) {
@@ -340,17 +348,17 @@ MapField mapField(const MapLayout& layout, const MapScene& scene)
         }
     }
     const BarScale scale = barScale(field.difference);
-    const QRect& bar = layout.colourBar;
+    const QRect bar = scaled(layout.colourBar);
     for (int j = 0; j < bar.height(); ++j) {
         const double value = scale.to - (j + 0.5) / bar.height() * (scale.to - scale.from);
         const QRgb colour = colourOf(value, field.difference).rgb();
-        auto* line = reinterpret_cast<QRgb*>(field.image.scanLine(bar.top() - field.box.top() + j));
-        std::fill_n(line + (bar.left() - field.box.left()), bar.width(), colour);
+        auto* line = reinterpret_cast<QRgb*>(field.image.scanLine(bar.top() - box.top() + j));
+        std::fill_n(line + (bar.left() - box.left()), bar.width(), colour);
     }
     return field;
 }
 
-void drawMap(Canvas& canvas, QSize size, const MapScene& scene)
+void drawMap(Canvas& canvas, QSize size, const MapScene& scene, double density)
 {
     canvas.fillRect(0, 0, size.width(), size.height(), White);
     canvas.setBrush(White);
@@ -363,7 +371,7 @@ void drawMap(Canvas& canvas, QSize size, const MapScene& scene)
         return;
     }
     const MapLayout layout = mapLayout(size, model);
-    const MapField field = mapField(layout, scene);
+    const MapField field = mapField(layout, scene, density);
     canvas.image(field.box.left(), field.box.top(), field.box.left() + field.box.width(),
                  field.box.top() + field.box.height(), field.image);
     const int titleTop = Margin + textHeight() + 4;
@@ -425,16 +433,15 @@ QString mapReadoutText(const MapScene& scene, const MapLayout::Position& positio
               .arg(percent(value->sag - theirs->sag), percent(value->tan - theirs->tan));
 }
 
-QImage renderMapImage(const MapScene& scene, QSize size)
+QImage renderMapImage(const MapScene& scene, QSize size, double ratio)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * ratio, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    CanvasMapping mapping = scaledScreenMapping(1.0);
-    mapping.realCurves = true;
-    PainterCanvas canvas(painter, mapping);
-    drawMap(canvas, size, scene);
+    PainterCanvas canvas(painter, scaledScreenMapping(ratio));
+    drawMap(canvas, size, scene, ratio);
     painter.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

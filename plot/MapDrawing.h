@@ -55,14 +55,17 @@ MapLayout mapLayout(QSize size, const MapModel& model);
 // The whole picture on a white ground: caption, both panels with their
 // colour fields, contour lines every 10 % (every 10 points of a difference;
 // 50 % and 0 stronger), axes with ticks and titles, the colour bar. An
-// unavailable map shows its reason in place of the panels.
-void drawMap(Canvas& canvas, QSize size, const MapScene& scene);
+// unavailable map shows its reason in place of the panels. size is in the
+// canvas's units; the colour field has density pixels per unit, so a canvas
+// that reaches device pixels gets a field as sharp as they are.
+void drawMap(Canvas& canvas, QSize size, const MapScene& scene, double density = 1.0);
 
 // The colour field of both panels and of the colour bar as one image over
 // their bounding box (transparent between them), and the grid of the
 // panels' cells it is coloured from: A's values, or A − B where both have
 // one when there is a reference map (the sagittal panel shows `sag`, the
-// tangential `tan`).
+// tangential `tan`). The image and the grid have density pixels per unit
+// of the layout; box stays in the layout's units.
 struct MapField
 {
     QRect box;
@@ -70,7 +73,7 @@ struct MapField
     MapGrid grid;
     bool difference = false;
 };
-MapField mapField(const MapLayout& layout, const MapScene& scene);
+MapField mapField(const MapLayout& layout, const MapScene& scene, double density = 1.0);
 
 // The readout under the mouse: the position in the axes' units, then
 // S and T, and with a reference map B's values and the difference; what B
@@ -79,5 +82,7 @@ QString mapReadoutText(const MapScene& scene, const MapLayout::Position& positio
 
 // The picture as a PNG-ready image and as an SVG document of the same size
 // in user units (the colour field one embedded image, the rest vectors).
-QImage renderMapImage(const MapScene& scene, QSize size);
+// The image has size × ratio pixels and that device pixel ratio, so a
+// screen of ratio 2 shows it sharp at size.
+QImage renderMapImage(const MapScene& scene, QSize size, double ratio = 1.0);
 QByteArray renderMapSvg(const MapScene& scene, QSize size);

@@ -162,14 +162,21 @@ void MapPanel::rebuild()
 
 void MapPanel::redraw()
 {
+    render();
+    m_area->update();
+}
+
+void MapPanel::render()
+{
     const QSize size = m_area->size();
+    const double ratio = m_area->devicePixelRatioF();
     if (m_scene) {
-        m_image = renderMapImage(*m_scene, size);
+        m_image = renderMapImage(*m_scene, size, ratio);
     } else {
-        m_image = QImage(size, QImage::Format_RGB32);
+        m_image = QImage(size * ratio, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
         m_image.fill(Qt::white);
     }
-    m_area->update();
 }
 
 bool MapPanel::eventFilter(QObject* watched, QEvent* event)
@@ -179,6 +186,10 @@ bool MapPanel::eventFilter(QObject* watched, QEvent* event)
     }
     switch (event->type()) {
     case QEvent::Paint: {
+        // The window may have moved to a screen of another pixel density.
+        if (m_image.devicePixelRatio() != m_area->devicePixelRatioF()) {
+            render();
+        }
         QPainter painter(m_area);
         painter.drawImage(0, 0, m_image);
         if (!m_scene) {
@@ -229,7 +240,7 @@ void MapPanel::saveTo(const QString& path) const
     }
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("svg")) {
-        writeFileAtomically(path, renderMapSvg(*m_scene, m_image.size()));
+        writeFileAtomically(path, renderMapSvg(*m_scene, m_image.deviceIndependentSize().toSize()));
     } else if (suffix == QLatin1String("csv")) {
         const MapModel* reference
             = m_scene->reference && m_scene->reference->available() ? &*m_scene->reference : nullptr;

@@ -52,6 +52,8 @@ private:
     void follow();
     // The scene made anew from the lens and the choices, then drawn.
     void rebuild();
+    // The picture at the area's size and pixel density; redraw also shows it.
+    void render();
     void redraw();
     void showReadout(QPointF at);
     void retranslate();

@@ -6,6 +6,7 @@
 #include "ApprovedFile.h"
 #include "ExportFiles.h"
 #include "LensFileReader.h"
+#include "MapDrawing.h"
 #include "PlotImage.h"
 #include "RecordingCanvas.h"
 #include "ReportDrawing.h"
@@ -80,6 +81,23 @@ TEST(Approved, Charts)
     PlotImage plot(2.0);
     drawChartPasses(plot, Full, selection(Charts[0]), {});
     expectApproved(QStringLiteral("window-y-overlay-x2.png"), plot.image());
+}
+
+// The three kinds of map: the full-size example over height and frequency
+// at the window's default size; the difference to the reference lens over
+// height and f-number as SVG (the field one embedded image); the field of a
+// 3:2 picture at twice the pixel density, its colour field as sharp.
+TEST(Approved, Maps)
+{
+    const CurveSelection at { 3, 3, 1, 1 }; // 20 LP/mm, f-number 2.8
+    expectApproved(QStringLiteral("map-height-frequency.png"),
+                   renderMapImage(makeMapScene(Full, { MapKind::HeightFrequency, at, {} }), QSize(800, 450)));
+    expectApproved(
+        QStringLiteral("map-height-fnumber-compared.svg"),
+        renderMapSvg(makeMapScene(Full, { MapKind::HeightFNumber, at, {} }, Reference.get()), QSize(560, 315)));
+    expectApproved(
+        QStringLiteral("map-field-x2.png"),
+        renderMapImage(makeMapScene(Full, { MapKind::Field, at, FieldShape { 3, 2 } }), QSize(400, 225), 2.0));
 }
 
 // Over the image height, compared: the reference lens has 10 and 30 LP/mm

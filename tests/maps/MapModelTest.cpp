@@ -189,3 +189,21 @@ TEST(MapColours, EndsOfBothScales)
     EXPECT_EQ(differenceColour(-25), (MapColour { 229, 131, 104 }));
     EXPECT_EQ(differenceColour(80), (MapColour { 5, 48, 97 }));
 }
+
+// The 256 entries as transcribed: each channel summed with the weight
+// i + 1 of entry i, so a changed or swapped entry shows.
+TEST(MapColours, CividisTableAsTranscribed)
+{
+    long long red = 0;
+    long long green = 0;
+    long long blue = 0;
+    for (int i = 0; i < 256; ++i) {
+        const MapColour c = modulationColour(i * 100.0 / 255.0);
+        red += (i + 1) * c.red;
+        green += (i + 1) * c.green;
+        blue += (i + 1) * c.blue;
+    }
+    EXPECT_EQ(red, 5520313);
+    EXPECT_EQ(green, 5215135);
+    EXPECT_EQ(blue, 3315503);
+}
