@@ -21,3 +21,15 @@ void fuzzLensFile(const std::uint8_t* data, std::size_t size);
 // argument; a last line without one is an argument too), parsed, and a
 // successful parse resolved against a lens of known counts.
 void fuzzCommandLine(const std::uint8_t* data, std::size_t size);
+
+// The first line of the bytes as "FIELD THRESHOLD" (a field shape as
+// --field takes it, a threshold in percent; what does not parse keeps the
+// circle and 50), the rest as in fuzzLensFile: the figures of every
+// f-number and magnification, B's beside them, and their CSV rows.
+void fuzzFigures(const std::uint8_t* data, std::size_t size);
+
+// The first line of the bytes as a field shape, the rest as in
+// fuzzLensFile: the three kinds of map at each entry of each list, sampled
+// on a small raster with their contour lines, the difference to the second
+// lens, and the CSV.
+void fuzzMapGrids(const std::uint8_t* data, std::size_t size);

@@ -1,45 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "FuzzCheck.h"
 #include "FuzzEntries.h"
+#include "FuzzLensInput.h"
 
 #include "CurveComparison.h"
 #include "CurvePipeline.h"
 #include "CurveProbe.h"
-#include "LensFileReader.h"
-#include "LoadError.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <sstream>
 #include <string>
 
 namespace {
-
-std::optional<LensData> readOrRefuse(const std::string& bytes, const LensData& current)
-{
-    std::istringstream in(bytes);
-    try {
-        return readLensData(in, current);
-    } catch (const LoadError& error) {
-        // A refused file names a line of it (there is no line 0).
-        LUMIVEX_FUZZ_CHECK(error.line() >= 1);
-        return std::nullopt;
-    }
-}
-
-void checkConsistent(const LensData& lens)
-{
-    LUMIVEX_FUZZ_CHECK(lens.FileLoaded == 1);
-    LUMIVEX_FUZZ_CHECK(lens.FNumberCount >= 1 && lens.FNumberCount <= LensData::MaxFNumbers);
-    LUMIVEX_FUZZ_CHECK(lens.FrequencyCount >= 1 && lens.FrequencyCount <= LensData::MaxFrequencies);
-    LUMIVEX_FUZZ_CHECK(lens.ImageHeightCount >= 1 && lens.ImageHeightCount <= LensData::MaxImageHeights);
-    LUMIVEX_FUZZ_CHECK(lens.MagnificationCount >= 1 && lens.MagnificationCount <= LensData::MaxMagnifications);
-    for (int r = 1; r <= lens.imageHeightRowCount(); ++r) {
-        LUMIVEX_FUZZ_CHECK(lens.ImageHeightValidCount[r] >= 1
-                           && lens.ImageHeightValidCount[r] <= lens.ImageHeightCount);
-    }
-}
 
 // What every surface relies on: samples it can turn into pixels.
 void checkDrawable(const SeriesCurve& series)
@@ -123,21 +96,8 @@ void everyCurve(const LensData& lens, const LensData& reference)
 
 void fuzzLensFile(const std::uint8_t* data, std::size_t size)
 {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const std::size_t cut = bytes.find('\f');
-    const std::optional<LensData> lens = readOrRefuse(bytes.substr(0, cut), LensData());
-    if (!lens) {
-        return;
+    const std::optional<FuzzLenses> lenses = readFuzzLenses(std::string(reinterpret_cast<const char*>(data), size));
+    if (lenses) {
+        everyCurve(lenses->lens, lenses->reference);
     }
-    checkConsistent(*lens);
-    // The second lens is read over the first, as a second load in the window.
-    std::optional<LensData> reference = lens;
-    if (cut != std::string::npos) {
-        reference = readOrRefuse(bytes.substr(cut + 1), *lens);
-        if (!reference) {
-            reference = lens;
-        }
-        checkConsistent(*reference);
-    }
-    everyCurve(*lens, *reference);
 }

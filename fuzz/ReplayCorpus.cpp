@@ -42,10 +42,12 @@ int main(int argc, char** argv)
     const std::map<std::string, Entry> entries = {
         { "lensfile", fuzzLensFile },
         { "commandline", fuzzCommandLine },
+        { "figures", fuzzFigures },
+        { "maps", fuzzMapGrids },
     };
     const auto entry = argc >= 3 ? entries.find(argv[1]) : entries.end();
     if (entry == entries.end()) {
-        std::fprintf(stderr, "usage: lumivex_fuzz_replay lensfile|commandline PATH...\n");
+        std::fprintf(stderr, "usage: lumivex_fuzz_replay lensfile|commandline|figures|maps PATH...\n");
         return 2;
     }
     int count = 0;
