@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "FieldShape.h"
 
+#include <array>
 #include <charconv>
 
 namespace {
@@ -15,11 +16,14 @@ std::optional<double> positiveNumber(std::string_view text)
     return value;
 }
 
+// In the notation parseFieldShape reads: no exponent, so that 1e-07 is
+// written 0.0000001 and 1e+30 with all its digits (a double has at most
+// 309 digits before the point and 1074 after it).
 std::string shortest(double value)
 {
-    char buffer[32];
-    const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, ptr) : std::string();
+    std::array<char, 1100> buffer {};
+    const auto [ptr, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    return ec == std::errc() ? std::string(buffer.data(), ptr) : std::string();
 }
 
 } // namespace

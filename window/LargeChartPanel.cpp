@@ -33,7 +33,6 @@ LargeChartPanel::LargeChartPanel(MainWindow& main, QWidget* parent)
     setAccessibleDescription(tr("Das Diagramm des Hauptfensters in der Größe dieser Seite; unter dem Mauszeiger "
                                 "die Werte aller Kurven, mit ← und → von Stützstelle zu Stützstelle"));
     setMinimumSize(PlotGeometry::ImageSize, PlotGeometry::ImageSize);
-    setAutoFillBackground(true);
     m_readoutTip = new PlotReadoutTip(*this, main.plotState().drawn);
     connect(&main, &MainWindow::plotChanged, this, [this] {
         m_outOfDate = true;
