@@ -23,7 +23,8 @@ constexpr int Rows = 8;
 void checkGrid(const MapGrid& grid)
 {
     LUMIVEX_FUZZ_CHECK(grid.columns == Columns && grid.rows == Rows);
-    LUMIVEX_FUZZ_CHECK(grid.sag.size() == static_cast<std::size_t>(Columns * Rows) && grid.tan.size() == grid.sag.size());
+    LUMIVEX_FUZZ_CHECK(grid.sag.size() == static_cast<std::size_t>(Columns * Rows)
+                       && grid.tan.size() == grid.sag.size());
     for (const std::vector<double>* values : { &grid.sag, &grid.tan }) {
         for (const double v : *values) {
             LUMIVEX_FUZZ_CHECK(!std::isinf(v));

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -68,6 +71,26 @@ TEST(OrderedPool, MoreThreadsThanTasks)
 
     OrderedPool idle(4, 16);
     EXPECT_EQ(idle.finish(), 0U);
+}
+
+// --jobs 1 runs one file at a time: no two tasks of a one-thread pool
+// overlap (each takes long enough that a second thread would start one).
+TEST(OrderedPool, OneThreadRunsOneTaskAtATime)
+{
+    std::atomic<int> running = 0;
+    std::atomic<int> most = 0;
+    OrderedPool pool(1, 4);
+    for (int k = 0; k < 3; ++k) {
+        pool.add([&] {
+            const int now = ++running;
+            most = std::max(most.load(), now);
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            --running;
+            return OrderedPool::Delivery();
+        });
+    }
+    EXPECT_EQ(pool.finish(), 0U);
+    EXPECT_EQ(most, 1);
 }
 
 } // namespace
