@@ -151,6 +151,17 @@ TEST(MainWindow, StartsWithTheEmptyFrameAndGreyableBlackLabels)
     }
 }
 
+// At 16 pixels, a screen at ratio 1, the button shows its bitmap itself;
+// above that the drawing, which differs from it.
+TEST(ButtonIcons, TheBitmapAtItsOwnSizeTheDrawingAbove)
+{
+    const QImage bitmap = QImage(QStringLiteral(":/icons/draw.xpm")).convertToFormat(QImage::Format_ARGB32);
+    const QIcon icon = ButtonIcons::load(QStringLiteral("draw"));
+    EXPECT_EQ(icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32), bitmap);
+    const QImage large = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_NE(large, bitmap.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 TEST(ButtonIcons, TheDisabledLookIsAGreyRingWithAWhiteShadow)
 {
     // A 3 x 3 red square at (1, 1) .. (3, 3). Expected by hand: its ring
