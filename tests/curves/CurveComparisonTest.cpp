@@ -178,6 +178,16 @@ TEST(CurveProbe, SupportPointsWithinOneBillionthBetweenThemTheSplineOutsideNothi
             EXPECT_NEAR(value->tan, *sag - 10, 1e-9) << position;
         }
     }
+
+    // A curve of one support point (one image height, at 100 %) is that
+    // point alone: nothing left of it.
+    probe.curve.CurvePointCount = 1;
+    probe.curve.KnotX[1] = 100.0;
+    probe.sagittal = seriesSpline(probe.curve, Series::Sagittal, {});
+    probe.tangential = seriesSpline(probe.curve, Series::Tangential, {});
+    EXPECT_FALSE(probeCurve(probe, 50.0).has_value());
+    ASSERT_TRUE(probeCurve(probe, 100.0).has_value());
+    EXPECT_EQ(probeCurve(probe, 100.0)->node, 1);
 }
 
 } // namespace

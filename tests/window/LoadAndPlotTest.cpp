@@ -77,8 +77,10 @@ TEST_F(LoadAndPlotTest, LoadsShowTheLensAndHideOrShowTheSurplusControls)
     EXPECT_EQ(c.fNumberButtons[0]->text() + '|' + c.fNumberButtons[1]->text(), "2.8|5.6");
     EXPECT_EQ(c.lensNameLabel->text() + c.lensNameLabel->toolTip(), "Testlinse 2.8/50 ");
     EXPECT_EQ(c.lensNameLabel->width(), c.lensNameLabel->sizeHint().width());
+    c.fNumberButtons[1]->click(); // a choice the next file shows too stays chosen
     load(FullLens);
     EXPECT_EQ(looks(c), "8 8 6 9 9 VVVVVVv EEEE");
+    EXPECT_TRUE(c.fNumberButtons[1]->isChecked() && c.magnificationButtons[0]->isChecked());
     const WindowSnapshot before = snapshot();
     load(std::nullopt);
     EXPECT_TRUE(before == snapshot());
