@@ -39,7 +39,20 @@ void probeAround(const LensData& lens, Abscissa abscissa, const CurveSelection& 
             LUMIVEX_FUZZ_CHECK(atNode->sag == curve.SagPointValues[atNode->node]);
         }
         if (i < n) {
-            probeCurve(probe, (curve.KnotX[i] + curve.KnotX[i + 1]) / 2);
+            // Halfway between two support points within the curve, and
+            // near none: the splines' value, not a support point's.
+            const double a = curve.KnotX[i];
+            const double b = curve.KnotX[i + 1];
+            const double middle = (a + b) / 2;
+            const double near = 1e-6 * std::max({ std::abs(a), std::abs(b), 1.0 });
+            bool nearANode = false;
+            for (int k = 1; k <= n; ++k) {
+                nearANode = nearANode || std::abs(curve.KnotX[k] - middle) <= near;
+            }
+            const std::optional<ProbeValue> between = probeCurve(probe, middle);
+            if (a >= start && b - a > 2 * near && b <= curve.KnotX[n] && !nearANode) {
+                LUMIVEX_FUZZ_CHECK(between && between->node == 0);
+            }
         }
     }
     LUMIVEX_FUZZ_CHECK(!probeCurve(probe, -1e9));
