@@ -24,15 +24,19 @@ std::vector<ContourSegment> contourSegments(const std::vector<double>& values, i
     const auto value = [&](int i, int j) { return values[static_cast<std::size_t>(j * columns + i)]; };
     for (int j = 0; j + 1 < rows; ++j) {
         for (int i = 0; i + 1 < columns; ++i) {
+            const std::array<double, 4> v { value(i, j), value(i + 1, j), value(i + 1, j + 1), value(i, j + 1) };
+            // Most squares lie wholly on one side of the level (a NaN
+            // corner, which counts as below here, is left out next).
+            const int above = (v[0] >= level) + (v[1] >= level) + (v[2] >= level) + (v[3] >= level);
+            if (above == 0 || above == 4 || std::isnan(v[0]) || std::isnan(v[1]) || std::isnan(v[2])
+                || std::isnan(v[3])) {
+                continue;
+            }
             // Corners counter-clockwise on the screen: top-left, top-right,
             // bottom-right, bottom-left (rows run down).
             const std::array<Point, 4> at {
                 { { i + 0.5, j + 0.5 }, { i + 1.5, j + 0.5 }, { i + 1.5, j + 1.5 }, { i + 0.5, j + 1.5 } }
             };
-            const std::array<double, 4> v { value(i, j), value(i + 1, j), value(i + 1, j + 1), value(i, j + 1) };
-            if (std::isnan(v[0]) || std::isnan(v[1]) || std::isnan(v[2]) || std::isnan(v[3])) {
-                continue;
-            }
             // Where the edge from corner a to corner b crosses the level.
             const auto cross = [&](int a, int b) {
                 const double t = (level - v[a]) / (v[b] - v[a]);
