@@ -178,6 +178,49 @@ TEST(MapContours, PlaneCrossesTheLevelWhereItIsFifty)
     EXPECT_EQ(contourSegments(values, 8, 3, 50).size(), 1U);
 }
 
+// One square of four centres, values row by row (top left, top right,
+// bottom left, bottom right), at level 50.
+std::vector<ContourSegment> squareAt50(double topLeft, double topRight, double bottomLeft, double bottomRight)
+{
+    return contourSegments({ topLeft, topRight, bottomLeft, bottomRight }, 2, 2, 50);
+}
+
+TEST(MapContours, SaddlesFollowTheCentreAndACornerAtTheLevelCountsAsAbove)
+{
+    // 70 and 60 above on one diagonal, 40 below on the other: the centre
+    // (52.5) is above, so the lines cut off the two low corners. The
+    // crossings: 70 → 40 two thirds along the top edge, 40 → 60 halfway down
+    // the right, 60 → 40 halfway along the bottom, 40 → 70 a third up the left.
+    const auto high = squareAt50(70, 40, 40, 60);
+    ASSERT_EQ(high.size(), 2U);
+    EXPECT_NEAR(high[0].x1, 0.5 + 2.0 / 3, 1e-12);
+    EXPECT_EQ(high[0].y1, 0.5);
+    EXPECT_EQ(high[0].x2, 1.5);
+    EXPECT_EQ(high[0].y2, 1.0);
+    EXPECT_EQ(high[1].x1, 1.0);
+    EXPECT_EQ(high[1].y1, 1.5);
+    EXPECT_EQ(high[1].x2, 0.5);
+    EXPECT_NEAR(high[1].y2, 1.5 - 1.0 / 3, 1e-12);
+    // 60 and 30: the centre (45) is below, so the lines cut off the high
+    // corners, top left and bottom right.
+    const auto low = squareAt50(60, 30, 30, 60);
+    ASSERT_EQ(low.size(), 2U);
+    EXPECT_NEAR(low[0].x1, 0.5 + 1.0 / 3, 1e-12);
+    EXPECT_NEAR(low[0].y2, 1.5 - 2.0 / 3, 1e-12);
+    EXPECT_EQ(low[0].x2, 0.5);
+    EXPECT_EQ(low[1].x1, 1.5);
+    EXPECT_NEAR(low[1].x2, 1.5 - 1.0 / 3, 1e-12);
+    EXPECT_EQ(low[1].y2, 1.5);
+    // Top left exactly at 50 is above with its neighbour 60: the line runs
+    // from halfway down the right edge to that corner.
+    const auto corner = squareAt50(50, 60, 40, 40);
+    ASSERT_EQ(corner.size(), 1U);
+    EXPECT_EQ(corner[0].x1, 1.5);
+    EXPECT_EQ(corner[0].y1, 1.0);
+    EXPECT_EQ(corner[0].x2, 0.5);
+    EXPECT_EQ(corner[0].y2, 0.5);
+}
+
 TEST(MapColours, EndsOfBothScales)
 {
     // cividis entries 0, 128 and 255 times 255.
