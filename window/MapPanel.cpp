@@ -240,7 +240,7 @@ void MapPanel::saveTo(const QString& path) const
     }
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("svg")) {
-        writeFileAtomically(path, renderMapSvg(*m_scene, m_image.deviceIndependentSize().toSize()));
+        writeFileAtomically(path, renderMapSvg(*m_scene, m_area->size()));
     } else if (suffix == QLatin1String("csv")) {
         const MapModel* reference
             = m_scene->reference && m_scene->reference->available() ? &*m_scene->reference : nullptr;
