@@ -32,12 +32,9 @@ Span ellipseSpan(long long x1, long long y1, long long x2, long long y2, long lo
     const double b = (y2 - y1) / 2.0;
     const double cx = x1 + a;
     const double cy = y1 + b;
+    // A row centre inside the box is less than b from cy, so |t| < 1.
     const double t = (y + 0.5 - cy) / b;
-    const double rest = 1.0 - t * t;
-    if (rest < 0.0) {
-        return {};
-    }
-    const double half = a * std::sqrt(rest);
+    const double half = a * std::sqrt(1.0 - t * t);
     return { static_cast<long long>(std::ceil(cx - half - 0.5)), static_cast<long long>(std::floor(cx + half - 0.5)) };
 }
 
