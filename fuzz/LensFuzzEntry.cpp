@@ -57,7 +57,9 @@ void probeAround(const LensData& lens, Abscissa abscissa, const CurveSelection& 
     }
     LUMIVEX_FUZZ_CHECK(!probeCurve(probe, -1e9));
     if (n >= 1) {
-        LUMIVEX_FUZZ_CHECK(!probeCurve(probe, curve.KnotX[n] + 1e9));
+        // Far beyond the last point, however large it is (a height of 1e210
+        // mm plus 1e9 is the same number).
+        LUMIVEX_FUZZ_CHECK(!probeCurve(probe, curve.KnotX[n] + 1e9 + std::abs(curve.KnotX[n])));
     }
 
     // The axis's own values: the list's entries, the ends and beyond.
