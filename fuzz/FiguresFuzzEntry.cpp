@@ -14,29 +14,20 @@
 
 namespace {
 
-struct Options
+// The first word of the line as a field shape (the circle when it does not
+// parse); the threshold is a fixed 62.5 %, between the tabulated values of
+// any file, as every threshold in 0 < P < 100 takes the same path.
+FigureOptions readOptions(const std::string& line)
 {
-    FigureOptions figures;
-    std::string fieldText;
-};
-
-// "FIELD THRESHOLD", e.g. "3:2 62.5"; what does not parse keeps the default
-// (the circle, 50 %), as a threshold outside 0 < P < 100 does.
-Options readOptions(const std::string& line)
-{
-    Options options;
+    FigureOptions options;
+    options.threshold = 62.5;
     std::istringstream words(line);
-    std::string threshold;
-    words >> options.fieldText >> threshold;
-    if (const std::optional<FieldShape> field = parseFieldShape(options.fieldText)) {
-        options.figures.field = *field;
+    std::string field;
+    words >> field;
+    if (const std::optional<FieldShape> shape = parseFieldShape(field)) {
+        options.field = *shape;
         // The text written for a shape reads back as the same shape.
-        LUMIVEX_FUZZ_CHECK(parseFieldShape(fieldShapeText(*field)) == field);
-    }
-    char* end = nullptr;
-    const double p = std::strtod(threshold.c_str(), &end);
-    if (!threshold.empty() && *end == '\0' && p > 0.0 && p < 100.0) {
-        options.figures.threshold = p;
+        LUMIVEX_FUZZ_CHECK(parseFieldShape(fieldShapeText(*shape)) == shape);
     }
     return options;
 }
@@ -72,7 +63,7 @@ void checkThreshold(const std::optional<ThresholdFrequency>& found, double lowes
 void fuzzFigures(const std::uint8_t* data, std::size_t size)
 {
     const FuzzOptionsLine input = splitOptionsLine(std::string(reinterpret_cast<const char*>(data), size));
-    const Options options = readOptions(input.options);
+    const FigureOptions options = readOptions(input.options);
     const std::optional<FuzzLenses> lenses = readFuzzLenses(input.rest);
     if (!lenses) {
         return;
@@ -82,12 +73,12 @@ void fuzzFigures(const std::uint8_t* data, std::size_t size)
     const auto* frequencies = std::get_if<std::vector<double>>(&rising);
 
     FiguresRequest request;
-    request.options = options.figures;
+    request.options = options;
     std::size_t rows = 0;
     for (int k = 1; k <= lens.FNumberCount; ++k) {
         request.fNumbers.push_back(k);
         for (int m = 1; m <= lens.MagnificationCount; ++m) {
-            const LensFigures figures = lensFigures(lens, k, m, options.figures);
+            const LensFigures figures = lensFigures(lens, k, m, options);
             LUMIVEX_FUZZ_CHECK(figures.means.size() == static_cast<std::size_t>(lens.FrequencyCount));
             LUMIVEX_FUZZ_CHECK(figures.thresholds.size() == static_cast<std::size_t>(figures.heightCount));
             for (const FieldMeanRow& row : figures.means) {
@@ -108,7 +99,7 @@ void fuzzFigures(const std::uint8_t* data, std::size_t size)
                     checkThreshold(row.tan, frequencies->front(), frequencies->back());
                 }
             }
-            const ReferenceFigures theirs = referenceFigures(lens, figures, lenses->reference, options.figures);
+            const ReferenceFigures theirs = referenceFigures(lens, figures, lenses->reference, options);
             LUMIVEX_FUZZ_CHECK(theirs.means.size() == figures.means.size());
             LUMIVEX_FUZZ_CHECK(theirs.thresholds.size() == figures.thresholds.size());
             rows += figures.means.size() + figures.thresholds.size();

@@ -22,10 +22,10 @@ void fuzzLensFile(const std::uint8_t* data, std::size_t size);
 // successful parse resolved against a lens of known counts.
 void fuzzCommandLine(const std::uint8_t* data, std::size_t size);
 
-// The first line of the bytes as "FIELD THRESHOLD" (a field shape as
-// --field takes it, a threshold in percent; what does not parse keeps the
-// circle and 50), the rest as in fuzzLensFile: the figures of every
-// f-number and magnification, B's beside them, and their CSV rows.
+// The first word of the first line of the bytes as a field shape as
+// --field takes it (what does not parse is the circle), the rest as in
+// fuzzLensFile: the figures of every f-number and magnification at a
+// threshold of 62.5 %, B's beside them, and their CSV rows.
 void fuzzFigures(const std::uint8_t* data, std::size_t size);
 
 // The first line of the bytes as a field shape, the rest as in
