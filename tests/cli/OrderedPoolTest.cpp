@@ -73,6 +73,27 @@ TEST(OrderedPool, MoreThreadsThanTasks)
     EXPECT_EQ(idle.finish(), 0U);
 }
 
+// A full window holds add() back until the first task is delivered: with
+// a window of 2, the third task waits for the first, which waits for us.
+TEST(OrderedPool, AFullWindowHoldsTheNextTaskBack)
+{
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::vector<int> delivered;
+    OrderedPool pool(1, 2);
+    pool.add([&delivered, released] {
+        released.wait();
+        return [&delivered] { delivered.push_back(1); };
+    });
+    pool.add(handsOn(2, delivered));
+    std::future<void> third = std::async(std::launch::async, [&] { pool.add(handsOn(3, delivered)); });
+    EXPECT_EQ(third.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+    release.set_value();
+    third.get();
+    EXPECT_EQ(pool.finish(), 0U);
+    EXPECT_EQ(delivered, (std::vector<int> { 1, 2, 3 }));
+}
+
 // --jobs 1 runs one file at a time: no two tasks of a one-thread pool
 // overlap (each takes long enough that a second thread would start one).
 TEST(OrderedPool, OneThreadRunsOneTaskAtATime)

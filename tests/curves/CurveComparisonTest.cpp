@@ -141,6 +141,9 @@ TEST(AbscissaScale, ListValuesArePositionsAndBack)
     }
     EXPECT_EQ(AbscissaScale(lists, Abscissa::Frequency).firstNonNumeric(), 2);
     EXPECT_EQ(AbscissaScale(lists, Abscissa::FNumber).firstNonNumeric(), 0);
+    // Heights that are all 0 give no percent scale.
+    const AbscissaScale flat(lens({ "2.8" }, { "10" }, { "0" }, magnifications), Abscissa::ImageHeight);
+    EXPECT_FALSE(flat.valueAt(5.0).has_value());
 }
 
 TEST(CurveProbe, SupportPointsWithinOneBillionthBetweenThemTheSplineOutsideNothing)

@@ -211,6 +211,11 @@ TEST(MapContours, SaddlesFollowTheCentreAndACornerAtTheLevelCountsAsAbove)
     EXPECT_EQ(low[1].x1, 1.5);
     EXPECT_NEAR(low[1].x2, 1.5 - 1.0 / 3, 1e-12);
     EXPECT_EQ(low[1].y2, 1.5);
+    // A centre exactly at the level counts as above: as for 70 and 60.
+    const auto tie = squareAt50(60, 40, 40, 60);
+    ASSERT_EQ(tie.size(), 2U);
+    EXPECT_EQ(tie[0].x2, 1.5);
+    EXPECT_EQ(tie[1].x2, 0.5);
     // Top left exactly at 50 is above with its neighbour 60: the line runs
     // from halfway down the right edge to that corner.
     const auto corner = squareAt50(50, 60, 40, 40);

@@ -105,12 +105,14 @@ TEST_F(AnalysisWindowTest, CtrlSSavesAndCtrlShiftCCopiesWhatThePageShows)
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(500, 500));
 }
 
-TEST_F(AnalysisWindowTest, ItsSizeIsRememberedBetweenRuns)
+TEST_F(AnalysisWindowTest, ItsSizeAndPageAreRememberedBetweenRuns)
 {
     analysis->resize(640, 580);
+    analysis->open(QStringLiteral("map")); // the middle page
     analysis->close();
     const AnalysisWindow next(w.form, w.ui);
     EXPECT_EQ(next.size(), QSize(640, 580));
+    EXPECT_EQ(next.tabs().currentWidget()->objectName(), "map");
 }
 
 } // namespace
