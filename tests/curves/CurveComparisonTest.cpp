@@ -122,6 +122,7 @@ TEST(AbscissaScale, ListValuesArePositionsAndBack)
     // A second blank in front of " 4" stays part of the text.
     const LensData lists = lens({ "2.8", " 4", "5.6" }, { "10", "x20", "40" }, heights, magnifications);
     const std::tuple<Abscissa, double, std::optional<double>> rows[] = {
+        { Abscissa::FNumber, 2.8, 0.0 }, // the first entry too
         { Abscissa::FNumber, 4.8, 1.5 },
         { Abscissa::FNumber, 5.6, 2.0 }, // the last entry still on the scale
         { Abscissa::FNumber, 5.7, std::nullopt },

@@ -160,6 +160,7 @@ TEST(CurveSampling, DegenerateSupportPointsNeverFault)
         { "zero-width inner interval", { { 0, 70 }, { 1, 60 }, { 1, 50 }, { 2, 40 } }, false, 2 - 1e-8 },
         { "all abscissae negative", { { -3, 70 }, { -2, 60 }, { -1, 50 } }, false, -1 - 1e-8 },
         { "decreasing abscissae", { { 2, 70 }, { 1, 60 }, { 0, 40 } }, true, 2.0 },
+        { "a range wider than a double", { { -1e308, 70 }, { 1e308, 60 } }, false, 0.0 },
     };
     for (const auto& [name, points, drawable, curveMaxX] : rows) {
         SCOPED_TRACE(name);
@@ -167,7 +168,7 @@ TEST(CurveSampling, DegenerateSupportPointsNeverFault)
         ASSERT_NO_THROW(samples = sampled(points));
         EXPECT_EQ(samples.drawable, drawable);
         EXPECT_NEAR(samples.CurveMaxX, curveMaxX, 1e-12);
-        EXPECT_TRUE(std::isfinite(samples.ScaleX));
+        EXPECT_TRUE(std::isfinite(samples.ScaleX) && std::isfinite(samples.SampleStep));
         EXPECT_EQ(samples.ScaleX > 0, samples.CurveMaxX > 0);
         EXPECT_DOUBLE_EQ(samples.ScaleY, 1.7);
         for (int j = 1; j <= 101; ++j) {

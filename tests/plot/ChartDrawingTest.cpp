@@ -130,6 +130,12 @@ TEST(PlotReadout, TheFirstOfTwoMarkersEquallyNearAndTheDistanceOnlyAtASupportPoi
     recordDraw(magnification, other, Abscissa::Magnification, { 0, 1, 3, 0 }, flags({ 2 }));
     ASSERT_EQ(magnification.curves.size(), 2U);
     EXPECT_EQ(magnification.curves[1].lens->LensName, "B");
+    // Beside an entry that is no number, the two texts around the cursor.
+    LensData named = lens;
+    named.MagnificationText[2] = "-0.1x";
+    DrawnPlot unnumbered;
+    recordDraw(unnumbered, named, Abscissa::Magnification, { 0, 1, 3, 0 }, flags({ 2 }));
+    EXPECT_EQ(readPlotAt(unnumbered, 125).abscissa, QStringLiteral("ß′ 0 … -0.1x"));
     lens.ImageHeightText[1][1] = "9.9";
     DrawnPlot height;
     recordDraw(height, lens, Abscissa::ImageHeight, { 0, 1, 0, 1 }, flags({ 2 }));
