@@ -71,9 +71,10 @@ QByteArray escaped(const QString& text)
 const QPaintDevice& measuringDevice()
 {
     static const QImage device = [] {
+        constexpr int dotsPerMeter = static_cast<int>(96 / 0.0254 + 0.5);
         QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(3780);
-        image.setDotsPerMeterY(3780);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
         return image;
     }();
     return device;

@@ -15,12 +15,12 @@
 namespace {
 
 // The first word of the line as a field shape (the circle when it does not
-// parse); the threshold is a fixed 62.5 %, between the tabulated values of
-// any file, as every threshold in 0 < P < 100 takes the same path.
+// parse); the threshold is a fixed 50 %, as every threshold in 0 < P < 100
+// takes the same path, and a whole number that a file's value can equal.
 FigureOptions readOptions(const std::string& line)
 {
     FigureOptions options;
-    options.threshold = 62.5;
+    options.threshold = 50.0;
     std::istringstream words(line);
     std::string field;
     words >> field;

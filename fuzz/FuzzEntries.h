@@ -25,7 +25,7 @@ void fuzzCommandLine(const std::uint8_t* data, std::size_t size);
 // The first word of the first line of the bytes as a field shape as
 // --field takes it (what does not parse is the circle), the rest as in
 // fuzzLensFile: the figures of every f-number and magnification at a
-// threshold of 62.5 %, B's beside them, and their CSV rows.
+// threshold of 50 %, B's beside them, and their CSV rows.
 void fuzzFigures(const std::uint8_t* data, std::size_t size);
 
 // The first line of the bytes as a field shape, the rest as in

@@ -115,6 +115,9 @@ TEST(MapModel, FieldRectangleHasItsAspectAndEndsAtItsEdges)
     EXPECT_FALSE(map.at(0, 11.2));
     const MapModel circle(Flat, request(MapKind::Field));
     EXPECT_TRUE(circle.at(0, 19.9));
+    // A computed end may be off by rounding: within 1e-9 of R (20) still in.
+    EXPECT_TRUE(circle.at(0, 20 + 1e-8));
+    EXPECT_FALSE(circle.at(0, 20 + 1e-7));
     EXPECT_FALSE(circle.at(15, 15));
     const std::string csv = mapCsv(circle);
     EXPECT_EQ(csv.substr(0, csv.find('\n')), "x_mm;y_mm;sag;tan");
