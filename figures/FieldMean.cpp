@@ -97,7 +97,8 @@ std::optional<double> fieldMean(const SplineState& spline, double radius, const 
         for (std::size_t j = 0; j < rule.node.size(); ++j) {
             const double u = rule.node[j];
             const double r = p + length * u * u;
-            const double w = fieldWeight(shape, radius, r) * rule.weight[j] * 2.0 * length * u;
+            // dr = 2·length·u du; the constant 2 cancels in the ratio below.
+            const double w = fieldWeight(shape, radius, r) * rule.weight[j] * length * u;
             weighted += evaluateSpline(spline, r).value * w;
             total += w;
         }
