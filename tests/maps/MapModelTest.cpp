@@ -27,6 +27,21 @@ MapRequest request(MapKind kind, FieldShape field = {})
     return { kind, CurveSelection { 1, 1, 1, 1 }, field };
 }
 
+void expectSegment(const ContourSegment& s, double x1, double y1, double x2, double y2)
+{
+    EXPECT_NEAR(s.x1, x1, 1e-12);
+    EXPECT_NEAR(s.y1, y1, 1e-12);
+    EXPECT_NEAR(s.x2, x2, 1e-12);
+    EXPECT_NEAR(s.y2, y2, 1e-12);
+}
+
+// One square of four centres, values row by row (top left, top right,
+// bottom left, bottom right), at level 50.
+std::vector<ContourSegment> squareAt50(double topLeft, double topRight, double bottomLeft, double bottomRight)
+{
+    return contourSegments({ topLeft, topRight, bottomLeft, bottomRight }, 2, 2, 50);
+}
+
 } // namespace
 
 TEST(MapModel, LinearInFrequencyAndFlatOverHeightGivesThatLineEverywhere)
@@ -167,25 +182,14 @@ TEST(MapContours, PlaneCrossesTheLevelWhereItIsFifty)
     }
     const std::vector<ContourSegment> segments = contourSegments(values, 8, 3, 50);
     ASSERT_EQ(segments.size(), 2U);
-    EXPECT_DOUBLE_EQ(segments[0].x1, 5.5);
-    EXPECT_DOUBLE_EQ(segments[0].y1, 0.5);
-    EXPECT_DOUBLE_EQ(segments[0].x2, 5.1);
-    EXPECT_DOUBLE_EQ(segments[0].y2, 1.5);
-    EXPECT_DOUBLE_EQ(segments[1].x1, 5.1);
-    EXPECT_DOUBLE_EQ(segments[1].x2, 4.7);
+    expectSegment(segments[0], 5.5, 0.5, 5.1, 1.5);
+    expectSegment(segments[1], 5.1, 1.5, 4.7, 2.5);
     const auto lines = contourLines(values, 8, 3, 50);
     ASSERT_EQ(lines.size(), 1U);
     ASSERT_EQ(lines[0].size(), 3U);
     EXPECT_DOUBLE_EQ(lines[0][2].x, 4.7);
     values[4] = NAN;
     EXPECT_EQ(contourSegments(values, 8, 3, 50).size(), 1U);
-}
-
-// One square of four centres, values row by row (top left, top right,
-// bottom left, bottom right), at level 50.
-std::vector<ContourSegment> squareAt50(double topLeft, double topRight, double bottomLeft, double bottomRight)
-{
-    return contourSegments({ topLeft, topRight, bottomLeft, bottomRight }, 2, 2, 50);
 }
 
 TEST(MapContours, SaddlesFollowTheCentreAndACornerAtTheLevelCountsAsAbove)
@@ -196,37 +200,24 @@ TEST(MapContours, SaddlesFollowTheCentreAndACornerAtTheLevelCountsAsAbove)
     // the right, 60 → 40 halfway along the bottom, 40 → 70 a third up the left.
     const auto high = squareAt50(70, 40, 40, 60);
     ASSERT_EQ(high.size(), 2U);
-    EXPECT_NEAR(high[0].x1, 0.5 + 2.0 / 3, 1e-12);
-    EXPECT_EQ(high[0].y1, 0.5);
-    EXPECT_EQ(high[0].x2, 1.5);
-    EXPECT_EQ(high[0].y2, 1.0);
-    EXPECT_EQ(high[1].x1, 1.0);
-    EXPECT_EQ(high[1].y1, 1.5);
-    EXPECT_EQ(high[1].x2, 0.5);
-    EXPECT_NEAR(high[1].y2, 1.5 - 1.0 / 3, 1e-12);
+    expectSegment(high[0], 0.5 + 2.0 / 3, 0.5, 1.5, 1.0);
+    expectSegment(high[1], 1.0, 1.5, 0.5, 1.5 - 1.0 / 3);
     // 60 and 30: the centre (45) is below, so the lines cut off the high
     // corners, top left and bottom right.
     const auto low = squareAt50(60, 30, 30, 60);
     ASSERT_EQ(low.size(), 2U);
-    EXPECT_NEAR(low[0].x1, 0.5 + 1.0 / 3, 1e-12);
-    EXPECT_NEAR(low[0].y2, 1.5 - 2.0 / 3, 1e-12);
-    EXPECT_EQ(low[0].x2, 0.5);
-    EXPECT_EQ(low[1].x1, 1.5);
-    EXPECT_NEAR(low[1].x2, 1.5 - 1.0 / 3, 1e-12);
-    EXPECT_EQ(low[1].y2, 1.5);
+    expectSegment(low[0], 0.5 + 1.0 / 3, 0.5, 0.5, 1.5 - 2.0 / 3);
+    expectSegment(low[1], 1.5, 0.5 + 2.0 / 3, 1.5 - 1.0 / 3, 1.5);
     // A centre exactly at the level counts as above: as for 70 and 60.
     const auto tie = squareAt50(60, 40, 40, 60);
     ASSERT_EQ(tie.size(), 2U);
-    EXPECT_EQ(tie[0].x2, 1.5);
-    EXPECT_EQ(tie[1].x2, 0.5);
+    expectSegment(tie[0], 1.0, 0.5, 1.5, 1.0);
+    expectSegment(tie[1], 1.0, 1.5, 0.5, 1.0);
     // Top left exactly at 50 is above with its neighbour 60: the line runs
     // from halfway down the right edge to that corner.
     const auto corner = squareAt50(50, 60, 40, 40);
     ASSERT_EQ(corner.size(), 1U);
-    EXPECT_EQ(corner[0].x1, 1.5);
-    EXPECT_EQ(corner[0].y1, 1.0);
-    EXPECT_EQ(corner[0].x2, 0.5);
-    EXPECT_EQ(corner[0].y2, 0.5);
+    expectSegment(corner[0], 1.5, 1.0, 0.5, 0.5);
 }
 
 TEST(MapColours, EndsOfBothScales)
