@@ -71,7 +71,7 @@ QByteArray escaped(const QString& text)
 const QPaintDevice& measuringDevice()
 {
     static const QImage device = [] {
-        constexpr int dotsPerMeter = static_cast<int>(96 / 0.0254 + 0.5);
+        const auto dotsPerMeter = static_cast<int>(std::lround(96 / 0.0254));
         QImage image(1, 1, QImage::Format_RGB32);
         image.setDotsPerMeterX(dotsPerMeter);
         image.setDotsPerMeterY(dotsPerMeter);

@@ -101,11 +101,11 @@ TEST(Approved, Maps)
 }
 
 // Over the image height, compared: the reference lens has 10 and 30 LP/mm
-// but not 60.
+// but not 60 and 80 (the last frequency of the table).
 ReportInput comparedReport()
 {
     FrequencyFlags frequencies;
-    frequencies[2] = frequencies[4] = frequencies[7] = 1;
+    frequencies[2] = frequencies[4] = frequencies[7] = frequencies[8] = 1;
     const QDateTime when(QDate(2026, 12, 7), QTime(9, 30), QTimeZone::utc());
     return buildReportInput(Full, Abscissa::ImageHeight, CurveSelection { 0, 3, 1, 1 }, frequencies,
                             windowAxisTexts(Abscissa::ImageHeight), when, {}, Reference.get(),

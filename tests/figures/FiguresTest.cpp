@@ -199,6 +199,8 @@ TEST(LensFigures, ReferenceMatchedByValue)
     ASSERT_FALSE(matched.means[1].missing);
     EXPECT_EQ(matched.means[1].row.frequencyIndex, 1);
     ASSERT_EQ(matched.thresholds.size(), 2u);
+    ASSERT_FALSE(matched.thresholds[0].missing); // 0 mm, B's first height
+    EXPECT_EQ(matched.thresholds[0].row.heightIndex, 1);
     ASSERT_FALSE(matched.thresholds[1].missing);
     EXPECT_EQ(matched.thresholds[1].row.heightIndex, 3);
     // Magnification -0.1: 49, 29 at 20 mm fall to 50 % below 20 LP/mm.

@@ -158,8 +158,10 @@ TEST(ButtonIcons, TheBitmapAtItsOwnSizeTheDrawingAbove)
     const QImage bitmap = QImage(QStringLiteral(":/icons/draw.xpm")).convertToFormat(QImage::Format_ARGB32);
     const QIcon icon = ButtonIcons::load(QStringLiteral("draw"));
     EXPECT_EQ(icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32), bitmap);
-    const QImage large = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-    EXPECT_NE(large, bitmap.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    for (const int side : { 17, 32 }) {
+        const QImage large = icon.pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_NE(large, bitmap.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)) << side;
+    }
 }
 
 TEST(ButtonIcons, TheDisabledLookIsAGreyRingWithAWhiteShadow)
