@@ -145,6 +145,9 @@ TEST(AbscissaScale, ListValuesArePositionsAndBack)
     // Heights that are all 0 give no percent scale.
     const AbscissaScale flat(lens({ "2.8" }, { "10" }, { "0" }, magnifications), Abscissa::ImageHeight);
     EXPECT_FALSE(flat.valueAt(5.0).has_value());
+    // A list of one entry: that entry at position 0.
+    EXPECT_EQ(AbscissaScale(lens({ "2.8" }, { "10" }, { "0" }, magnifications), Abscissa::FNumber).positionOf(2.8),
+              0.0);
 }
 
 TEST(CurveProbe, SupportPointsWithinOneBillionthBetweenThemTheSplineOutsideNothing)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -100,6 +101,16 @@ TEST(FieldMean, TwoHeightsOverTheCircleAndRectangles)
         ASSERT_EQ(figures.means.size(), 1u);
         EXPECT_NEAR(figures.means[0].sag.value(), expected, 1e-9);
     }
+}
+
+// The length of the circle of radius r inside the field: all of it in the
+// image circle (10π at 5 mm); in 3:2 with R = √13 (half-sides 3 and 2) the
+// circle of 2.5 mm loses two caps beyond |y| = 2 of 2·acos(0.8) each:
+// 2.5·(2π − 4·acos(0.8)) = 9.272952180016123.
+TEST(FieldMean, WeightIsTheLengthOfTheCircleInsideTheField)
+{
+    EXPECT_NEAR(fieldWeight(FieldShape {}, 20.0, 5.0), 31.41592653589793, 1e-12);
+    EXPECT_NEAR(fieldWeight(FieldShape { 3, 2 }, std::sqrt(13.0), 2.5), 9.272952180016123, 1e-12);
 }
 
 TEST(MtfThreshold, FallsLinearlyBetweenFrequencies)

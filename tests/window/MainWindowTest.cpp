@@ -87,6 +87,9 @@ TEST(Layout, EveryControlOfTheMainWindowInItsPlace)
     for (const Place& place : places) {
         expectPlace(w.form, QString::fromLatin1(place.path), place.rect, QString::fromLatin1(place.look));
     }
+    for (const QToolButton* button : w.form.findChildren<QToolButton*>()) {
+        EXPECT_EQ(button->iconSize(), QSize(16, 16)) << button->objectName().toStdString(); // the bitmaps' size
+    }
     // The value columns: the k-th control 24 pixels below the one before,
     // except for the second f-number, one pixel higher, and the first
     // distance, one pixel lower.
@@ -187,6 +190,10 @@ TEST(ButtonIcons, TheDisabledLookIsAGreyRingWithAWhiteShadow)
         }
     }
     EXPECT_EQ(seen, ".....g.ggg...gwgw..gggw...www.......");
+    // The picture's own first column and row count: a filled 2 x 2 is all ring.
+    QImage filled(2, 2, QImage::Format_ARGB32);
+    filled.fill(Qt::red);
+    EXPECT_EQ(ButtonIcons::disabledLook(filled).pixel(0, 0), 0xff808080);
 }
 
 } // namespace
