@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -19,6 +20,15 @@ QString observed;
 
 void lookAndClose()
 {
+    // A message the start showed (a file that could not be read) is counted
+    // and closed.
+    int messages = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
+            ++messages;
+            box->reject();
+        }
+    }
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* form = qobject_cast<MainWindow*>(widget);
         if (form == nullptr || form->objectName() != "Form2" || !form->isVisible()) {
@@ -31,7 +41,8 @@ void lookAndClose()
                                  QFontInfo(c.abscissaCaption->font()).family(),
                                  c.lensNameLabel->text(),
                                  c.fNumberPanel->isHidden() ? "hidden" : "shown",
-                                 QDialogButtonBox(QDialogButtonBox::Cancel).buttons().value(0)->text() }
+                                 QDialogButtonBox(QDialogButtonBox::Cancel).buttons().value(0)->text(),
+                                 QString::number(messages) }
                        .join('|');
         form->close();
         return;
@@ -63,7 +74,16 @@ TEST(GuiMain, TheCloseBoxEndsTheProgramWithZeroAndAFileNamedIsLoaded)
     char name[] = "lumivex";
     char* argv[] = { name, file.data(), nullptr };
     EXPECT_EQ(runGui(2, argv), 0);
-    EXPECT_EQ(observed.toStdString(), "Lumivex|Lumivex|Lumivex|Liberation Sans|Testlinse 2.8/50 |shown|Abbrechen");
+    EXPECT_EQ(observed.toStdString(), "Lumivex|Lumivex|Lumivex|Liberation Sans|Testlinse 2.8/50 |shown|Abbrechen|0");
+}
+
+// Without a file named, nothing is loaded: the window opens empty.
+TEST(GuiMain, WithoutAFileTheWindowOpensEmpty)
+{
+    char name[] = "lumivex";
+    char* argv[] = { name, nullptr };
+    EXPECT_EQ(runGui(1, argv), 0);
+    EXPECT_EQ(observed.toStdString(), "Lumivex|Lumivex|Lumivex|Liberation Sans||hidden|Abbrechen|0");
 }
 
 } // namespace
