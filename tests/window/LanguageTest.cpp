@@ -5,6 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <QTranslator>
 
 #include <memory>
@@ -103,6 +104,13 @@ TEST(WindowLanguage, TabWalksTheToolRowThePanelsFromLeftToRightAndReachesThePlot
         EXPECT_GT(order.indexOf(QString::fromLatin1(name)), last) << name << ": " << order.join(' ').toStdString();
         last = order.indexOf(QString::fromLatin1(name));
     }
+    // Tab leaves the instruction text as well instead of staying in it.
+    w.form.show();
+    w.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
+    w.c.instructionText->setFocus();
+    QTest::keyClick(w.c.instructionText, Qt::Key_Tab);
+    EXPECT_FALSE(w.c.instructionText->hasFocus());
 }
 
 } // namespace
