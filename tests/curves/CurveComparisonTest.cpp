@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -173,6 +174,7 @@ TEST(CurveProbe, SupportPointsWithinOneBillionthBetweenThemTheSplineOutsideNothi
         { 2.0 * (1 + 4e-10), 70.0, 3 },
         { 2.0 * (1 + 4e-9), std::nullopt, -1 }, // beyond the last point: nothing
         { -1e-6, std::nullopt, -1 },
+        { NAN, std::nullopt, -1 },
     };
     for (const auto& [position, sag, node] : rows) {
         const std::optional<ProbeValue> value = probeCurve(probe, position);

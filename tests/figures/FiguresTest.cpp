@@ -216,4 +216,11 @@ TEST(LensFigures, ReferenceMatchedByValue)
     EXPECT_EQ(matched.thresholds[1].row.heightIndex, 3);
     // Magnification -0.1: 49, 29 at 20 mm fall to 50 % below 20 LP/mm.
     EXPECT_EQ(thresholdText(matched.thresholds[1].row.sag.value()), "<20");
+    // B's row using only its first two heights: 20 mm is in its list but
+    // not a height of its curves.
+    LensData capped = reference;
+    capped.ImageHeightValidCount[1] = 2;
+    const ReferenceFigures cut = referenceFigures(TwoHeights, own, capped, Options);
+    EXPECT_FALSE(cut.thresholds[0].missing);
+    EXPECT_EQ(cut.thresholds[1].missing, (MissingValue { Abscissa::ImageHeight, "20" }));
 }
