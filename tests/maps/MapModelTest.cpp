@@ -110,6 +110,7 @@ TEST(MapModel, UnavailableWithTheReason)
         { lens({ "2" }, { "10" }, { "0", "10" }, any), MapKind::HeightFrequency, "Weniger als zwei Ortsfrequenzen" },
         { lens({ "4", "2" }, { "10" }, { "0", "10" }, any), MapKind::HeightFNumber, "Blendenzahlen nicht aufsteigend" },
         { lens({ "2" }, { "10" }, { "0" }, any), MapKind::Field, "Weniger als zwei Bildhöhen" },
+        { lens({ "2" }, { "10" }, { "0", "0" }, any), MapKind::Field, "Weniger als zwei Bildhöhen" }, // no R
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.message);
