@@ -182,11 +182,12 @@ ReferenceCurve compareCurve(const LensData& lens, const LensData& reference, Abs
     const std::vector<PlacedPoint> points
         = placedPoints(lens, reference, abscissa, extractCurve(reference, abscissa, own));
     result.curve.CurvePointCount = static_cast<int>(points.size());
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        const int i = static_cast<int>(k) + 1;
-        result.curve.KnotX[i] = points[k].x;
-        result.curve.SagPointValues[i] = points[k].sag;
-        result.curve.TanPointValues[i] = points[k].tan;
+    int i = 0;
+    for (const PlacedPoint& point : points) {
+        ++i;
+        result.curve.KnotX[i] = point.x;
+        result.curve.SagPointValues[i] = point.sag;
+        result.curve.TanPointValues[i] = point.tan;
     }
     result.curve.AbscissaFactor = extractCurve(lens, abscissa, selection).AbscissaFactor;
     return result;

@@ -41,8 +41,10 @@ LensData lensWithCounts(int fNumbers, int frequencies, int imageHeights, int mag
 
 void checkParsed(const CommandArguments& parsed)
 {
-    LUMIVEX_FUZZ_CHECK(parsed.scale >= 1 && parsed.scale <= MaxExportScale);
-    LUMIVEX_FUZZ_CHECK(parsed.jobs >= 0 && parsed.jobs <= MaxExportJobs);
+    LUMIVEX_FUZZ_CHECK(parsed.scale >= 1);
+    LUMIVEX_FUZZ_CHECK(parsed.scale <= MaxExportScale);
+    LUMIVEX_FUZZ_CHECK(parsed.jobs >= 0);
+    LUMIVEX_FUZZ_CHECK(parsed.jobs <= MaxExportJobs);
     const SelectionOptions& selection = parsed.selection;
     for (const std::optional<int>& index : { selection.fNumber, selection.imageHeight, selection.magnification }) {
         LUMIVEX_FUZZ_CHECK(!index || *index >= 1);
@@ -56,15 +58,19 @@ void checkParsed(const CommandArguments& parsed)
         LUMIVEX_FUZZ_CHECK(!parsed.lensFile.empty());
         break;
     case CommandMode::Export:
-        LUMIVEX_FUZZ_CHECK(!parsed.lensFile.empty() && !parsed.outputFile.empty());
+        LUMIVEX_FUZZ_CHECK(!parsed.lensFile.empty());
+        LUMIVEX_FUZZ_CHECK(!parsed.outputFile.empty());
         break;
     case CommandMode::ExportDir:
-        LUMIVEX_FUZZ_CHECK(!parsed.exportDirectory.empty() && !parsed.inputs.empty());
+        LUMIVEX_FUZZ_CHECK(!parsed.exportDirectory.empty());
+        LUMIVEX_FUZZ_CHECK(!parsed.inputs.empty());
         LUMIVEX_FUZZ_CHECK(std::count(parsed.inputs.begin(), parsed.inputs.end(), "-") <= 1);
         break;
     case CommandMode::Thumbnail:
-        LUMIVEX_FUZZ_CHECK(parsed.thumbnailSize >= MinThumbnailSize && parsed.thumbnailSize <= MaxThumbnailSize);
-        LUMIVEX_FUZZ_CHECK(!parsed.lensFile.empty() && !parsed.outputFile.empty());
+        LUMIVEX_FUZZ_CHECK(parsed.thumbnailSize >= MinThumbnailSize);
+        LUMIVEX_FUZZ_CHECK(parsed.thumbnailSize <= MaxThumbnailSize);
+        LUMIVEX_FUZZ_CHECK(!parsed.lensFile.empty());
+        LUMIVEX_FUZZ_CHECK(!parsed.outputFile.empty());
         break;
     default:
         break;
@@ -89,12 +95,16 @@ void fuzzCommandLine(const std::uint8_t* data, std::size_t size)
         const auto resolved = resolveSelection(parsed.selection, lens);
         if (const ResolvedSelection* selection = std::get_if<ResolvedSelection>(&resolved)) {
             const CurveSelection& fixed = selection->fixed;
-            LUMIVEX_FUZZ_CHECK(fixed.FNumberIndex >= 1 && fixed.FNumberIndex <= lens.FNumberCount);
-            LUMIVEX_FUZZ_CHECK(fixed.ImageHeightIndex >= 1 && fixed.ImageHeightIndex <= lens.ImageHeightCount);
-            LUMIVEX_FUZZ_CHECK(fixed.MagnificationIndex >= 1 && fixed.MagnificationIndex <= lens.MagnificationCount);
+            LUMIVEX_FUZZ_CHECK(fixed.FNumberIndex >= 1);
+            LUMIVEX_FUZZ_CHECK(fixed.FNumberIndex <= lens.FNumberCount);
+            LUMIVEX_FUZZ_CHECK(fixed.ImageHeightIndex >= 1);
+            LUMIVEX_FUZZ_CHECK(fixed.ImageHeightIndex <= lens.ImageHeightCount);
+            LUMIVEX_FUZZ_CHECK(fixed.MagnificationIndex >= 1);
+            LUMIVEX_FUZZ_CHECK(fixed.MagnificationIndex <= lens.MagnificationCount);
             LUMIVEX_FUZZ_CHECK(!selection->frequencies.empty());
             for (const int frequency : selection->frequencies) {
-                LUMIVEX_FUZZ_CHECK(frequency >= 1 && frequency <= lens.FrequencyCount);
+                LUMIVEX_FUZZ_CHECK(frequency >= 1);
+                LUMIVEX_FUZZ_CHECK(frequency <= lens.FrequencyCount);
             }
         }
     }

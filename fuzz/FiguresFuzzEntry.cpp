@@ -47,7 +47,8 @@ void checkThreshold(const std::optional<ThresholdFrequency>& found, double lowes
     }
     switch (found->kind) {
     case ThresholdFrequency::Kind::At:
-        LUMIVEX_FUZZ_CHECK(found->frequency >= lowest && found->frequency <= highest);
+        LUMIVEX_FUZZ_CHECK(found->frequency >= lowest);
+        LUMIVEX_FUZZ_CHECK(found->frequency <= highest);
         break;
     case ThresholdFrequency::Kind::Below:
         LUMIVEX_FUZZ_CHECK(found->frequency == lowest);
@@ -93,7 +94,8 @@ void fuzzFigures(const std::uint8_t* data, std::size_t size)
             LUMIVEX_FUZZ_CHECK(figures.thresholdProblem.has_value() == (frequencies == nullptr));
             for (const ThresholdRow& row : figures.thresholds) {
                 if (frequencies == nullptr) {
-                    LUMIVEX_FUZZ_CHECK(!row.sag && !row.tan);
+                    LUMIVEX_FUZZ_CHECK(!row.sag);
+                    LUMIVEX_FUZZ_CHECK(!row.tan);
                 } else {
                     checkThreshold(row.sag, frequencies->front(), frequencies->back());
                     checkThreshold(row.tan, frequencies->front(), frequencies->back());

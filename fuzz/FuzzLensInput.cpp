@@ -24,13 +24,16 @@ std::optional<LensData> readOrRefuse(const std::string& bytes, const LensData& c
 void checkConsistent(const LensData& lens)
 {
     LUMIVEX_FUZZ_CHECK(lens.FileLoaded == 1);
-    LUMIVEX_FUZZ_CHECK(lens.FNumberCount >= 1 && lens.FNumberCount <= LensData::MaxFNumbers);
-    LUMIVEX_FUZZ_CHECK(lens.FrequencyCount >= 1 && lens.FrequencyCount <= LensData::MaxFrequencies);
-    LUMIVEX_FUZZ_CHECK(lens.ImageHeightCount >= 1 && lens.ImageHeightCount <= LensData::MaxImageHeights);
-    LUMIVEX_FUZZ_CHECK(lens.MagnificationCount >= 1 && lens.MagnificationCount <= LensData::MaxMagnifications);
+    const auto checkCount = [](int count, int most) {
+        LUMIVEX_FUZZ_CHECK(count >= 1);
+        LUMIVEX_FUZZ_CHECK(count <= most);
+    };
+    checkCount(lens.FNumberCount, LensData::MaxFNumbers);
+    checkCount(lens.FrequencyCount, LensData::MaxFrequencies);
+    checkCount(lens.ImageHeightCount, LensData::MaxImageHeights);
+    checkCount(lens.MagnificationCount, LensData::MaxMagnifications);
     for (int r = 1; r <= lens.imageHeightRowCount(); ++r) {
-        LUMIVEX_FUZZ_CHECK(lens.ImageHeightValidCount[r] >= 1
-                           && lens.ImageHeightValidCount[r] <= lens.ImageHeightCount);
+        checkCount(lens.ImageHeightValidCount[r], lens.ImageHeightCount);
     }
 }
 

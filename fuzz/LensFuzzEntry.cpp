@@ -18,9 +18,11 @@ namespace {
 void checkDrawable(const SeriesCurve& series)
 {
     const CurveSamples& samples = series.samples;
-    LUMIVEX_FUZZ_CHECK(std::isfinite(samples.ScaleX) && std::isfinite(samples.ScaleY));
+    LUMIVEX_FUZZ_CHECK(std::isfinite(samples.ScaleX));
+    LUMIVEX_FUZZ_CHECK(std::isfinite(samples.ScaleY));
     for (int i = 1; i <= CurveSamples::SampleCount; ++i) {
-        LUMIVEX_FUZZ_CHECK(std::isfinite(samples.CurveSampleX[i]) && std::isfinite(samples.CurveSampleY[i]));
+        LUMIVEX_FUZZ_CHECK(std::isfinite(samples.CurveSampleX[i]));
+        LUMIVEX_FUZZ_CHECK(std::isfinite(samples.CurveSampleY[i]));
     }
 }
 
@@ -35,7 +37,9 @@ void probeAround(const LensData& lens, Abscissa abscissa, const CurveSelection& 
         const std::optional<ProbeValue> atNode = probeCurve(probe, curve.KnotX[i]);
         if (curve.KnotX[i] >= start) {
             // A support point of the curve reads as one (the first of equal abscissae).
-            LUMIVEX_FUZZ_CHECK(atNode && atNode->node >= 1 && atNode->node <= i);
+            LUMIVEX_FUZZ_CHECK(atNode);
+            LUMIVEX_FUZZ_CHECK(atNode->node >= 1);
+            LUMIVEX_FUZZ_CHECK(atNode->node <= i);
             LUMIVEX_FUZZ_CHECK(atNode->sag == curve.SagPointValues[atNode->node]);
         }
         if (i < n) {
@@ -51,7 +55,8 @@ void probeAround(const LensData& lens, Abscissa abscissa, const CurveSelection& 
             }
             const std::optional<ProbeValue> between = probeCurve(probe, middle);
             if (a >= start && b - a > 2 * near && b <= curve.KnotX[n] && !nearANode) {
-                LUMIVEX_FUZZ_CHECK(between && between->node == 0);
+                LUMIVEX_FUZZ_CHECK(between);
+                LUMIVEX_FUZZ_CHECK(between->node == 0);
             }
         }
     }
@@ -93,7 +98,8 @@ void everyCurve(const LensData& lens, const LensData& reference)
             selection.MagnificationIndex = std::min(step, lens.MagnificationCount);
 
             const ExtractedCurve curve = extractCurve(lens, abscissa, selection);
-            LUMIVEX_FUZZ_CHECK(curve.CurvePointCount >= 0 && curve.CurvePointCount <= ExtractedCurve::MaxPoints);
+            LUMIVEX_FUZZ_CHECK(curve.CurvePointCount >= 0);
+            LUMIVEX_FUZZ_CHECK(curve.CurvePointCount <= ExtractedCurve::MaxPoints);
             const ReferenceCurve compared = compareCurve(lens, reference, abscissa, selection);
             for (const Series series : { Series::Sagittal, Series::Tangential }) {
                 const SeriesCurve own = computeSeries(curve, series, noWarning);

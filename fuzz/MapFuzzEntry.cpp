@@ -22,7 +22,8 @@ constexpr int Rows = 8;
 // contour points lie on the grid of cell centres.
 void checkGrid(const MapGrid& grid)
 {
-    LUMIVEX_FUZZ_CHECK(grid.columns == Columns && grid.rows == Rows);
+    LUMIVEX_FUZZ_CHECK(grid.columns == Columns);
+    LUMIVEX_FUZZ_CHECK(grid.rows == Rows);
     LUMIVEX_FUZZ_CHECK(grid.sag.size() == static_cast<std::size_t>(Columns * Rows)
                        && grid.tan.size() == grid.sag.size());
     for (const std::vector<double>* values : { &grid.sag, &grid.tan }) {
@@ -35,7 +36,10 @@ void checkGrid(const MapGrid& grid)
             for (const auto& line : contourLines(*values, Columns, Rows, level)) {
                 LUMIVEX_FUZZ_CHECK(line.size() >= 2);
                 for (const ContourPoint& p : line) {
-                    LUMIVEX_FUZZ_CHECK(p.x >= 0.5 && p.x <= Columns - 0.5 && p.y >= 0.5 && p.y <= Rows - 0.5);
+                    LUMIVEX_FUZZ_CHECK(p.x >= 0.5);
+                    LUMIVEX_FUZZ_CHECK(p.x <= Columns - 0.5);
+                    LUMIVEX_FUZZ_CHECK(p.y >= 0.5);
+                    LUMIVEX_FUZZ_CHECK(p.y <= Rows - 0.5);
                 }
             }
         }
@@ -56,7 +60,8 @@ void checkCsv(const std::string& csv)
         start = end + 1;
         ++lines;
     }
-    LUMIVEX_FUZZ_CHECK(lines >= 1 && lines <= 1 + 101 * 101);
+    LUMIVEX_FUZZ_CHECK(lines >= 1);
+    LUMIVEX_FUZZ_CHECK(lines <= 1 + 101 * 101);
 }
 
 void checkMap(const LensData& lens, const LensData& reference, const MapRequest& request, bool withCsv)
@@ -68,8 +73,12 @@ void checkMap(const LensData& lens, const LensData& reference, const MapRequest&
     }
     const MapAxis& x = model.xAxis();
     const MapAxis& y = model.yAxis();
-    LUMIVEX_FUZZ_CHECK(std::isfinite(x.from) && std::isfinite(x.to) && std::isfinite(y.from) && std::isfinite(y.to));
-    LUMIVEX_FUZZ_CHECK(x.from <= x.to && y.from <= y.to);
+    LUMIVEX_FUZZ_CHECK(std::isfinite(x.from));
+    LUMIVEX_FUZZ_CHECK(std::isfinite(x.to));
+    LUMIVEX_FUZZ_CHECK(std::isfinite(y.from));
+    LUMIVEX_FUZZ_CHECK(std::isfinite(y.to));
+    LUMIVEX_FUZZ_CHECK(x.from <= x.to);
+    LUMIVEX_FUZZ_CHECK(y.from <= y.to);
     const MapGrid grid = sampleGrid(model, x, y, Columns, Rows);
     checkGrid(grid);
 

@@ -46,7 +46,7 @@ void setCreationDate(QByteArray& pdf, const QDateTime& when)
 {
     static const QByteArray Key = "/CreationDate (D:";
     const qsizetype start = pdf.indexOf(Key);
-    const qsizetype end = start < 0 ? -1 : pdf.indexOf(')', start);
+    const qsizetype end = start == -1 ? -1 : pdf.indexOf(')', start);
     if (end < 0 || !when.isValid()) {
         return;
     }

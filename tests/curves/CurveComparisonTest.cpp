@@ -83,6 +83,8 @@ TEST(CompareCurve, ValuesArePlacedOnTheFirstLensListAndOutsidersLeftOut)
         EXPECT_EQ(series.samples.ScaleX, 56.7) << what;
         EXPECT_EQ(series.samples.drawable, knots.size() >= 2) << what;
         EXPECT_EQ(series.spline.KnotY[1], 200 - sagittal[0]) << what;
+        // Without a horizontal scale of the first lens's axis, nothing to draw.
+        EXPECT_FALSE(referenceSeries(compared, Series::Tangential, 0.0, {}).samples.drawable) << what;
     }
 }
 
@@ -187,6 +189,11 @@ TEST(CurveProbe, SupportPointsWithinOneBillionthBetweenThemTheSplineOutsideNothi
             EXPECT_NEAR(value->tan, *sag - 10, 1e-9) << position;
         }
     }
+
+    // The mirrored point of an image-height curve left of the axis is not
+    // part of it: nothing is read there.
+    probe.curve.KnotX[1] = -1.0;
+    EXPECT_FALSE(probeCurve(probe, -1.0).has_value());
 
     // A curve of one support point (one image height, at 100 %) is that
     // point alone: nothing left of it.
