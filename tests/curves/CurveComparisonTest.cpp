@@ -114,6 +114,7 @@ TEST(CompareCurve, AFixedValueTheReferenceLensLacksIsNamedAsWritten)
 TEST(SameValue, NumbersEqualWithinOneMillionthTextsExactly)
 {
     EXPECT_TRUE(sameValue(" 2.8", "2.8000000001"));
+    EXPECT_TRUE(sameValue("2.8", "2.8000005")); // 1.8e-7 apart: still within a millionth
     EXPECT_TRUE(sameValue("0", "-0"));
     EXPECT_FALSE(sameValue("2.8", "2.80001"));
     EXPECT_FALSE(sameValue("2.8", "x2.8"));
