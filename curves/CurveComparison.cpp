@@ -11,15 +11,6 @@
 
 namespace {
 
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 bool sameNumber(double a, double b)
 {
     return a == b || std::abs(a - b) <= 1e-6 * std::max(std::abs(a), std::abs(b));
@@ -79,7 +70,7 @@ std::optional<double> placeOnList(const AbscissaScale& scale, const std::string&
             return i - 1;
         }
     }
-    const std::optional<double> value = parseDecimal(trimmed(text));
+    const std::optional<double> value = parseDecimal(trimBlanks(text));
     return value ? scale.positionOf(*value) : std::nullopt;
 }
 
@@ -119,8 +110,8 @@ std::vector<PlacedPoint> placedPoints(const LensData& lens, const LensData& refe
 
 bool sameValue(const std::string& a, const std::string& b)
 {
-    const std::string ta = trimmed(a);
-    const std::string tb = trimmed(b);
+    const std::string ta = trimBlanks(a);
+    const std::string tb = trimBlanks(b);
     const std::optional<double> va = parseDecimal(ta);
     const std::optional<double> vb = parseDecimal(tb);
     if (va && vb) {
@@ -134,7 +125,7 @@ ReferenceCurve compareCurve(const LensData& lens, const LensData& reference, Abs
 {
     ReferenceCurve result;
     const auto lacks = [&result](Abscissa variable, const std::string& text) {
-        result.missing = MissingValue { variable, trimmed(text) };
+        result.missing = MissingValue { variable, trimBlanks(text) };
         return result;
     };
     CurveSelection& own = result.selection;

@@ -70,6 +70,15 @@ std::string shortestNumber(double value)
     return std::string(text.data(), result.ptr);
 }
 
+std::string trimBlanks(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string csvField(const std::string& text)
 {
     if (text.find_first_of(";\"\n\r") == std::string::npos) {

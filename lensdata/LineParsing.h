@@ -34,6 +34,9 @@ MessageText quoted(std::string_view bytes);
 // point whatever the locale ("0.1", "25", "1e+20").
 std::string shortestNumber(double value);
 
+// A text of the file without its leading and trailing blanks.
+std::string trimBlanks(const std::string& text);
+
 // A field of a ';'-separated CSV line: as it is, or in double quotes (each
 // quote doubled) when it holds the separator, a quote or a line end.
 std::string csvField(const std::string& text);

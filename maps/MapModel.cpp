@@ -8,15 +8,6 @@
 
 namespace {
 
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // Within the closed range, allowing for the rounding of a computed end.
 bool within(double value, double from, double to)
 {
@@ -55,7 +46,7 @@ template <typename List> std::vector<std::optional<double>> numbersOf(const List
 {
     std::vector<std::optional<double>> numbers;
     for (int i = 1; i <= count; ++i) {
-        numbers.push_back(parseDecimal(trimmed(list[i])));
+        numbers.push_back(parseDecimal(trimBlanks(list[i])));
     }
     return numbers;
 }
@@ -200,7 +191,7 @@ void MapModel::buildHeightFNumber(const LensData& lens, const CurveSelection& se
         if (!addCurve(lens, { selection.FrequencyIndex, f, 1, selection.MagnificationIndex })) {
             return;
         }
-        stops.push_back({ m_knots[static_cast<std::size_t>(f - 1)], trimmed(lens.FNumberText[f]) });
+        stops.push_back({ m_knots[static_cast<std::size_t>(f - 1)], trimBlanks(lens.FNumberText[f]) });
     }
     m_x = { 0.0, m_radius, roundTicks(0.0, m_radius, 6) };
     m_y = { m_knots.front(), m_knots.back(), stops };
@@ -288,7 +279,7 @@ ReferenceMapRequest matchReferenceRequest(const LensData& lens, const LensData& 
               if (const std::optional<int> found = indexOfValue(theirList, theirCount, text)) {
                   target = *found;
               } else {
-                  result.missing = MissingValue { variable, trimmed(text) };
+                  result.missing = MissingValue { variable, trimBlanks(text) };
               }
           };
     if (request.kind != MapKind::HeightFrequency) {
